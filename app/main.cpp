@@ -1,0 +1,37 @@
+// The program's entry point: the start-up sequence up to the message loop.
+#include "UnitFormMain.h"
+#include "UnitLanguage.h"
+#include "UnitPromptDialogs.h"
+#include "UnitStorage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvalis"));
+    QApplication::setOrganizationName(QStringLiteral("Ventrax"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ventrax Orvalis"));
+
+    InitConfigurationStore();
+    TPromptDialogs prompts;
+    SetPromptService(&prompts);
+
+    // Language: a missing translation leaves the built-in English.
+    const unsigned lcid = ReadMachineLocaleId();
+    TLocalization &engine = TLocalization::Instance();
+    try {
+        engine.SetFolder(QDir::cleanPath(QApplication::applicationDirPath()));
+        engine.SetExecutable(QApplication::applicationFilePath());
+        engine.SwitchTo(lcid);
+    } catch (...) {
+    }
+
+    TFormMain formMain;
+    formMain.show();
+    const int code = app.exec();
+    SetPromptService(nullptr);
+    return code;
+}

@@ -1,0 +1,1 @@
+// The chart renderers live in this library.

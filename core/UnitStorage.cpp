@@ -1,0 +1,223 @@
+#include "UnitStorage.h"
+#include "UnitException.h"
+#include "UnitLanguage.h"
+#include "UnitPrompt.h"
+#include "UnitSettings.h"
+#include "UnitUnits.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#ifndef ORVALIS_RESOURCE_DIR
+#define ORVALIS_RESOURCE_DIR ""
+#endif
+
+namespace {
+QString RootKey() { return QStringLiteral("Settings/ZedivOreveZivo") + LanguageTag(); }
+
+void MakePath(const QString &folder)
+{
+    if (!QDir().mkpath(folder))
+        throw Exception(Tr("Unable to create directories"));
+}
+
+// Copies a folder tree; existing files are replaced only when `replace` is set.
+void CopyFolderTree(const QString &source, const QString &dest, bool replace)
+{
+    MakePath(dest);
+    const QDir dir(source);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QFileInfo &entry : entries) {
+        const QString target = IncludeTrailingSlash(dest) + entry.fileName();
+        if (entry.isDir()) {
+            CopyFolderTree(entry.absoluteFilePath(), target, replace);
+            continue;
+        }
+        if (QFileInfo::exists(target)) {
+            if (!replace)
+                continue;
+            QFile::remove(target);
+        }
+        if (!QFile::copy(entry.absoluteFilePath(), target))
+            throw Exception(Tr("Cannot read from the source file or disk"));
+        // Seed files are read-only in an installed tree; the user's copies must be writable.
+        QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
+    }
+}
+
+QStringList CommonDataFolders()
+{
+    QStringList folders;
+    const QString env = qEnvironmentVariable("XDG_DATA_DIRS");
+    const QStringList dirs = env.isEmpty() ? QStringList{QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}
+                                           : env.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString &d : dirs)
+        folders << d;
+    folders << QStringLiteral(ORVALIS_RESOURCE_DIR);
+    return folders;
+}
+
+void ShowStepFailure(const std::function<void()> &step)
+{
+    try {
+        step();
+    } catch (const Exception &e) {
+        Prompt().Error(e.Message());
+    } catch (const std::exception &e) {
+        Prompt().Error(QString::fromLocal8Bit(e.what()));
+    }
+}
+} // namespace
+
+void InitConfigurationStore()
+{
+    QString user = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (user.isEmpty())
+        user = QDir::homePath() + QStringLiteral("/.config");
+    QString machine = qEnvironmentVariable("XDG_CONFIG_DIRS").section(QLatin1Char(':'), 0, 0);
+    if (machine.isEmpty())
+        machine = QStringLiteral("/etc/xdg");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, machine);
+}
+
+std::unique_ptr<QSettings> UserConfigStore()
+{
+    // The native format on this platform is an INI file named "Orvalis.conf".
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Ventrax"),
+                                       QStringLiteral("Orvalis"));
+}
+
+std::unique_ptr<QSettings> MachineConfigStore()
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("Ventrax"),
+                                       QStringLiteral("Orvalis"));
+}
+
+QString IncludeTrailingSlash(const QString &path)
+{
+    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+QString DefaultStorageRoot()
+{
+    QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (docs.isEmpty())
+        docs = QDir::homePath();
+    return IncludeTrailingSlash(docs) + Tr("My DozazEdivo Data") + QLatin1Char('/');
+}
+
+QString GetStorageRoot()
+{
+    const QString stored = UserConfigStore()->value(RootKey()).toString();
+    return IncludeTrailingSlash(stored.isEmpty() ? DefaultStorageRoot() : stored);
+}
+
+void WriteStorageRoot(const QString &path)
+{
+    auto store = UserConfigStore();
+    store->setValue(RootKey(), IncludeTrailingSlash(path));
+    store->sync();
+    if (store->status() != QSettings::NoError)
+        throw Exception(Tr("Unable to store the storage directory in the configuration file"));
+}
+
+QString LocalFolder() { return GetStorageRoot() + QStringLiteral("Local/"); }
+QString TemplatesFolder() { return GetStorageRoot() + QStringLiteral("Templates/"); }
+QString ReportsFolder() { return GetStorageRoot() + QStringLiteral("Reports/"); }
+QString SettingsFolder() { return GetStorageRoot() + QStringLiteral("Settings/"); }
+QString SettingsFileName() { return SettingsFolder() + QStringLiteral("settings.xml"); }
+
+QString SharedTemplateFolder()
+{
+    const QString tag = LanguageTag();
+    // "ENU" falls back to the language's two-letter folder "EN".
+    const QStringList tags = tag.size() > 2 ? QStringList{tag, tag.left(2)} : QStringList{tag};
+    for (const QString &base : CommonDataFolders())
+        for (const QString &t : tags) {
+            const QString folder = IncludeTrailingSlash(base) + QStringLiteral("Orvalis/Template/") + t + QLatin1Char('/');
+            if (!base.isEmpty() && QFileInfo(folder).isDir())
+                return folder;
+        }
+    return QString();
+}
+
+void EnsureStorageFolders()
+{
+    const QString root = GetStorageRoot();
+    MakePath(root);
+    const QString shared = SharedTemplateFolder();
+    for (const char *name : {"Templates", "Reports", "Local", "Settings"}) {
+        const QString target = root + QLatin1String(name);
+        if (QFileInfo::exists(target) || shared.isEmpty())
+            continue;
+        const QString source = shared + QLatin1String(name);
+        if (QFileInfo(source).isDir())
+            CopyFolderTree(source, target, false);
+    }
+}
+
+void UpgradeDatabase(TSettings &settings)
+{
+    const QString shared = SharedTemplateFolder();
+    if (!shared.isEmpty() && QFileInfo(shared + QStringLiteral("Settings")).isDir())
+        CopyFolderTree(shared + QStringLiteral("Settings"), SettingsFolder(), true);
+    settings.ItemByName(QStringLiteral("DatabaseVersion")).SetAsString(QStringLiteral("01.01"));
+}
+
+void ApplyUnitSettings(TSettings &settings)
+{
+    CurrentCoverUnits = static_cast<std::uint8_t>(settings.ItemByName(QStringLiteral("CoverUnits")).AsInteger());
+    CurrentTemperatureUnits =
+        static_cast<std::uint8_t>(settings.ItemByName(QStringLiteral("TemperatureUnits")).AsInteger());
+}
+
+namespace {
+void SettingsSteps(TSettings &settings, const std::function<void()> &loadTabReports)
+{
+    ShowStepFailure([&] { ApplyUnitSettings(settings); });
+    ShowStepFailure([&] {
+        const TSettingsItem &version = settings.ItemByName(QStringLiteral("DatabaseVersion"));
+        if (version.AsString().isEmpty() || version.AsString().compare(QStringLiteral("01.01")) < 0)
+            UpgradeDatabase(settings);
+    });
+    if (loadTabReports)
+        ShowStepFailure(loadTabReports);
+    ShowStepFailure([&] {
+        if (settings.ItemByName(QStringLiteral("FormRatio")).IsEmpty())
+            settings.ItemByName(QStringLiteral("FormRatio")).SetAsFloat(0.3);
+        if (settings.ItemByName(QStringLiteral("ThumbnailQuality")).IsEmpty())
+            settings.ItemByName(QStringLiteral("ThumbnailQuality")).SetAsInteger(0);
+    });
+}
+} // namespace
+
+void RunStorageStartup(TSettings &settings, const std::function<void()> &loadTabReports)
+{
+    ShowStepFailure([] { EnsureStorageFolders(); });
+    bool loaded = false;
+    ShowStepFailure([&] {
+        settings.AutoSave = true;
+        settings.LoadFromFile(SettingsFileName());
+        loaded = true;
+    });
+    // The user has seen why the file cannot be written; do not repeat it for every setting.
+    if (!loaded)
+        settings.AutoSave = false;
+    SettingsSteps(settings, loadTabReports);
+}
+
+void SetStorageRoot(const QString &path, TSettings &settings, const std::function<void()> &rebuildTree,
+                    const std::function<void()> &loadTabReports)
+{
+    WriteStorageRoot(path);
+    EnsureStorageFolders();
+    if (rebuildTree)
+        rebuildTree();
+    settings.LoadFromFile(SettingsFileName());
+    SettingsSteps(settings, loadTabReports);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// File text helpers shared by every file format of the program.
+#include <QByteArray>
+#include <QString>
+
+// Decodes file bytes: UTF-8 when valid (a leading byte-order mark is dropped), otherwise
+// Windows-1252 so files from older installations keep their accented letters.
+QString DecodeFileText(const QByteArray &bytes);
+
+// Decodes Windows-1252 bytes.
+QString DecodeWindows1252(const QByteArray &bytes);
+
+// Encodes text as Windows-1252; characters outside the code page become "?".
+QByteArray EncodeWindows1252(const QString &text);
+
+// Writes the bytes to a temporary file in the target's folder and renames it over the target,
+// so a crash or a full disk never leaves a half-written file. Raises Exception on failure.
+void WriteFileAtomic(const QString &fileName, const QByteArray &bytes);
+
+// Reads a whole file; raises Exception with a clear message when it cannot be read.
+QByteArray ReadWholeFile(const QString &fileName);

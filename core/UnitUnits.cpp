@@ -1,0 +1,231 @@
+#include "UnitUnits.h"
+#include "UnitException.h"
+
+#include <QLocale>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+std::uint8_t CurrentCoverUnits = 0;
+std::uint8_t CurrentTemperatureUnits = 0;
+
+namespace {
+bool Inches()
+{
+    if (CurrentCoverUnits == 0)
+        return false;
+    if (CurrentCoverUnits == 1)
+        return true;
+    throw Exception(Tr("Invalid cover unit type"));
+}
+
+bool Fahrenheit()
+{
+    if (CurrentTemperatureUnits == 0)
+        return false;
+    if (CurrentTemperatureUnits == 1)
+        return true;
+    throw Exception(Tr("Invalid temperature unit type"));
+}
+
+int Sign(int a, int b) { return a < b ? -1 : (a > b ? 1 : 0); }
+
+struct PaperEntry {
+    const char *Name;
+    int Width;
+    int Height;
+};
+const PaperEntry kPaper[PaperSizeCount] = {
+    {QT_TRANSLATE_NOOP("Orvalis", "Custom"), -1, -1},
+    {QT_TRANSLATE_NOOP("Orvalis", "Default"), -1, -1},
+    {QT_TRANSLATE_NOOP("Orvalis", "A2"), 4200, 5940},
+    {QT_TRANSLATE_NOOP("Orvalis", "A3"), 2970, 4200},
+    {QT_TRANSLATE_NOOP("Orvalis", "A4"), 2100, 2970},
+    {QT_TRANSLATE_NOOP("Orvalis", "A5"), 1480, 2100},
+    {QT_TRANSLATE_NOOP("Orvalis", "Executive"), 1841, 2667},
+    {QT_TRANSLATE_NOOP("Orvalis", "Legal"), 2159, 3556},
+    {QT_TRANSLATE_NOOP("Orvalis", "Letter"), 2159, 2794},
+    {QT_TRANSLATE_NOOP("Orvalis", "Tabloid"), 2794, 4318},
+};
+
+std::function<TPrinterPaperInfo()> &PaperProvider()
+{
+    static std::function<TPrinterPaperInfo()> provider;
+    return provider;
+}
+
+TPrinterPaperInfo CurrentPrinter()
+{
+    auto &p = PaperProvider();
+    return p ? p() : TPrinterPaperInfo{};
+}
+} // namespace
+
+int RoundHalfUp(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    const double t = std::trunc(x + 0.5);
+    if (t >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (t <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(t);
+}
+
+QString FormatDisplay(const char *format, double value)
+{
+    char buf[512];
+    std::snprintf(buf, sizeof buf, format, value);
+    QString s = QString::fromLatin1(buf);
+    const QString point = QLocale().decimalPoint();
+    if (point != QLatin1String("."))
+        s.replace(QLatin1Char('.'), point);
+    return s;
+}
+
+// --- cover depths and bar sizes
+
+double CoverToDisplay(double mm) { return Inches() ? mm / 25.4 : mm; }
+double CoverFromDisplay(double value) { return Inches() ? value * 25.4 : value; }
+double CoverStep() { return Inches() ? 0.05 : 1.0; }
+
+double CoverToDisplayRounded(double mm)
+{
+    const double step = CoverStep();
+    return RoundHalfUp(CoverToDisplay(mm) / step) * step;
+}
+
+const char *CoverFormat() { return Inches() ? "%.2f" : "%.0f"; }
+const char *CoverFormatFine() { return Inches() ? "%.2f" : "%.1f"; }
+QString CoverUnitName() { return Inches() ? Tr("in") : Tr("mm"); }
+QString FormatCover(double mm) { return FormatDisplay(CoverFormat(), CoverToDisplay(mm)); }
+QString FormatCoverRounded(double mm) { return FormatDisplay(CoverFormat(), CoverToDisplayRounded(mm)); }
+QString FormatCoverFine(double mm) { return FormatDisplay(CoverFormatFine(), CoverToDisplay(mm)); }
+
+int CompareCover(double a, double b)
+{
+    const double step = CoverStep();
+    return Sign(RoundHalfUp(CoverToDisplay(a) / step), RoundHalfUp(CoverToDisplay(b) / step));
+}
+
+// --- distances
+
+double LengthToDisplay(double mm) { return Inches() ? mm / 25.4 / 12.0 : mm / 1000.0; }
+double LengthFromDisplay(double value) { return Inches() ? value * 12.0 * 25.4 : value * 1000.0; }
+QString LengthUnitName() { return Inches() ? Tr("ft") : Tr("m"); }
+QString FormatLength(double mm) { return FormatDisplay("%.2f", LengthToDisplay(mm)); }
+
+// --- half-cell potentials
+
+double HalfCellToDisplay(double mv) { return mv; }
+double HalfCellFromDisplay(double value) { return value; }
+double HalfCellToDisplayWhole(double mv) { return RoundHalfUp(mv); }
+QString HalfCellUnitName() { return Tr("mV"); }
+QString FormatHalfCell(double mv) { return FormatDisplay("%.0f", mv); }
+QString FormatHalfCellFine(double mv) { return FormatDisplay("%.1f", mv); }
+int CompareHalfCell(double a, double b) { return Sign(RoundHalfUp(a), RoundHalfUp(b)); }
+
+// --- temperatures
+
+double TemperatureToDisplay(double celsius) { return Fahrenheit() ? celsius * 9.0 / 5.0 + 32.0 : celsius; }
+double TemperatureFromDisplay(double value) { return Fahrenheit() ? (value - 32.0) * 5.0 / 9.0 : value; }
+QString TemperatureUnitName() { return Fahrenheit() ? Tr("°F") : Tr("°C"); }
+
+QString FormatTemperature(double celsius)
+{
+    const QString text = FormatDisplay("%.1f", TemperatureToDisplay(celsius));
+    // -100 degrees Celsius marks a temperature that was not recorded.
+    const QString none = FormatDisplay("%.1f", TemperatureToDisplay(-100.0));
+    return text == none ? QString() : text;
+}
+
+// --- page and grid
+
+double DesignerGridSpacing() { return Inches() ? 25.4 : 10.0; }
+
+double SnapValue(double mm)
+{
+    // Moves away from zero to the next multiple of `multiple` unless already on one.
+    auto snap = [](int r, bool positive, int multiple) {
+        const int rem = r % multiple;
+        if (rem == 0)
+            return r;
+        return positive ? r - rem + multiple : r - rem - multiple;
+    };
+    if (!Inches()) {
+        const int r = RoundHalfUp(mm);
+        return snap(r, mm > 0, 5);
+    }
+    const int t = RoundHalfUp(mm / 25.4 * 10.0);
+    return snap(t, mm > 0, 2) / 10.0 * 25.4;
+}
+
+double HistogramBinSize(double width)
+{
+    if (width == 0 || std::isnan(width))
+        throw Exception(Tr("Invalid histogram bin size"));
+    double factor = 1;
+    double w = width;
+    int r = 0;
+    do {
+        r = RoundHalfUp(w);
+        factor *= 10;
+        w *= 10;
+    } while (r == 0 && factor < 1e300);
+    return r / (factor / 10);
+}
+
+// --- paper
+
+int DefaultPaperSize() { return Inches() ? 8 : 4; }
+
+QString PaperSizeName(int index)
+{
+    if (index < 0 || index >= PaperSizeCount)
+        return QString();
+    return Tr(kPaper[index].Name);
+}
+
+int PaperSizeWidth(int index) { return index < 0 || index >= PaperSizeCount ? -1 : kPaper[index].Width; }
+int PaperSizeHeight(int index) { return index < 0 || index >= PaperSizeCount ? -1 : kPaper[index].Height; }
+
+int FindPaperSize(int width, int height)
+{
+    for (int i = 0; i < PaperSizeCount; ++i) {
+        const PaperEntry &p = kPaper[i];
+        if ((p.Width == width && p.Height == height) || (p.Width == height && p.Height == width))
+            return i;
+    }
+    return 0;
+}
+
+void SetPrinterPaperProvider(std::function<TPrinterPaperInfo()> provider)
+{
+    PaperProvider() = std::move(provider);
+}
+
+double PrinterPaperWidth()
+{
+    const TPrinterPaperInfo info = CurrentPrinter();
+    if (!info.Available)
+        return PaperSizeWidth(DefaultPaperSize()) / 10.0;
+    return info.WidthMM;
+}
+
+double PrinterPaperHeight()
+{
+    const TPrinterPaperInfo info = CurrentPrinter();
+    if (!info.Available)
+        return PaperSizeHeight(DefaultPaperSize()) / 10.0;
+    return info.HeightMM;
+}
+
+double PaperWidth(bool landscape) { return landscape ? PrinterPaperHeight() : PrinterPaperWidth(); }
+double PaperHeight(bool landscape) { return landscape ? PrinterPaperWidth() : PrinterPaperHeight(); }
+
+int PrinterOrientation()
+{
+    const TPrinterPaperInfo info = CurrentPrinter();
+    return info.Available ? info.Orientation : 0;
+}

@@ -1,0 +1,60 @@
+#include "TestSupport.h"
+#include "UnitStorage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+namespace {
+void SetEnv(const char *name, const QString &value) { qputenv(name, value.toLocal8Bit()); }
+} // namespace
+
+TTempHome::TTempHome()
+{
+    for (const QString &sub : {Home(), ConfigHome(), ConfigDir(), DataHome(), DataDir()})
+        QDir().mkpath(sub);
+    SetEnv("HOME", Home());
+    SetEnv("XDG_CONFIG_HOME", ConfigHome());
+    SetEnv("XDG_CONFIG_DIRS", ConfigDir());
+    SetEnv("XDG_DATA_HOME", DataHome());
+    SetEnv("XDG_DATA_DIRS", DataDir());
+    SetEnv("XDG_DOCUMENTS_DIR", Home() + QStringLiteral("/Documents"));
+    InitConfigurationStore();
+}
+
+TTempHome::~TTempHome() = default;
+
+TScriptedPrompt::TScriptedPrompt() : FPrevious(SetPromptService(this)) {}
+
+TScriptedPrompt::~TScriptedPrompt() { SetPromptService(FPrevious); }
+
+TPromptAnswer TScriptedPrompt::YesNo(const QString &message)
+{
+    Questions << message;
+    if (Answers.empty())
+        return TPromptAnswer::No;
+    const TPromptAnswer a = Answers.front();
+    Answers.pop_front();
+    return a;
+}
+
+TPromptAnswer TScriptedPrompt::YesNoCancelAll(const QString &message)
+{
+    Questions << message;
+    if (Answers.empty())
+        return TPromptAnswer::Cancel;
+    const TPromptAnswer a = Answers.front();
+    Answers.pop_front();
+    return a;
+}
+
+QString TestDataFile(const QString &name) { return QStringLiteral(ORVALIS_TEST_DATA "/") + name; }
+
+int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>(int &, char **)> &makeApp)
+{
+    // Nothing a test does may reach the real user's files, even outside the fixtures.
+    static TTempHome processHome;
+    ::testing::InitGoogleTest(&argc, argv);
+    auto app = makeApp(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,65 @@
+#pragma once
+// Test support: every test runs with its own temporary home, configuration and data folders,
+// and answers prompts from a script.
+#include "UnitPrompt.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+// Points HOME and the XDG folders at a fresh temporary folder for as long as it lives.
+class TTempHome {
+public:
+    TTempHome();
+    ~TTempHome();
+    QString Path() const { return FDir.path(); }
+    QString Home() const { return FDir.path() + QStringLiteral("/home"); }
+    QString ConfigHome() const { return FDir.path() + QStringLiteral("/config"); }
+    QString ConfigDir() const { return FDir.path() + QStringLiteral("/xdg"); }
+    QString DataHome() const { return FDir.path() + QStringLiteral("/data"); }
+    QString DataDir() const { return FDir.path() + QStringLiteral("/share"); }
+
+private:
+    QTemporaryDir FDir;
+};
+
+// Answers prompts in order from a script and records every message asked.
+class TScriptedPrompt : public IPromptService {
+public:
+    TScriptedPrompt();
+    ~TScriptedPrompt() override;
+    std::deque<TPromptAnswer> Answers; // consumed by the questions; empty gives Cancel / No
+    QStringList Errors;
+    QStringList Warnings;
+    QStringList Questions;
+
+    void Error(const QString &message) override { Errors << message; }
+    void Warning(const QString &message) override { Warnings << message; }
+    TPromptAnswer YesNo(const QString &message) override;
+    TPromptAnswer YesNoCancelAll(const QString &message) override;
+
+private:
+    IPromptService *FPrevious;
+};
+
+// Readable test output for Qt strings.
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList &l, std::ostream *os) { *os << '[' << l.join(QStringLiteral(" | ")).toStdString() << ']'; }
+inline void PrintTo(const QByteArray &b, std::ostream *os) { *os << '"' << b.toStdString() << '"'; }
+
+// Fixture base: a temporary home and a scripted prompt per test.
+class IsolatedTest : public ::testing::Test {
+protected:
+    TTempHome Home;
+    TScriptedPrompt Prompts;
+};
+
+// Path of a file kept in tests/data.
+QString TestDataFile(const QString &name);
+
+// The common main of the test programs; `makeApp` creates the application object.
+int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>(int &, char **)> &makeApp);
