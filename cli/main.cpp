@@ -1,18 +1,54 @@
 // orvalis-cli: the program's data and gauge code without a window, for scripts and tests.
+#include "CliCommands.h"
 #include "UnitException.h"
 #include "UnitStorage.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <cstdio>
+#include <map>
 
 namespace {
+struct TEntry {
+    QString Usage;
+    TCliCommand Command;
+};
+
+std::map<QString, TEntry> &Commands()
+{
+    static std::map<QString, TEntry> commands;
+    return commands;
+}
+
+bool gTrace = false;
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: orvalis-cli [-trace] COMMAND [ARGUMENTS...]\n");
+    QString text = QStringLiteral("usage: orvalis-cli [-trace] COMMAND [ARGUMENTS...]\ncommands:\n");
+    for (const auto &[name, entry] : Commands())
+        text += QStringLiteral("  ") + entry.Usage + QLatin1Char('\n');
+    CliErr(text);
     return 2;
 }
 } // namespace
+
+TCliRegistration::TCliRegistration(const char *name, const char *usage, TCliCommand command)
+{
+    Commands()[QString::fromLatin1(name)] = TEntry{QString::fromLatin1(usage), std::move(command)};
+}
+
+bool CliTraceRequested() { return gTrace; }
+
+void CliOut(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+void CliErr(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
 
 int main(int argc, char *argv[])
 {
@@ -21,10 +57,23 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Ventrax"));
     InitConfigurationStore();
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (!args.isEmpty() && args.first() == QLatin1String("-trace"))
+    if (!args.isEmpty() && args.first() == QLatin1String("-trace")) {
+        gTrace = true;
         args.removeFirst();
+    }
     if (args.isEmpty())
         return Usage();
-    std::fprintf(stderr, "orvalis-cli: unknown command \"%s\"\n", qPrintable(args.first()));
-    return Usage();
+    const auto found = Commands().find(args.first());
+    if (found == Commands().end()) {
+        CliErr(QStringLiteral("orvalis-cli: unknown command \"%1\"\n").arg(args.first()));
+        return Usage();
+    }
+    try {
+        return found->second.Command(args.mid(1));
+    } catch (const Exception &e) {
+        CliErr(QStringLiteral("orvalis-cli: %1\n").arg(e.Message()));
+    } catch (const std::exception &e) {
+        CliErr(QStringLiteral("orvalis-cli: %1\n").arg(QString::fromLocal8Bit(e.what())));
+    }
+    return 1;
 }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -57,4 +58,14 @@ int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>
     ::testing::InitGoogleTest(&argc, argv);
     auto app = makeApp(argc, argv);
     return RUN_ALL_TESTS();
+}
+
+QString BuiltProgram(const QString &name)
+{
+    for (const char *sub : {"/cli/", "/tools/k27sim/", "/app/"}) {
+        const QString path = QStringLiteral(ORVALIS_BINARY_DIR) + QLatin1String(sub) + name;
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return QString();
 }

@@ -63,3 +63,6 @@ QString TestDataFile(const QString &name);
 
 // The common main of the test programs; `makeApp` creates the application object.
 int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>(int &, char **)> &makeApp);
+
+// Path of a program built with the project (orvalis-cli, k27sim, orvalis).
+QString BuiltProgram(const QString &name);
