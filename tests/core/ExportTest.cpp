@@ -11,7 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QXmlStreamReader>
+#include <map>
 
 namespace {
 
@@ -307,4 +310,80 @@ TEST_F(ExportTest, CsvQuotesAsRfc4180)
     EXPECT_TRUE(text.contains(QStringLiteral("Site,\"He said \"\"hi\"\", then left\"")));
     EXPECT_TRUE(text.contains(QStringLiteral("Note,\"two\r\nlines\"")));
     EXPECT_TRUE(text.startsWith(QStringLiteral("Batch ID,Example")));
+}
+
+namespace {
+
+// Converts every sheet of a file to CSV with Gnumeric's ssconvert; returns the texts by sheet.
+QStringList GnumericSheets(const QString &ssconvert, const QString &file, const QString &outDir)
+{
+    QDir().mkpath(outDir);
+    QProcess p;
+    p.start(ssconvert, {QStringLiteral("-S"), file, outDir + QStringLiteral("/%n.csv")});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+        ADD_FAILURE() << "ssconvert failed on " << file.toStdString() << ": "
+                      << p.readAllStandardError().toStdString();
+        return {};
+    }
+    QStringList sheets;
+    for (int n = 0;; ++n) {
+        QFile f(outDir + QStringLiteral("/%1.csv").arg(n));
+        if (!f.open(QIODevice::ReadOnly))
+            break;
+        sheets << QString::fromUtf8(f.readAll());
+    }
+    return sheets;
+}
+
+} // namespace
+
+TEST_F(ExportTest, EveryFormOpensInGnumericWithTheSameCells)
+{
+    const QString ssconvert = QStandardPaths::findExecutable(QStringLiteral("ssconvert"));
+    if (ssconvert.isEmpty())
+        GTEST_SKIP() << "ssconvert (gnumeric) is not installed";
+    TBatchList list;
+    FillThreeBatches(list);
+    QStringList csvFiles;
+    for (const char *name : {"all.xls", "all.xml", "all.xlsx", "all.csv"})
+        csvFiles = ExportSpreadsheet(list, Out(QString::fromLatin1(name)));
+    ASSERT_EQ(csvFiles.size(), 3);
+
+    std::map<QString, QStringList> byForm;
+    for (const char *form : {"xls", "xml", "xlsx"})
+        byForm[QString::fromLatin1(form)] =
+            GnumericSheets(ssconvert, Out(QStringLiteral("all.") + QString::fromLatin1(form)),
+                           Out(QStringLiteral("gnumeric-") + QString::fromLatin1(form)));
+    for (int k = 0; k < 3; ++k)
+        byForm[QStringLiteral("csv")] << GnumericSheets(ssconvert, csvFiles[k], Out(QStringLiteral("gnumeric-csv%1").arg(k))).value(0);
+
+    const QStringList &xls = byForm[QStringLiteral("xls")];
+    ASSERT_EQ(xls.size(), 3);
+    for (const auto &[form, sheets] : byForm) {
+        SCOPED_TRACE(form.toStdString());
+        ASSERT_EQ(sheets.size(), 3);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(sheets[k], xls[k]) << "sheet " << k;
+    }
+    // What a user sees in the half-cell sheet.
+    const QString deck = xls[1];
+    EXPECT_TRUE(deck.startsWith(QStringLiteral("\"Batch ID\",\"Deck & <Pier>\"\n"))) << deck.toStdString();
+    EXPECT_TRUE(deck.contains(QStringLiteral("\nSite,\"Caf\u00e9 & <Co> \u20ac\"\n")));
+    EXPECT_TRUE(deck.contains(QStringLiteral("\n\"Cell Type\",CU/CUSO4\n")));
+    EXPECT_TRUE(deck.endsWith(QStringLiteral("\n-250,>>\n<<,\n"))) << deck.toStdString();
+    EXPECT_TRUE(xls[0].contains(QStringLiteral("\nMean,12.5,\n"))) << xls[0].toStdString();
+
+    // Sheet names as Gnumeric reads them, for the three forms that carry names.
+    for (const char *form : {"xls", "xml", "xlsx"}) {
+        QProcess p;
+        const QString dir = Out(QStringLiteral("names-") + QString::fromLatin1(form));
+        QDir().mkpath(dir);
+        p.start(ssconvert, {QStringLiteral("-S"), Out(QStringLiteral("all.") + QString::fromLatin1(form)),
+                            dir + QStringLiteral("/%s.csv")});
+        ASSERT_TRUE(p.waitForFinished(120000));
+        QStringList files = QDir(dir).entryList(QDir::Files, QDir::Name);
+        EXPECT_EQ(files, (QStringList{QStringLiteral("Deck & <Pier> (Half Cell).csv"), QStringLiteral("Slab (Cover).csv"),
+                                      QStringLiteral("Wall 1 (Cover).csv")}))
+            << form;
+    }
 }
