@@ -226,6 +226,11 @@ void ExportXlsx(const TBatchList &list, const QString &fileName)
     const lxw_error error = workbook_close(workbook);
     if (error != LXW_NO_ERROR)
         throw Exception(Tr("Cannot write file \"%1\". %2").arg(fileName, QString::fromUtf8(lxw_strerror(error))));
+    // The temporary file is private to its owner; give the workbook the permissions a new file
+    // (or the file it replaces) would have.
+    QFile::setPermissions(temp.fileName(), target.exists() ? QFile::permissions(target.absoluteFilePath())
+                                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
     if (std::rename(tempName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
         throw Exception(Tr("Cannot write file \"%1\".").arg(fileName));
 }

@@ -241,6 +241,10 @@ TEST_F(ExportTest, TheExtensionChoosesTheForm)
         ASSERT_EQ(written, QStringList{Out(QString::fromLatin1(c.name))});
         EXPECT_TRUE(ReadWholeFile(written.first()).startsWith(c.starts));
     }
+    // The xlsx workbook is written through a temporary file: none is left, and the workbook
+    // has the permissions of an ordinary new file.
+    EXPECT_TRUE(QFile::permissions(Out(QStringLiteral("e.Xlsx"))).testFlag(QFile::ReadOther));
+    EXPECT_TRUE(QDir(Home.Path()).entryList({QStringLiteral(".orvalis-*")}, QDir::Files | QDir::Hidden).isEmpty());
     const QStringList csv = ExportSpreadsheet(list, Out(QStringLiteral("f.CSV")));
     EXPECT_EQ(csv, QStringList{Out(QStringLiteral("f-Example (Cover).csv"))});
 
