@@ -212,21 +212,26 @@ void TExcelList::SetSheetName(int sheet, const QString &name)
 
 void TExcelList::InsertCell(int sheet, quint16 recordType, const QByteArray &data)
 {
+    // Once a sheet has a cell, its insertion point is known: no search through the records.
+    if (sheet >= 0 && sheet < FInsertPos.size() && FInsertPos[sheet] >= 0) {
+        const int at = FInsertPos[sheet] + 1;
+        Insert(at, std::make_unique<TExcelItem>(recordType, data));
+        FInsertPos[sheet] = at;
+        return;
+    }
     const int header = SheetHeader(sheet);
     if (FInsertPos.size() <= sheet)
         FInsertPos.resize(sheet + 1, -1);
     int &pos = FInsertPos[sheet];
-    if (pos < 0) {
-        const int end = SheetEnd(header);
-        for (int i = end - 1; i > header && pos < 0; --i) {
-            const quint16 type = Items(i)->RecordType;
-            if (type == ExcelRecord::Dimensions || type == ExcelRecord::Number || type == ExcelRecord::Label ||
-                type == ExcelRecord::Row)
-                pos = i;
-        }
-        if (pos < 0)
-            throw Exception(Tr("The workbook's sheet %1 has no place for cells").arg(sheet + 1));
+    const int end = SheetEnd(header);
+    for (int i = end - 1; i > header && pos < 0; --i) {
+        const quint16 type = Items(i)->RecordType;
+        if (type == ExcelRecord::Dimensions || type == ExcelRecord::Number || type == ExcelRecord::Label ||
+            type == ExcelRecord::Row)
+            pos = i;
     }
+    if (pos < 0)
+        throw Exception(Tr("The workbook's sheet %1 has no place for cells").arg(sheet + 1));
     const int at = pos + 1;
     Insert(at, std::make_unique<TExcelItem>(recordType, data));
     pos = at;
