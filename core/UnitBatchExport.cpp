@@ -50,6 +50,9 @@ QString XmlText(const QString &text, bool quote)
     return out;
 }
 
+// Longest text an Office Open XML cell holds; a longer one would be left out by the writer.
+constexpr int MaxXlsxText = 32767;
+
 void RequireBatches(const TBatchList &list)
 {
     if (list.Count() == 0)
@@ -220,7 +223,7 @@ void ExportXlsx(const TBatchList &list, const QString &fileName)
                     worksheet_write_number(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), cell.toDouble(), nullptr);
                 else
                     worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
-                                           cell.toString().toUtf8().constData(), nullptr);
+                                           cell.toString().left(MaxXlsxText).toUtf8().constData(), nullptr);
             }
     }
     const lxw_error error = workbook_close(workbook);
