@@ -339,6 +339,48 @@ QStringList GnumericSheets(const QString &ssconvert, const QString &file, const 
     return sheets;
 }
 
+// Splits RFC 4180 text into rows of fields (quoted fields may hold commas, quotes and breaks).
+std::vector<QStringList> ParseCsv(const QString &text)
+{
+    std::vector<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (quoted) {
+            if (ch == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
+                field += ch;
+                ++i;
+            } else if (ch == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                field += ch;
+            }
+        } else if (ch == QLatin1Char('"')) {
+            quoted = true;
+        } else if (ch == QLatin1Char(',')) {
+            row << field;
+            field.clear();
+        } else if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r')) {
+            if (ch == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
+                ++i;
+            row << field;
+            field.clear();
+            rows.push_back(row);
+            row.clear();
+        } else {
+            field += ch;
+        }
+    }
+    if (!field.isEmpty() || !row.isEmpty())
+        rows.push_back(row << field);
+    // Spreadsheet programs leave out empty rows at the end of a sheet.
+    while (!rows.empty() && rows.back().join(QString()).isEmpty())
+        rows.pop_back();
+    return rows;
+}
+
 } // namespace
 
 TEST_F(ExportTest, EveryFormOpensInGnumericWithTheSameCells)
@@ -358,8 +400,6 @@ TEST_F(ExportTest, EveryFormOpensInGnumericWithTheSameCells)
         byForm[QString::fromLatin1(form)] =
             GnumericSheets(ssconvert, Out(QStringLiteral("all.") + QString::fromLatin1(form)),
                            Out(QStringLiteral("gnumeric-") + QString::fromLatin1(form)));
-    for (int k = 0; k < 3; ++k)
-        byForm[QStringLiteral("csv")] << GnumericSheets(ssconvert, csvFiles[k], Out(QStringLiteral("gnumeric-csv%1").arg(k))).value(0);
 
     const QStringList &xls = byForm[QStringLiteral("xls")];
     ASSERT_EQ(xls.size(), 3);
@@ -369,6 +409,9 @@ TEST_F(ExportTest, EveryFormOpensInGnumericWithTheSameCells)
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(sheets[k], xls[k]) << "sheet " << k;
     }
+    // Gnumeric would read dates into the CSV texts; the CSV files are read here field by field.
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(ParseCsv(QString::fromUtf8(ReadWholeFile(csvFiles[k]))), ParseCsv(xls[k])) << "csv sheet " << k;
     // What a user sees in the half-cell sheet.
     const QString deck = xls[1];
     EXPECT_TRUE(deck.startsWith(QStringLiteral("\"Batch ID\",\"Deck & <Pier>\"\n"))) << deck.toStdString();
