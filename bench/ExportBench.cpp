@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     }
     QTemporaryDir dir;
     std::printf("%d batches of %d x %d cells\n", Batches, Columns, Rows);
-    for (const char *name : {"bench.xls", "bench.xml", "bench.xlsx", "bench.csv"}) {
+    for (const char *name : {"bench.xls", "bench.xml"}) {
         QElapsedTimer timer;
         timer.start();
         const QStringList files = ExportSpreadsheet(list, dir.filePath(QString::fromLatin1(name)));

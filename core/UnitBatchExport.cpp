@@ -9,9 +9,7 @@
 
 #include <QFileInfo>
 #include <QSet>
-#include <QTemporaryFile>
 #include <cstdio>
-#include <xlsxwriter.h>
 
 namespace {
 
@@ -50,28 +48,10 @@ QString XmlText(const QString &text, bool quote)
     return out;
 }
 
-// Longest text an Office Open XML cell holds; a longer one would be left out by the writer.
-constexpr int MaxXlsxText = 32767;
-
 void RequireBatches(const TBatchList &list)
 {
     if (list.Count() == 0)
         throw Exception(Tr("There are no batches to export"));
-}
-
-QString CsvField(const QVariant &cell)
-{
-    if (!cell.isValid())
-        return QString();
-    if (cell.typeId() == QMetaType::Double)
-        return NumberText(cell.toDouble());
-    const QString text = cell.toString();
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 bool IsNumber(const QVariant &cell)
@@ -88,10 +68,6 @@ TExportForm ExportFormOf(const QString &fileName)
         return TExportForm::Xls;
     if (suffix == QLatin1String("xml"))
         return TExportForm::Xml;
-    if (suffix == QLatin1String("xlsx"))
-        return TExportForm::Xlsx;
-    if (suffix == QLatin1String("csv"))
-        return TExportForm::Csv;
     return TExportForm::None;
 }
 
@@ -187,88 +163,12 @@ void TBatchList::ExportXls(const QString &fileName) const
     excel.SaveToFile(fileName);
 }
 
-void ExportXlsx(const TBatchList &list, const QString &fileName)
-{
-    RequireBatches(list);
-    const QStringList names = ExportSheetNames(list);
-    // libxlsxwriter writes the file itself: let it write a temporary file beside the target and
-    // rename that over the target, so a failure never leaves a half-written workbook.
-    const QFileInfo target(fileName);
-    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.orvalis-XXXXXX.xlsx"));
-    if (!temp.open())
-        throw Exception(Tr("Cannot create file \"%1\". %2").arg(fileName, temp.errorString()));
-    temp.close();
-    const QByteArray tempName = QFile::encodeName(temp.fileName());
-
-    lxw_workbook *workbook = workbook_new(tempName.constData());
-    if (!workbook)
-        throw Exception(Tr("Cannot create file \"%1\".").arg(fileName));
-    for (int k = 0; k < list.Count(); ++k) {
-        lxw_worksheet *sheet = workbook_add_worksheet(workbook, names[k].toUtf8().constData());
-        if (!sheet) {
-            workbook_close(workbook);
-            throw Exception(Tr("Cannot add the worksheet \"%1\".").arg(names[k]));
-        }
-        const TSummaryGrid grid = list.Items(k)->SummaryGrid();
-        for (int r = 0; r < grid.RowCount; ++r)
-            for (int c = 0; c < grid.ColumnCount; ++c) {
-                const QVariant &cell = grid.Cell(r, c);
-                if (!cell.isValid())
-                    continue;
-                if (r >= LXW_ROW_MAX || c >= LXW_COL_MAX) {
-                    workbook_close(workbook);
-                    throw Exception(Tr("Cell (%1, %2) lies outside the worksheet").arg(r).arg(c));
-                }
-                if (IsNumber(cell))
-                    worksheet_write_number(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c), cell.toDouble(), nullptr);
-                else
-                    worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
-                                           cell.toString().left(MaxXlsxText).toUtf8().constData(), nullptr);
-            }
-    }
-    const lxw_error error = workbook_close(workbook);
-    if (error != LXW_NO_ERROR)
-        throw Exception(Tr("Cannot write file \"%1\". %2").arg(fileName, QString::fromUtf8(lxw_strerror(error))));
-    // The temporary file is private to its owner; give the workbook the permissions a new file
-    // (or the file it replaces) would have.
-    QFile::setPermissions(temp.fileName(), target.exists() ? QFile::permissions(target.absoluteFilePath())
-                                                           : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                                 QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther);
-    if (std::rename(tempName.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        throw Exception(Tr("Cannot write file \"%1\".").arg(fileName));
-}
-
-QStringList ExportCsv(const TBatchList &list, const QString &fileName)
-{
-    RequireBatches(list);
-    const QStringList names = ExportSheetNames(list);
-    const QFileInfo info(fileName);
-    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-');
-    QStringList written;
-    for (int k = 0; k < list.Count(); ++k) {
-        const TSummaryGrid grid = list.Items(k)->SummaryGrid();
-        QString text;
-        for (int r = 0; r < grid.RowCount; ++r) {
-            QStringList fields;
-            for (int c = 0; c < grid.ColumnCount; ++c)
-                fields << CsvField(grid.Cell(r, c));
-            text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-        }
-        const QString name = stem + names[k] + QStringLiteral(".csv");
-        WriteFileAtomic(name, text.toUtf8());
-        written << name;
-    }
-    return written;
-}
-
 QStringList ExportSpreadsheet(const TBatchList &list, const QString &fileName)
 {
     switch (ExportFormOf(fileName)) {
     case TExportForm::Xls: list.ExportXls(fileName); return {fileName};
     case TExportForm::Xml: list.ExportXml(fileName); return {fileName};
-    case TExportForm::Xlsx: ExportXlsx(list, fileName); return {fileName};
-    case TExportForm::Csv: return ExportCsv(list, fileName);
     case TExportForm::None: break;
     }
-    throw Exception(Tr("\"%1\" names no spreadsheet form: use .xls, .xml, .xlsx or .csv").arg(fileName));
+    throw Exception(Tr("\"%1\" names no spreadsheet form: use .xls or .xml").arg(fileName));
 }
