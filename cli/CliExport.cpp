@@ -1,0 +1,36 @@
+// orvalis-cli export: batch files into one spreadsheet workbook.
+#include "CliCommands.h"
+#include "UnitBatchList.h"
+#include "UnitException.h"
+#include "UnitExport.h"
+
+namespace {
+
+TCliRegistration reg("export", "export OUT.xls|OUT.xml FILE...   batch files, one sheet each",
+                     [](const QStringList &args) {
+    if (args.size() < 2) {
+        CliErr(QStringLiteral("orvalis-cli: export needs an output file and at least one batch file\n"));
+        return 2;
+    }
+    const QString out = args.first();
+    // The form is known before anything is loaded, so a wrong name writes nothing.
+    if (ExportFormOf(out) == TExportForm::None) {
+        CliErr(QStringLiteral("orvalis-cli: \"%1\" names no spreadsheet form: use .xls or .xml\n").arg(out));
+        return 1;
+    }
+    TBatchList list;
+    for (const QString &file : args.mid(1)) {
+        TBatchItem *batch = list.Add();
+        try {
+            batch->LoadFromFile(file);
+        } catch (const Exception &e) {
+            CliErr(QStringLiteral("orvalis-cli: %1: %2\n").arg(file, e.Message()));
+            return 1;
+        }
+    }
+    for (const QString &written : ExportSpreadsheet(list, out))
+        CliOut(written + QLatin1Char('\n'));
+    return 0;
+});
+
+} // namespace

@@ -1,0 +1,97 @@
+#include "../core/BiffReader.h"
+#include "../core/ExportTestSupport.h"
+#include "TestSupport.h"
+#include "UnitTextFile.h"
+
+#include <QDir>
+#include <QProcess>
+
+namespace {
+
+class CliExportTest : public IsolatedTest {
+protected:
+    QString Dir() const { return Home.Path() + QStringLiteral("/batches/"); }
+    QString Out(const QString &name) const { return Home.Path() + QLatin1Char('/') + name; }
+
+    // Three batch files, returned in the order they are to be exported (not name order).
+    QStringList WriteBatchFiles()
+    {
+        QDir().mkpath(Dir());
+        TBatchList list;
+        FillThreeBatches(list);
+        const QStringList names = {QStringLiteral("Wall 1.vcb"), QStringLiteral("Deck.vch"), QStringLiteral("Slab.vcb")};
+        QStringList files;
+        for (int k : {2, 0, 1}) {
+            files << Dir() + names[k];
+            list.Items(k)->SaveToFile(files.last());
+        }
+        return files;
+    }
+
+    int Run(const QStringList &args)
+    {
+        QProcess p;
+        p.start(BuiltProgram(QStringLiteral("orvalis-cli")), QStringList{QStringLiteral("export")} + args);
+        if (!p.waitForFinished(60000))
+            return -1;
+        StdOut = QString::fromLocal8Bit(p.readAllStandardOutput());
+        StdErr = QString::fromLocal8Bit(p.readAllStandardError());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QString StdOut, StdErr;
+};
+
+} // namespace
+
+TEST_F(CliExportTest, WritesOneSheetPerFileInTheGivenOrder)
+{
+    ASSERT_FALSE(BuiltProgram(QStringLiteral("orvalis-cli")).isEmpty());
+    const QStringList files = WriteBatchFiles();
+    ASSERT_EQ(Run(QStringList{Out(QStringLiteral("out.xls"))} + files), 0) << StdErr.toStdString();
+    EXPECT_EQ(StdOut, Out(QStringLiteral("out.xls")) + QLatin1Char('\n'));
+    const auto sheets = BiffSheets(ReadBiff(ReadWholeFile(Out(QStringLiteral("out.xls")))));
+    ASSERT_EQ(sheets.size(), 3u);
+    EXPECT_EQ(sheets[0].Name, QByteArray("Slab (Cover)"));
+    EXPECT_EQ(sheets[1].Name, QByteArray("Wall 1 (Cover)"));
+    EXPECT_EQ(sheets[2].Name, QByteArray("Deck (Half Cell)"));
+    ASSERT_FALSE(sheets[2].Cells.empty());
+    // The batch's path is where its file lies.
+    bool pathFound = false;
+    for (const auto &c : sheets[2].Cells)
+        pathFound |= c.Row == 2 && c.Column == 1 && c.Text == QFile::encodeName(Dir());
+    EXPECT_TRUE(pathFound);
+}
+
+TEST_F(CliExportTest, ExtensionDecidesWithoutRegardToCase)
+{
+    const QStringList files = WriteBatchFiles();
+    ASSERT_EQ(Run(QStringList{Out(QStringLiteral("OUT.XML"))} + files), 0) << StdErr.toStdString();
+    const QByteArray xml = ReadWholeFile(Out(QStringLiteral("OUT.XML")));
+    EXPECT_TRUE(xml.startsWith("<?xml version=\"1.0\"?>\r\n"));
+    EXPECT_EQ(xml.count("<Worksheet "), 3);
+
+    ASSERT_EQ(Run(QStringList{Out(QStringLiteral("sheets.Xls"))} + files), 0) << StdErr.toStdString();
+    EXPECT_TRUE(ReadWholeFile(Out(QStringLiteral("sheets.Xls"))).startsWith("\x09\x04"));
+}
+
+TEST_F(CliExportTest, RefusesWithoutWritingAnything)
+{
+    const QStringList files = WriteBatchFiles();
+    struct {
+        QStringList args;
+        const char *message;
+    } cases[] = {
+        {QStringList{Out(QStringLiteral("out.txt"))} + files, ".xls"},
+        {QStringList{Out(QStringLiteral("out"))} + files, ".xls"},
+        {QStringList{Out(QStringLiteral("out.csv"))} + files, ".xls"},
+        {QStringList{Out(QStringLiteral("out.xls")), Dir() + QStringLiteral("missing.vcb")}, "missing.vcb"},
+        {QStringList{Out(QStringLiteral("out.xls"))}, "batch file"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        EXPECT_NE(Run(c.args), 0);
+        EXPECT_TRUE(StdErr.contains(QString::fromLatin1(c.message))) << StdErr.toStdString();
+        EXPECT_EQ(QDir(Home.Path()).entryList(QDir::Files), QStringList());
+    }
+}
