@@ -3,7 +3,7 @@
 #include "UnitException.h"
 #include "UnitStorage.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <cstdio>
 #include <map>
 
@@ -52,7 +52,11 @@ void CliErr(const QString &text)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Charts and report pages draw text, and the charting engine needs the widgets application;
+    // a command line program never shows a window, so it needs no display either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Orvalis"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ventrax"));
     InitConfigurationStore();
