@@ -109,12 +109,16 @@ void DrawOverviewDistances(QPainter &canvas, const TBatchItem &batch, const TOve
     const double s = batch.Grid;
     const double g = w.GridLineSpacing;
     // Lines invert what they cross in grey scale, so they stay visible on black and white cells.
+    // A vector canvas (PDF, SVG) cannot invert; mid grey stays visible on black and on white.
     const bool invert = w.GreyScale && SupportsRasterOps(canvas);
+    const QPen linePen(w.GreyScale && !invert ? QColor(128, 128, 128) : QColor(Qt::black), 0, Qt::SolidLine);
     auto line = [&](int x0, int y0, int x1, int y1) {
+        canvas.save();
+        canvas.setPen(linePen);
         if (invert)
             canvas.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
         canvas.drawLine(x0, y0, x1, y1);
-        canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        canvas.restore();
     };
     // A spacing far finer than a pixel would only repeat labels; it is not worth a long loop.
     constexpr double kMaxSteps = 100000;

@@ -126,8 +126,18 @@ inline QStringList DrawnTexts(int w, int h, const std::function<void(QPainter &)
     QStringList texts;
     static const QRegularExpression re(QStringLiteral("<text[^>]*>([^<]*)</text>"));
     for (auto it = re.globalMatch(QString::fromUtf8(buffer.data())); it.hasNext();)
-        texts << it.next().captured(1).trimmed();
+    {
+        QString t = it.next().captured(1).trimmed();
+        t.replace(QLatin1String("&gt;"), QLatin1String(">")).replace(QLatin1String("&lt;"), QLatin1String("<"));
+        t.replace(QLatin1String("&quot;"), QLatin1String("\"")).replace(QLatin1String("&amp;"), QLatin1String("&"));
+        texts << t;
+    }
     return texts;
+}
+
+inline void PrintTo(const TEdges &e, std::ostream *os)
+{
+    *os << "(" << e.Left << ", " << e.Top << ", " << e.Right << ", " << e.Bottom << ")";
 }
 
 // Readable colours in test output.
