@@ -169,9 +169,13 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
     const QPointF d(depth, -depth);
     QColor face = colour;
     face = QColor((face.red() + 3 * 235) / 4, (face.green() + 3 * 235) / 4, (face.blue() + 3 * 235) / 4);
-    painter.setPen(QPen(colour.darker(120), 0));
+    // One flat ribbon and its back edge: the depth reads clearly without cluttering the print.
+    painter.setPen(QPen(face, 0));
     painter.setBrush(face);
     for (int i = 0; i + 1 < points.size(); ++i)
         painter.drawPolygon(QPolygonF({points[i], points[i + 1], points[i + 1] + d, points[i] + d}));
+    painter.setPen(QPen(face.darker(115), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(QPolygonF(points).translated(d));
     painter.restore();
 }
