@@ -1,6 +1,7 @@
 #include "UnitChartOverview.h"
 #include "UnitUnits.h"
 
+#include <QFontMetrics>
 #include <QPaintEngine>
 #include <algorithm>
 #include <cmath>
@@ -200,7 +201,8 @@ void TChartOverview::Draw(QPainter &canvas, const QRect &rect)
     if (ComputeOverviewLayout(canvas, Batch, window, rect, FLayout)) {
         DrawOverviewLabels(canvas, Batch, window, FLayout, target);
         SetCanvasFontSize(canvas, CellFontSize);
-        const int th = TextHeight(canvas);
+        const QFontMetrics fm(canvas.font(), canvas.device()); // once: large grids print many cells
+        const int th = fm.height();
         for (int i = 0; i < ColumnCount; ++i) {
             const int c = FirstColumn + i;
             if (c >= Batch.Columns)
@@ -226,8 +228,14 @@ void TChartOverview::Draw(QPainter &canvas, const QRect &rect)
                         colour = Gradient.ColourFor(value);
                     canvas.setPen(QPen(colour));
                     const QString text = CellDisplayText(Batch, c, r);
-                    TextOutClipped(canvas, cell, cell.Left + RoundHalfUp(FLayout.CW / 2) - TextWidth(canvas, text) / 2,
-                                   cell.Top + RoundHalfUp(FLayout.CH / 2) - th / 2, text);
+                    const int left = cell.Left + RoundHalfUp(FLayout.CW / 2) - fm.horizontalAdvance(text) / 2;
+                    const int top = cell.Top + RoundHalfUp(FLayout.CH / 2) - th / 2;
+                    if (cell.Width() > 0 && cell.Height() > 0) {
+                        canvas.save();
+                        canvas.setClipRect(cell.ToRect(), Qt::IntersectClip);
+                        canvas.drawText(QPoint(left, top + fm.ascent()), text);
+                        canvas.restore();
+                    }
                 }
             }
         }
