@@ -51,6 +51,8 @@ TEST_F(ChartTest, RunChartPointsSkipInvalidCellsAndCloseTheGaps)
     EXPECT_FALSE(Extent(image, image.rect(), qRgb(255, 0, 0)).isEmpty()); // the line is drawn
     // The data series lives for one drawing only.
     EXPECT_EQ(run.Chart->series().size(), 2);
+    // The units title is drawn after the chart.
+    EXPECT_TRUE(DrawnTexts(600, 400, [&](QPainter &p) { run.Draw(p, QRect(0, 0, 600, 400)); }).contains(QStringLiteral("mm")));
 
     run.ChartType = 1;
     const QImage bars = Render(600, 400, [&](QPainter &p) { run.Draw(p, QRect(0, 0, 600, 400)); });
