@@ -4,6 +4,8 @@
 #include "UnitStorage.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <map>
 
@@ -56,6 +58,11 @@ int main(int argc, char *argv[])
     // a command line program never shows a window, so it needs no display either.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Outside a desktop session (scripts, services) the runtime folder is missing; a private one
+    // for this run keeps the output free of Qt's warning about it.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Orvalis"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ventrax"));
