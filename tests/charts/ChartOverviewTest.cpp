@@ -326,6 +326,21 @@ TEST_F(ChartTest, KeyBoxesLabelsOverlaysAndLimitLine)
     EXPECT_EQ(Pixel(t, tx + 3, y), QColor(0, 255, 0));
 }
 
+TEST_F(ChartTest, KeyWithTooFewStepsDrawsTwoBoxes)
+{
+    // The value step divides by the steps less one: fewer than two would divide by zero.
+    for (int steps : {0, 1}) {
+        TChartOverviewKey k;
+        k.Batch = KeyBatch();
+        k.KeySteps = steps;
+        k.Method = cmMaxMin;
+        const QImage image = Render(600, 40, [&](QPainter &p) { k.Draw(p, QRect(0, 0, 600, 40)); });
+        EXPECT_EQ(k.LastLayout().Steps, 2);
+        EXPECT_DOUBLE_EQ(k.LastLayout().ValueStep, 25);
+        EXPECT_FALSE(IsWhite(image, image.rect()));
+    }
+}
+
 TEST_F(ChartTest, KeyLimitLineInGreyScaleContrastsWithItsBox)
 {
     TChartOverviewKey k;
