@@ -3,7 +3,9 @@
 #include "UnitException.h"
 #include "UnitStorage.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <map>
 
@@ -52,7 +54,16 @@ void CliErr(const QString &text)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Charts and report pages draw text, and the charting engine needs the widgets application;
+    // a command line program never shows a window, so it needs no display either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Outside a desktop session (scripts, services) the runtime folder is missing; a private one
+    // for this run keeps the output free of Qt's warning about it.
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Orvalis"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ventrax"));
     InitConfigurationStore();

@@ -1,0 +1,181 @@
+#include "UnitChartEngine.h"
+#include "UnitUnits.h"
+
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <cmath>
+
+QSize ChartPictureSize(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return QSize();
+    if (width >= height)
+        return QSize(800, RoundHalfUp(800.0 / width * height));
+    return QSize(RoundHalfUp(800.0 / height * width), 800);
+}
+
+double NiceTickInterval(double span, int ticks)
+{
+    if (!(span > 0) || !std::isfinite(span))
+        return 1;
+    const double raw = span / ticks;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    const double f = raw / power;
+    const double nice = f < 1.5 ? 1 : (f < 3.5 ? 2 : (f < 7.5 ? 5 : 10));
+    return nice * power;
+}
+
+TChartEngine::TChartEngine() : FScene(std::make_unique<QGraphicsScene>())
+{
+    Chart = new QChart();
+    FScene->addItem(Chart);
+    Chart->setAnimationOptions(QChart::NoAnimation);
+    Chart->setTheme(QChart::ChartThemeLight);
+    Chart->setTitle(QString());
+    Chart->setBackgroundVisible(false); // the white paper is painted under the depth faces
+    Chart->setPlotAreaBackgroundVisible(false);
+    Chart->setDropShadowEnabled(false);
+    Chart->setBackgroundRoundness(0);
+    Chart->layout()->setContentsMargins(0, 0, 0, 0);
+    QLegend *legend = Chart->legend();
+    legend->setAlignment(Qt::AlignBottom);
+    legend->setBackgroundVisible(false);
+    legend->setShowToolTips(false);
+    AxisLeft = new QValueAxis();
+    AxisLeft->setMinorTickCount(0);
+    AxisLeft->setLinePenColor(Qt::black);
+    AxisLeft->setLabelsColor(Qt::black);
+    Chart->addAxis(AxisLeft, Qt::AlignLeft);
+    FFont = QFont(QStringLiteral("Arial"));
+    FFont.setPixelSize(11); // 8 points at the 96 pixels per inch of the picture
+}
+
+TChartEngine::~TChartEngine() = default;
+
+void TChartEngine::AddSeries(QAbstractSeries *series)
+{
+    Chart->addSeries(series);
+    series->attachAxis(AxisLeft);
+    if (AxisBottom)
+        series->attachAxis(AxisBottom);
+}
+
+void TChartEngine::ShowInLegend(QAbstractSeries *series, bool visible)
+{
+    for (QLegendMarker *marker : Chart->legend()->markers(series))
+        marker->setVisible(visible);
+}
+
+void TChartEngine::SetFontName(const QString &name)
+{
+    FFont.setFamily(name);
+    AxisLeft->setLabelsFont(FFont);
+    if (AxisBottom) {
+        AxisBottom->setLabelsFont(FFont);
+        AxisBottom->setTitleFont(FFont);
+    }
+    Chart->legend()->setFont(FFont);
+}
+
+void TChartEngine::SetGrid(bool visible)
+{
+    AxisLeft->setGridLineVisible(visible);
+    if (AxisBottom)
+        AxisBottom->setGridLineVisible(visible);
+}
+
+void TChartEngine::SetLegendVisible(bool visible) { Chart->legend()->setVisible(visible); }
+
+QLineSeries *TChartEngine::MakeLimitSeries(const QString &title, const QColor &colour)
+{
+    auto *series = new QLineSeries();
+    series->setName(title);
+    series->setPen(QPen(colour, 2));
+    series->setColor(colour);
+    return series;
+}
+
+void TChartEngine::Layout(const QSize &size)
+{
+    // Room on the left for the units text drawn after the chart.
+    const int th = QFontMetrics(FFont).height();
+    Chart->setMargins(QMargins(th + 6, 10, 14, 6));
+    Chart->setPos(0, 0);
+    Chart->resize(size);
+    Chart->layout()->invalidate();
+    Chart->layout()->activate();
+}
+
+void TChartEngine::Render(QPainter &canvas, const QRect &rect, const TPaintStep &under, const TPaintStep &over)
+{
+    const QSize size = ChartPictureSize(rect.width(), rect.height());
+    if (size.isEmpty())
+        return;
+    Layout(size);
+    // Painted in picture coordinates and stretched onto the target: texts scale with the rectangle.
+    canvas.save();
+    canvas.translate(rect.topLeft());
+    canvas.scale(double(rect.width()) / size.width(), double(rect.height()) / size.height());
+    canvas.setClipRect(QRect(QPoint(0, 0), size), Qt::IntersectClip);
+    canvas.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    if (under)
+        under(canvas, size);
+    FScene->render(&canvas, QRectF(QPointF(0, 0), size), QRectF(QPointF(0, 0), size), Qt::IgnoreAspectRatio);
+    if (over)
+        over(canvas, size);
+    canvas.restore();
+}
+
+void PaintDepthWalls(QPainter &painter, const QRectF &plot, int depth)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QPointF d(depth, -depth);
+    painter.setPen(QPen(QColor(160, 160, 160), 0));
+    painter.setBrush(QColor(245, 245, 245));
+    painter.drawRect(plot.translated(d));
+    // Floor and left wall joining the front plot area to the back wall.
+    painter.setBrush(QColor(225, 225, 225));
+    painter.drawPolygon(QPolygonF({plot.bottomLeft(), plot.bottomLeft() + d, plot.bottomRight() + d, plot.bottomRight()}));
+    painter.drawPolygon(QPolygonF({plot.topLeft(), plot.topLeft() + d, plot.bottomLeft() + d, plot.bottomLeft()}));
+    painter.restore();
+}
+
+void PaintBarDepth(QPainter &painter, const QRectF &front, const QColor &colour, int depth)
+{
+    if (front.width() <= 0 || front.height() <= 0)
+        return;
+    painter.save();
+    const QPointF d(depth, -depth);
+    painter.setPen(QPen(colour.darker(150), 0));
+    painter.setBrush(colour.lighter(125));
+    painter.drawPolygon(QPolygonF({front.topLeft(), front.topLeft() + d, front.topRight() + d, front.topRight()}));
+    painter.setBrush(colour.darker(130));
+    painter.drawPolygon(QPolygonF({front.topRight(), front.topRight() + d, front.bottomRight() + d, front.bottomRight()}));
+    painter.restore();
+}
+
+void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColor &colour, int depth)
+{
+    if (points.size() < 2)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QPointF d(depth, -depth);
+    QColor face = colour;
+    face = QColor((face.red() + 3 * 235) / 4, (face.green() + 3 * 235) / 4, (face.blue() + 3 * 235) / 4);
+    // One flat ribbon and its back edge: the depth reads clearly without cluttering the print.
+    painter.setPen(QPen(face, 0));
+    painter.setBrush(face);
+    for (int i = 0; i + 1 < points.size(); ++i)
+        painter.drawPolygon(QPolygonF({points[i], points[i + 1], points[i + 1] + d, points[i] + d}));
+    painter.setPen(QPen(face.darker(115), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(QPolygonF(points).translated(d));
+    painter.restore();
+}

@@ -1,0 +1,193 @@
+#include "UnitChartRun.h"
+#include "UnitChartCanvas.h"
+#include "UnitUnits.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+TChartRun::TChartRun()
+{
+    Chart = Engine.Chart;
+    auto *bottom = new QValueAxis();
+    bottom->setMinorTickCount(0);
+    bottom->setLabelFormat(QStringLiteral("%.0f"));
+    bottom->setLinePenColor(Qt::black);
+    bottom->setLabelsColor(Qt::black);
+    Chart->addAxis(bottom, Qt::AlignBottom);
+    Engine.AxisBottom = bottom;
+    HighLimitSeries = Engine.MakeLimitSeries(QStringLiteral("   High Limit   "), QColor(0, 128, 0));
+    LowLimitSeries = Engine.MakeLimitSeries(QStringLiteral("   Low Limit   "), QColor(255, 0, 0));
+    Engine.AddSeries(HighLimitSeries);
+    Engine.AddSeries(LowLimitSeries);
+}
+
+TChartRun::~TChartRun() = default;
+
+QValueAxis *TChartRun::AxisBottom() const { return static_cast<QValueAxis *>(Engine.AxisBottom); }
+
+namespace {
+// Ticks at round values over a fixed range.
+void SetRangeWithTicks(QValueAxis *axis, double lo, double hi, bool whole)
+{
+    axis->setRange(lo, hi);
+    double step = NiceTickInterval(hi - lo);
+    if (whole)
+        step = std::max(1.0, std::round(step));
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+}
+} // namespace
+
+void TChartRun::Draw(QPainter &canvas, const QRect &rect)
+{
+    Points.clear();
+    LeftAxisAutomatic = false;
+    const bool bars = ChartType == 1;
+    HighLimitSeries->clear();
+    LowLimitSeries->clear();
+
+    // The data series lives for this drawing only, and goes whatever happens.
+    QAbstractSeries *data = nullptr;
+    QBarSet *barSet = nullptr;
+    QLineSeries *line = nullptr;
+    struct TRemove {
+        QChart *Chart;
+        QAbstractSeries *&Series;
+        ~TRemove()
+        {
+            if (Series) {
+                Chart->removeSeries(Series);
+                delete Series;
+            }
+        }
+    } remove{Chart, data};
+    if (bars) {
+        auto *series = new QBarSeries();
+        barSet = new QBarSet(QString());
+        barSet->setColor(LineColour);
+        barSet->setBorderColor(LineColour);
+        barSet->setPen(Qt::NoPen);
+        series->append(barSet);
+        series->setBarWidth(1.0);
+        series->setLabelsVisible(false);
+        data = series;
+    } else {
+        line = new QLineSeries();
+        line->setPen(QPen(LineColour, 2));
+        line->setColor(LineColour);
+        line->setPointsVisible(false);
+        data = line;
+    }
+    // Drawing order: high limit line, data, low limit line.
+    Chart->removeSeries(LowLimitSeries);
+    Engine.AddSeries(data);
+    Engine.AddSeries(LowLimitSeries);
+    Engine.ShowInLegend(data, false);
+
+    Engine.SetLegendVisible(ShowLegend);
+    Engine.SetGrid(Grid);
+    Engine.SetFontName(FontName);
+
+    int n = 0;
+    double hi = -2147483647.0, lo = 2147483647.0;
+    for (int r = 0; r < Batch.Rows; ++r)
+        for (int c = 0; c < Batch.Columns; ++c) {
+            if (!CellIsValid(Batch, c, r))
+                continue;
+            ++n;
+            const double v = Batch.ToDisplayRounded(Batch.Value(c, r));
+            Points.append(QPointF(n, v));
+            hi = std::max(hi, v);
+            lo = std::min(lo, v);
+        }
+    if (n == 0)
+        return;
+    if (bars) {
+        // Bar i stands on slot i; slot 0 is outside the axis range, so readings sit on 1 ... n.
+        QList<qreal> values{0};
+        for (const QPointF &p : Points)
+            values.append(p.y());
+        barSet->append(values);
+    } else {
+        line->append(Points);
+    }
+
+    Engine.ShowInLegend(HighLimitSeries, Batch.HighLimitApplied);
+    Engine.ShowInLegend(LowLimitSeries, Batch.LowLimitApplied);
+    if (Batch.HighLimitApplied) {
+        const double lh = Batch.ToDisplayRounded(Batch.HighLimit);
+        HighLimitSeries->append({QPointF(0, lh), QPointF(n + 1, lh)});
+        hi = std::max(hi, lh);
+        lo = std::min(lo, lh);
+    }
+    if (Batch.LowLimitApplied) {
+        const double ll = Batch.ToDisplayRounded(Batch.LowLimit);
+        LowLimitSeries->append({QPointF(0, ll), QPointF(n + 1, ll)});
+        hi = std::max(hi, ll);
+        lo = std::min(lo, ll);
+    }
+
+    QValueAxis *left = Engine.AxisLeft;
+    left->setLabelFormat(QString::fromLatin1(CoverFormat()));
+    if (hi != lo) {
+        const double margin = std::fabs(0.1 * (hi - lo));
+        SetRangeWithTicks(left, lo - margin, hi + margin, false);
+    } else {
+        // Automatic scaling around the one value.
+        LeftAxisAutomatic = true;
+        const double d = hi != 0 ? std::fabs(hi) * 0.1 : 1.0;
+        left->setTickType(QValueAxis::TicksFixed);
+        left->setTickCount(5);
+        left->setRange(lo - d, hi + d);
+        left->applyNiceNumbers();
+    }
+    if (bars)
+        SetRangeWithTicks(AxisBottom(), 0.5, n + 0.5, true);
+    else if (n > 1)
+        SetRangeWithTicks(AxisBottom(), 1, n, true);
+    else
+        SetRangeWithTicks(AxisBottom(), 0.5, 1.5, true); // one reading: a range of no width would hide it
+
+    const QString units = Batch.UnitName();
+    auto under = [&](QPainter &p, const QSize &) {
+        if (!View3D)
+            return;
+        const QRectF plot = Chart->plotArea();
+        PaintDepthWalls(p, plot, ChartDepth);
+        p.save();
+        p.setClipRect(plot.adjusted(0, -ChartDepth, ChartDepth, 0));
+        if (bars) {
+            for (const QPointF &pt : Points) {
+                const QPointF a = Chart->mapToPosition(QPointF(pt.x() - 0.5, pt.y()), data);
+                const QPointF b = Chart->mapToPosition(QPointF(pt.x() + 0.5, 0), data);
+                PaintBarDepth(p, QRectF(a, b).normalized().intersected(plot), LineColour, ChartDepth);
+            }
+        } else {
+            QList<QPointF> pixels;
+            for (const QPointF &pt : Points)
+                pixels.append(Chart->mapToPosition(pt, data));
+            PaintLineDepth(p, pixels, LineColour, ChartDepth);
+        }
+        p.restore();
+    };
+    auto over = [&](QPainter &p, const QSize &) {
+        // The units title of the left axis, reading upward from the middle of the height.
+        QFont font = Engine.ChartFont();
+        p.save();
+        p.setFont(font);
+        p.setPen(Qt::black);
+        const QFontMetrics fm(font);
+        p.setClipRect(QRectF(0, 0, fm.height(), Chart->plotArea().bottom()), Qt::IntersectClip);
+        p.translate(0, int(Chart->size().height()) / 2);
+        p.rotate(-90);
+        p.drawText(QPointF(0, fm.ascent()), units);
+        p.restore();
+    };
+    Engine.Render(canvas, rect, under, over);
+}

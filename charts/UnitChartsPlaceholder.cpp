@@ -1,1 +1,0 @@
-// The chart renderers live in this library.

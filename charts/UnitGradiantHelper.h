@@ -1,0 +1,56 @@
+#pragma once
+// Turns a reading of a batch into a display colour, for every chart that colours readings by
+// value, and gives the text colour that stays readable on a coloured cell.
+#include "UnitBatchList.h"
+
+#include <QColor>
+#include <QStringList>
+#include <cstdint>
+
+// Colour methods, in the order of the choice list offered to the user.
+enum TColourMethod : std::uint8_t {
+    cmNone = 0,      // pass/fail against the applied limits
+    cmWarning = 1,   // pass/fail with a blend band around each applied limit
+    cmMaxMin = 2,    // continuous scale between the largest and smallest reading
+    cmLimits = 3,    // continuous scale between the limits
+    cmThreshold = 4, // fail below the threshold, pass at or above it
+};
+
+// "None", "Warning", "MaxMin", "Limits", "Threshold".
+QStringList ColourMethodNames();
+
+class TGradiantHelper {
+public:
+    TGradiantHelper() = default;
+    TGradiantHelper(const TGradiantHelper &) = delete;
+    TGradiantHelper &operator=(const TGradiantHelper &) = delete;
+
+    TBatchItem Batch; // own copy of the batch being drawn; limits and type are read from it
+    double MinValue = 0;
+    double MaxValue = 0;
+    double WarningBand = 30.0; // stored units (mm or mV)
+    bool UseGreen = true;      // false: the pass colour is black (colour applied to text on white)
+    bool GreyScale = false;
+    std::uint8_t Method = cmWarning;
+    double Threshold = 0; // stored units
+
+    // Derived stops, rebuilt at every lookup.
+    QColor PassColour;
+    QColor WarnColour;
+    QColor FailColour;
+
+    // MinValue and MaxValue from the batch's valid readings (0 when there are none).
+    void UpdateRange();
+    QColor ColourFor(double value);
+    QColor GetPassColour() const;
+    QColor GetFailColour() const;
+    // Each channel 255 when it is 128 or less, else 0.
+    static QColor ContrastColour(const QColor &colour);
+
+    // Position 0 .. 1 on the pass - warn - fail ramp (pivot 0.5), channels truncated.
+    QColor Ramp(double u) const;
+
+private:
+    void BuildStops();
+    QColor PassFail(double x);
+};
