@@ -3,14 +3,20 @@
 #include "UnitFileOperations.h"
 #include "UnitStorage.h"
 #include "UnitTemplateList.h"
+#include "UnitTextFile.h"
 #include "UnitXml.h"
 
 #include <QCollator>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,9 +38,74 @@ TCachedValues CachedValues(const TFileItem &item)
     return {item.FileModifiedTime, item.Batch.BatchType, item.Batch.Rows, item.Batch.Columns, item.Batch.Readings};
 }
 
-std::uint8_t FileTypeOf(const QFileInfo &info)
+// Reads a cache in exactly the layout SaveCache writes (declaration, FileList, Data, then File
+// elements with their seven values in order), the common case, without building a document
+// tree: a folder of many batches is listed in a fraction of the time. Anything else gives false.
+bool ReadCacheLayout(const QString &text, std::vector<TCacheEntry> &entries)
 {
-    return info.isDir() ? FileTypeFolder : FileTypeOfName(info.fileName());
+    const QStringView all(text);
+    qsizetype at = 0;
+    const auto skipBlanks = [&] {
+        while (at < all.size() && all[at].isSpace())
+            ++at;
+    };
+    const auto take = [&](QStringView token) {
+        skipBlanks();
+        if (!all.mid(at).startsWith(token))
+            return false;
+        at += token.size();
+        return true;
+    };
+    // One leaf element "<name>value</name>"; the value is the raw text, as the general reader keeps it.
+    const auto leaf = [&](QStringView name, QStringView &value) {
+        skipBlanks();
+        if (at + name.size() + 2 > all.size() || all[at] != QLatin1Char('<') || all.sliced(at + 1, name.size()) != name ||
+            all[at + 1 + name.size()] != QLatin1Char('>'))
+            return false;
+        at += name.size() + 2;
+        const qsizetype end = all.indexOf(QLatin1Char('<'), at);
+        if (end < 0)
+            return false;
+        const qsizetype closeEnd = end + 2 + name.size();
+        if (closeEnd >= all.size() || all[end + 1] != QLatin1Char('/') || all.sliced(end + 2, name.size()) != name ||
+            all[closeEnd] != QLatin1Char('>'))
+            return false;
+        value = all.sliced(at, end - at);
+        at = closeEnd + 1;
+        return true;
+    };
+    skipBlanks();
+    if (all.mid(at).startsWith(u"<?")) {
+        const qsizetype end = all.indexOf(u"?>", at);
+        if (end < 0)
+            return false;
+        at = end + 2;
+    }
+    if (!take(u"<FileList>") || !take(u"<Data>"))
+        return false;
+    static const QStringView names[] = {u"FileType", u"FileName", u"FileModifiedTime", u"BatchType",
+                                        u"Rows",     u"Columns",  u"Readings"};
+    entries.reserve(static_cast<size_t>(all.size() / 200));
+    for (;;) {
+        if (take(u"</Data>"))
+            break;
+        if (!take(u"<File>"))
+            return false;
+        QStringView values[7];
+        for (int i = 0; i < 7; ++i)
+            if (!leaf(names[i], values[i]))
+                return false;
+        if (!take(u"</File>"))
+            return false;
+        entries.push_back({FileTextToInt(values[0].toString()), XmlDecode(values[1].toString()),
+                           FileTextToInt(values[2].toString()), FileTextToInt(values[3].toString()),
+                           FileTextToInt(values[4].toString()), FileTextToInt(values[5].toString()),
+                           FileTextToInt(values[6].toString())});
+    }
+    if (!take(u"</FileList>"))
+        return false;
+    skipBlanks();
+    return at == all.size();
 }
 
 } // namespace
@@ -58,29 +129,35 @@ std::int32_t PackFileTime(const QDateTime &time)
 {
     if (!time.isValid())
         return FileTimeUnknown;
-    const QDateTime local = time.toLocalTime();
-    QDate date = local.date();
-    QTime clock = local.time();
-    if (date.year() < 1980) {
-        date = QDate(1980, 1, 1);
-        clock = QTime(0, 0);
-    } else if (date.year() > 2107) {
-        date = QDate(2107, 12, 31);
-        clock = QTime(23, 59, 58);
+    return PackUnixFileTime(time.toSecsSinceEpoch());
+}
+
+std::int32_t PackUnixFileTime(qint64 secondsSinceEpoch)
+{
+    const time_t seconds = static_cast<time_t>(secondsSinceEpoch);
+    struct tm local {};
+    if (!::localtime_r(&seconds, &local))
+        return FileTimeUnknown;
+    int year = local.tm_year + 1900, month = local.tm_mon + 1, day = local.tm_mday;
+    int hour = local.tm_hour, minute = local.tm_min, second = local.tm_sec;
+    if (year < 1980) {
+        year = 1980, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+    } else if (year > 2107) {
+        year = 2107, month = 12, day = 31, hour = 23, minute = 59, second = 58;
     }
-    const std::uint32_t packedDate = (std::uint32_t(date.year() - 1980) << 9) | (std::uint32_t(date.month()) << 5) |
-                                     std::uint32_t(date.day());
-    const std::uint32_t packedTime =
-        (std::uint32_t(clock.hour()) << 11) | (std::uint32_t(clock.minute()) << 5) | std::uint32_t(clock.second() / 2);
+    second = std::min(second, 59); // a leap second stays in its minute
+    const std::uint32_t packedDate = (std::uint32_t(year - 1980) << 9) | (std::uint32_t(month) << 5) | std::uint32_t(day);
+    const std::uint32_t packedTime = (std::uint32_t(hour) << 11) | (std::uint32_t(minute) << 5) | std::uint32_t(second / 2);
     return static_cast<std::int32_t>((packedDate << 16) | packedTime);
 }
 
 std::int32_t PackedFileTime(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
+    // One stat call: this runs for every entry shown, so it avoids the heavier file-info objects.
+    struct stat st {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
         return FileTimeUnknown;
-    return PackFileTime(info.lastModified());
+    return PackUnixFileTime(st.st_mtime);
 }
 
 void SetReportDocumentFactory(TFileDocumentFactory factory) { ReportFactory() = std::move(factory); }
@@ -223,25 +300,38 @@ bool TFileItem::Save()
 
 void TFileItem::LoadFromCache(const QString &folder, const XmlNodeList &nodes)
 {
-    const QString name = nodes.FindByName(QStringLiteral("FileName")).AsString();
+    TCacheEntry entry;
+    entry.FileType = nodes.FindByName(QStringLiteral("FileType")).AsInteger();
+    entry.Name = nodes.FindByName(QStringLiteral("FileName")).AsString();
+    entry.Time = nodes.FindByName(QStringLiteral("FileModifiedTime")).AsInteger();
+    entry.BatchType = nodes.FindByName(QStringLiteral("BatchType")).AsInteger();
+    entry.Rows = nodes.FindByName(QStringLiteral("Rows")).AsInteger();
+    entry.Columns = nodes.FindByName(QStringLiteral("Columns")).AsInteger();
+    entry.Readings = nodes.FindByName(QStringLiteral("Readings")).AsInteger();
+    LoadFromCache(folder, entry);
+}
+
+void TFileItem::LoadFromCache(const QString &folder, const TCacheEntry &entry)
+{
+    const QString &name = entry.Name;
     // The cache names entries of its own folder only; anything else would lead loads and saves
     // outside it.
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String(".") || name == QLatin1String(".."))
         throw Exception(Tr("Invalid file name in folder cache"));
     const QString path = IncludeTrailingSlash(folder);
-    FileType = static_cast<std::uint8_t>(nodes.FindByName(QStringLiteral("FileType")).AsInteger());
+    FileType = static_cast<std::uint8_t>(entry.FileType);
     FileName = path + name;
     Node = nullptr;
     LoadState = LoadStateNone;
     ImageIndex = -1;
-    FileModifiedTime = nodes.FindByName(QStringLiteral("FileModifiedTime")).AsInteger();
+    FileModifiedTime = entry.Time;
     if (FileType == FileTypeBatch) {
         Batch.ID = NameWithoutExtension(name);
         Batch.Path = path;
-        Batch.BatchType = static_cast<std::uint8_t>(nodes.FindByName(QStringLiteral("BatchType")).AsInteger());
-        Batch.Rows = nodes.FindByName(QStringLiteral("Rows")).AsInteger();
-        Batch.Columns = nodes.FindByName(QStringLiteral("Columns")).AsInteger();
-        Batch.Readings = nodes.FindByName(QStringLiteral("Readings")).AsInteger();
+        Batch.BatchType = static_cast<std::uint8_t>(entry.BatchType);
+        Batch.Rows = entry.Rows;
+        Batch.Columns = entry.Columns;
+        Batch.Readings = entry.Readings;
         LoadState = LoadStateCached;
     }
 }
@@ -343,20 +433,29 @@ void TFileList::LoadCache(const QString &fileName)
     Clear();
     const QString folder = IncludeTrailingSlash(QFileInfo(fileName).path());
     try {
-        XmlDocument doc;
-        doc.LoadFromFile(fileName);
-        const XmlNodeList &files =
-            doc.Nodes.FindByName(QStringLiteral("FileList")).Children().FindByName(QStringLiteral("Data")).Children();
-        for (const auto &node : files) {
-            if (node->Name != QLatin1String("File"))
-                continue;
+        const QString text = DecodeFileText(ReadWholeFile(fileName));
+        const auto add = [&](auto &&fill) {
             TFileItem *item = Add();
             try {
-                item->LoadFromCache(folder, node->Children());
+                fill(*item);
             } catch (const Exception &) {
                 // An entry naming something outside the folder is dropped; the rest still counts.
                 Delete(Count() - 1);
             }
+        };
+        std::vector<TCacheEntry> entries;
+        if (ReadCacheLayout(text, entries)) {
+            for (const TCacheEntry &entry : entries)
+                add([&](TFileItem &item) { item.LoadFromCache(folder, entry); });
+        } else {
+            // Not in the layout this program writes: the general reader decides.
+            XmlDocument doc;
+            doc.Parse(text);
+            const XmlNodeList &files =
+                doc.Nodes.FindByName(QStringLiteral("FileList")).Children().FindByName(QStringLiteral("Data")).Children();
+            for (const auto &node : files)
+                if (node->Name == QLatin1String("File"))
+                    add([&](TFileItem &item) { item.LoadFromCache(folder, node->Children()); });
         }
     } catch (...) {
         // A corrupt cache is ignored: the refresh completes what was read.
@@ -380,27 +479,49 @@ void TFileList::SaveCache()
     }
 }
 
-void TFileList::ListFolder(const QString &folder, TFileList &list)
+void TFileList::ListFolder(const QString &folder, TFileList &list) { ListFolderEntries(folder, list, true); }
+
+void TFileList::ListFolderEntries(const QString &folder, TFileList &list, bool withTimes)
 {
     list.Clear();
     const QString path = IncludeTrailingSlash(folder);
-    const QFileInfoList entries =
-        QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    for (const QFileInfo &info : entries) {
+    DIR *dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        std::int32_t time = FileTimeUnknown;
+        // Links and file systems without entry types need a stat to tell folders from files.
+        if (withTimes || entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat st {};
+            if (::fstatat(dirFd, name, &st, 0) == 0) {
+                isFolder = S_ISDIR(st.st_mode);
+                time = PackUnixFileTime(st.st_mtime);
+            } else if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+                time = PackUnixFileTime(st.st_mtime); // a dangling link
+            }
+        }
+        const QString fileName = QFile::decodeName(name);
         TFileItem *item = list.Add();
-        item->FileName = path + info.fileName();
-        item->FileModifiedTime = PackFileTime(info.lastModified());
+        item->FileName = path + fileName;
+        item->FileModifiedTime = withTimes ? time : FileTimeUnknown;
         item->ImageIndex = -1;
         item->LoadState = LoadStateNone;
-        item->FileType = FileTypeOf(info);
+        item->FileType = isFolder ? FileTypeFolder : FileTypeOfName(fileName);
     }
+    ::closedir(dir);
 }
 
 bool TFileList::Refresh(const QString &folder, const std::function<void(TFileList &)> &attachNodes)
 {
     SetFolder(folder);
     TFileList scratch;
-    ListFolder(FFolder, scratch);
+    // New entries get an unknown time anyway: the enumeration needs no file times.
+    ListFolderEntries(FFolder, scratch, false);
     scratch.DeleteName(CacheFileName());
 
     QHash<QString, int> onDisk; // full path -> scratch index
@@ -442,13 +563,27 @@ void TFileList::LoadRange(int first, int last)
 {
     first = std::max(first, 0);
     last = std::min(last, Count() - 1);
+    // The times of the folder's own entries are read relative to the open folder: one short
+    // lookup per entry instead of a walk along the whole path.
+    DIR *dir = FFolder.isEmpty() ? nullptr : ::opendir(QFile::encodeName(FFolder).constData());
+    const auto changed = [&](const TFileItem &item) {
+        if (!dir || !item.FileName.startsWith(FFolder))
+            return item.IsChanged();
+        struct stat st {};
+        const QByteArray name = QFile::encodeName(item.FileName.mid(FFolder.size()));
+        const std::int32_t now = ::fstatat(::dirfd(dir), name.constData(), &st, 0) == 0 ? PackUnixFileTime(st.st_mtime)
+                                                                                      : FileTimeUnknown;
+        return now != item.FileModifiedTime;
+    };
     for (int i = first; i <= last; ++i) {
         TFileItem &item = *FItems[static_cast<size_t>(i)];
         if (item.FileType == FileTypeFolder)
             continue;
-        if (item.LoadState == LoadStateNone || item.IsChanged())
+        if (item.LoadState == LoadStateNone || changed(item))
             item.Load();
     }
+    if (dir)
+        ::closedir(dir);
     if (Modified)
         SaveCache();
 }

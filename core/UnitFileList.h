@@ -6,6 +6,7 @@
 #include "UnitBatchList.h"
 #include "UnitPersistent.h"
 
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -40,6 +41,7 @@ std::uint8_t FileTypeOfName(const QString &name);
 // A last-write time in packed local form: date in the high 16 bits (years from 1980, month, day),
 // time in the low 16 bits (hours, minutes, seconds / 2). Times outside 1980-2107 are clamped.
 std::int32_t PackFileTime(const QDateTime &time);
+std::int32_t PackUnixFileTime(qint64 secondsSinceEpoch);
 // The packed last-write time of a file or folder, FileTimeUnknown when it does not exist.
 std::int32_t PackedFileTime(const QString &path);
 
@@ -52,6 +54,14 @@ public:
 };
 using TFileDocumentFactory = std::function<std::unique_ptr<TFileDocument>()>;
 void SetReportDocumentFactory(TFileDocumentFactory factory);
+
+// The values of one "File" element of the cache.
+struct TCacheEntry {
+    int FileType = FileTypeOther;
+    QString Name; // without folder
+    std::int32_t Time = FileTimeUnknown;
+    int BatchType = 0, Rows = 0, Columns = 0, Readings = 0;
+};
 
 class TFileItem : public TPersistent {
 public:
@@ -90,6 +100,7 @@ public:
     bool Save();
     // One "File" element of the cache. Names holding a folder part are refused (Exception).
     void LoadFromCache(const QString &folder, const XmlNodeList &nodes);
+    void LoadFromCache(const QString &folder, const TCacheEntry &entry);
     void SaveToCache(XmlNodeList &nodes) const;
 
 private:
@@ -149,6 +160,7 @@ public:
     void LoadRange(int first, int last);
 
 private:
+    static void ListFolderEntries(const QString &folder, TFileList &list, bool withTimes);
     QString FFolder;
     std::vector<std::unique_ptr<TFileItem>> FItems;
 };

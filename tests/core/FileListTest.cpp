@@ -443,3 +443,51 @@ TEST_F(FileList, SwitchingFoldersStartsFromTheOtherCache)
     EXPECT_EQ(Names(list), (QStringList{"Site A", "Beam.vch", "wall 2.vcb", "Deck.vct", "Design.vcr", "notes.txt"}));
     EXPECT_TRUE(QFileInfo::exists(Cache()));
 }
+
+TEST_F(FileList, CacheReadsOwnAndForeignLayoutsAlike)
+{
+    // A name with characters the files escape, written by this program...
+    CopyData(QStringLiteral("BatchCover2x3.vcb"), P("R&D 'x' <1>.vcb"));
+    TFileList own;
+    ShowAll(own);
+    ASSERT_TRUE(ReadBytes(Cache()).contains("<FileName>R&amp;D &pos;x&pos; &lt;1&gt;.vcb</FileName>"))
+        << ReadBytes(Cache()).toStdString();
+    TFileList fromOwn;
+    fromOwn.LoadCache(Cache());
+
+    // ...and the same entries in another layout: other line ends, no indentation, other element
+    // order, an unknown element.
+    QByteArray foreign = "<?xml version=\"1.0\"?>\n<FileList><Data>";
+    for (int i = 0; i < own.Count(); ++i) {
+        const TFileItem &item = *own.Items(i);
+        XmlDocument name;
+        name.Nodes.AddChild(QStringLiteral("FileName")).SetAsString(item.NameOnly());
+        foreign += "<File><Extra>1</Extra><FileName>" + name.Nodes.Items(0).Text.toUtf8() + "</FileName><FileType>" +
+                   QByteArray::number(item.FileType) + "</FileType><Readings>" + QByteArray::number(item.Batch.Readings) +
+                   "</Readings><Rows>" + QByteArray::number(item.Batch.Rows) + "</Rows><Columns>" +
+                   QByteArray::number(item.Batch.Columns) + "</Columns><BatchType>" +
+                   QByteArray::number(item.Batch.BatchType) + "</BatchType><FileModifiedTime>" +
+                   QByteArray::number(item.FileModifiedTime) + "</FileModifiedTime></File>\n";
+    }
+    foreign += "</Data></FileList>\n";
+    WriteBytes(Cache(), foreign);
+    TFileList fromForeign;
+    fromForeign.LoadCache(Cache());
+
+    ASSERT_EQ(fromOwn.Count(), own.Count());
+    ASSERT_EQ(fromForeign.Count(), own.Count());
+    for (int i = 0; i < own.Count(); ++i) {
+        for (const TFileList *read : {&fromOwn, &fromForeign}) {
+            const TFileItem &a = *own.Items(i), &b = *read->Items(i);
+            EXPECT_EQ(b.FileName, a.FileName);
+            EXPECT_EQ(b.FileType, a.FileType);
+            EXPECT_EQ(b.FileModifiedTime, a.FileModifiedTime);
+            EXPECT_EQ(b.Batch.Rows, a.Batch.Rows);
+            EXPECT_EQ(b.Batch.Columns, a.Batch.Columns);
+            EXPECT_EQ(b.Batch.Readings, a.Batch.Readings);
+            EXPECT_EQ(b.Batch.BatchType, a.Batch.BatchType);
+            EXPECT_EQ(b.LoadState, a.FileType == FileTypeBatch ? LoadStateCached : LoadStateNone);
+        }
+    }
+    EXPECT_EQ(fromOwn.Items(fromOwn.IndexOf(P("R&D 'x' <1>.vcb"), FileTypeBatch))->Batch.ID, QStringLiteral("R&D 'x' <1>"));
+}

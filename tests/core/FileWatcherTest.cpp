@@ -37,6 +37,17 @@ void Touch(const QString &path)
 // A watcher with counters of what it reported.
 class Watcher {
 public:
+    int Changes = 0;
+    int Waiting = 0;
+    bool OnUiThread = true;
+    QString FolderAtChange;
+    QStringList Armed;
+    std::atomic<bool> Seen{false};
+    std::function<void()> DuringChange;
+    QElapsedTimer SinceChange;
+    // Last, so that it stops before the counters its handlers use are gone.
+    TThreadDirectory W;
+
     Watcher(const QString &folder, int pauseMs) : W(folder)
     {
         W.SetPauseMs(pauseMs);
@@ -53,15 +64,6 @@ public:
         QObject::connect(
             &W, &TThreadDirectory::ChangeSeen, &W, [this] { Seen.store(true); }, Qt::DirectConnection);
     }
-    TThreadDirectory W;
-    int Changes = 0;
-    int Waiting = 0;
-    bool OnUiThread = true;
-    QString FolderAtChange;
-    QStringList Armed;
-    std::atomic<bool> Seen{false};
-    std::function<void()> DuringChange;
-    QElapsedTimer SinceChange;
 
     bool WaitArmedOn(const QString &folder) { return WaitUntil([&] { return Armed.contains(folder); }); }
     // Waits until the watcher is idle again (nothing pending after its pause).
