@@ -70,7 +70,7 @@ TThreadDirectory::~TThreadDirectory()
         ::close(FWakeFd);
 }
 
-void TThreadDirectory::Start() { start(QThread::IdlePriority); }
+void TThreadDirectory::Start() { start(QThread::LowestPriority); }
 
 void TThreadDirectory::SetFolder(const QString &folder)
 {
