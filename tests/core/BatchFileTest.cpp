@@ -280,3 +280,29 @@ TEST_F(BatchFile, SaveReplacesAtomically)
     EXPECT_EQ(dir.entryList(QStringList{QStringLiteral("A.vcb*")}, QDir::Files | QDir::Hidden), QStringList{QStringLiteral("A.vcb")});
     EXPECT_FALSE(BatchMessageOf([&] { b.SaveToFile(Temp(QStringLiteral("no/such/folder/B.vcb"))); }).isEmpty());
 }
+
+TEST_F(BatchFile, ShippedSamplesLoadAndWriteBackUnchanged)
+{
+    const QString local = QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Local/");
+    const QStringList names = QDir(local).entryList(QStringList{QStringLiteral("*.vcb"), QStringLiteral("*.vch")}, QDir::Files);
+    ASSERT_GE(names.size(), 3);
+    bool grid = false, halfCell = false, linear = false;
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        TBatchItem b;
+        b.LoadFromFile(local + name);
+        EXPECT_EQ(b.Readings, b.ValidCount());
+        EXPECT_TRUE(b.FileName() == name);
+        grid = grid || (b.BatchType == BatchTypeCover && b.BatchFormat == BatchFormatGrid && b.Columns >= 20
+                        && b.Rows >= 10 && b.LowLimitApplied && b.CountBelowLow() > 0 && b.CountAboveHigh() > 0
+                        && b.CountOverRange() > 0 && b.CountUnderRange() > 0);
+        halfCell = halfCell || (b.BatchType == BatchTypeHalfCell && b.BatchFormat == BatchFormatGrid);
+        linear = linear || (b.BatchType == BatchTypeCover && b.BatchFormat == BatchFormatLinear);
+        const QString copy = Temp(name);
+        b.SaveToFile(copy);
+        EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(local + name));
+    }
+    EXPECT_TRUE(grid);
+    EXPECT_TRUE(halfCell);
+    EXPECT_TRUE(linear);
+}

@@ -241,3 +241,22 @@ TEST_F(Templates, UploadListCopiesAndLocks)
     up.Clear();
     EXPECT_EQ(up.Count(), 0);
 }
+
+TEST_F(Templates, ShippedTemplateLoadsAndWritesBackUnchanged)
+{
+    const QString folder = QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Templates/");
+    const QStringList names = QDir(folder).entryList(QStringList{QStringLiteral("*.vct")}, QDir::Files);
+    ASSERT_GE(names.size(), 1);
+    for (const QString &name : names) {
+        TTemplateList t;
+        t.LoadFromFile(folder + name);
+        EXPECT_GT(t.Count(), 0);
+        const QString copy = Temp(name);
+        t.SaveToFile(copy);
+        EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(folder + name)) << name.toStdString();
+        // The stored identifiers are what numbering gives.
+        const QStringList stored = IDs(t);
+        t.GenerateBatchIDs(false);
+        EXPECT_EQ(IDs(t), stored);
+    }
+}
