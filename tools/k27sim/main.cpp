@@ -1,5 +1,6 @@
 // k27sim: a Ventrax K27 covermeter on a pseudo-terminal, for trying the program without a gauge.
 #include "UnitEnumComPort.h"
+#include "UnitException.h"
 #include "UnitK27SimBatches.h"
 #include "UnitK27Simulator.h"
 #include "UnitStorage.h"
