@@ -1,0 +1,321 @@
+// The batch file (.vcb / .vch): one "Batch" element whose children are written in a fixed
+// order, with the three cell matrices as comma text in row order.
+#include "UnitBatchList.h"
+#include "UnitException.h"
+#include "UnitXml.h"
+
+#include <QFileInfo>
+#include <charconv>
+#include <cmath>
+
+namespace {
+// Splits comma text as the string lists of the file writer join it: items end at a comma or
+// at an unquoted blank or control character; a quoted item may hold commas and blanks, a
+// doubled quote standing for one. `visit` gets each item in order and returns false to stop.
+template <typename Visit>
+void SplitCommaText(const QString &text, Visit visit)
+{
+    const QChar *p = text.constData();
+    const QChar *const end = p + text.size();
+    auto isBlank = [](QChar c) { return c.unicode() >= 1 && c.unicode() <= ' '; };
+    while (p < end && isBlank(*p))
+        ++p;
+    QString quoted;
+    while (p < end) {
+        const QChar *itemStart;
+        qsizetype itemLength;
+        if (*p == QLatin1Char('"')) {
+            quoted.clear();
+            ++p;
+            while (p < end) {
+                if (*p == QLatin1Char('"')) {
+                    if (p + 1 < end && p[1] == QLatin1Char('"')) {
+                        quoted += QLatin1Char('"');
+                        p += 2;
+                        continue;
+                    }
+                    ++p;
+                    break;
+                }
+                quoted += *p++;
+            }
+            itemStart = quoted.constData();
+            itemLength = quoted.size();
+        } else {
+            itemStart = p;
+            while (p < end && p->unicode() > ' ' && *p != QLatin1Char(','))
+                ++p;
+            itemLength = p - itemStart;
+        }
+        if (!visit(QStringView(itemStart, itemLength)))
+            return;
+        while (p < end && isBlank(*p))
+            ++p;
+        if (p < end && *p == QLatin1Char(',')) {
+            if (p + 1 == end) {
+                visit(QStringView()); // a trailing comma ends with an empty item
+                return;
+            }
+            do
+                ++p;
+            while (p < end && isBlank(*p));
+        }
+    }
+}
+
+bool ParseInteger(QStringView item, int &value)
+{
+    char buf[32] = {};
+    if (item.isEmpty() || item.size() >= static_cast<qsizetype>(sizeof buf))
+        return false;
+    qsizetype n = 0;
+    for (const QChar c : item) {
+        if (c.unicode() > 127)
+            return false;
+        buf[n++] = static_cast<char>(c.unicode());
+    }
+    const char *first = buf;
+    if (*first == '+')
+        ++first;
+    const auto result = std::from_chars(first, buf + n, value);
+    return result.ec == std::errc() && result.ptr == buf + n;
+}
+
+bool ParseFloat(QStringView item, double &value)
+{
+    char buf[64] = {};
+    if (item.isEmpty() || item.size() >= static_cast<qsizetype>(sizeof buf))
+        return false;
+    qsizetype n = 0;
+    for (const QChar c : item) {
+        const char16_t u = c.unicode();
+        // Plain decimal text only: no "inf", "nan", hexadecimal or locale forms.
+        if (!((u >= '0' && u <= '9') || u == '.' || u == '-' || u == '+' || u == 'e' || u == 'E'))
+            return false;
+        buf[n++] = static_cast<char>(u);
+    }
+    const char *first = buf;
+    if (*first == '+')
+        ++first;
+    const auto result = std::from_chars(first, buf + n, value, std::chars_format::general);
+    return result.ec == std::errc() && result.ptr == buf + n && std::isfinite(value);
+}
+
+// Reads one matrix element into the cells through `store` (column, row, item). Fails with a
+// message naming the element when an item is malformed or the element holds too few items.
+template <typename Store>
+void ReadMatrix(const XmlNodeList &batch, const char *element, int columns, int rows, Store store)
+{
+    const qint64 cells = static_cast<qint64>(columns) * rows;
+    const QString name = QString::fromLatin1(element);
+    qint64 k = 0;
+    SplitCommaText(batch.FindByName(name).AsString(), [&](QStringView item) {
+        if (k >= cells)
+            return false; // items beyond the matrix are ignored
+        if (!store(static_cast<int>(k % columns), static_cast<int>(k / columns), item))
+            throw Exception(Tr("The batch file's %1 holds an invalid item \"%2\" at position %3")
+                                .arg(name, item.toString())
+                                .arg(k + 1));
+        ++k;
+        return true;
+    });
+    if (k < cells)
+        throw Exception(Tr("The batch file's %1 holds %2 items where %3 cells are expected")
+                            .arg(name)
+                            .arg(k)
+                            .arg(cells));
+}
+
+TDateTime ReadDate(const XmlNodeList &batch, const char *element)
+{
+    const QString name = QString::fromLatin1(element);
+    const QString text = batch.FindByName(name).AsString();
+    try {
+        return FileTextToDateTime(text);
+    } catch (const Exception &) {
+        throw Exception(Tr("The batch file's %1 \"%2\" is not a valid date and time").arg(name, text));
+    }
+}
+
+void AppendNumber(QString &out, double value)
+{
+    // Whole numbers below 1E15 print the same digits as the general 15-digit form, much faster.
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        out += QString::number(static_cast<qint64>(value));
+    else
+        out += FloatToFileText(value);
+}
+} // namespace
+
+void TBatchItem::SaveToXml(XmlNodeList &nodes) const
+{
+    XmlNode &batch = nodes.AddChild(QStringLiteral("Batch"));
+    XmlNodeList &c = batch.Children();
+    auto integer = [&](const char *name, int v) { c.AddChild(QString::fromLatin1(name)).SetAsInteger(v); };
+    auto boolean = [&](const char *name, bool v) { c.AddChild(QString::fromLatin1(name)).SetAsBoolean(v); };
+    auto real = [&](const char *name, double v) { c.AddChild(QString::fromLatin1(name)).SetAsFloat(v); };
+    auto text = [&](const char *name, const QString &v) { c.AddChild(QString::fromLatin1(name)).SetAsString(v); };
+    auto date = [&](const char *name, TDateTime v) { text(name, DateTimeToFileText(v)); };
+
+    integer("Slot", Slot);
+    integer("Columns", Columns);
+    integer("Rows", Rows);
+    integer("Readings", Readings);
+    boolean("Tagged", Tagged);
+    date("CreationDate", CreationDate);
+    date("UpdateDate", UpdateDate);
+    text("ProbeSerialNumber", ProbeSerialNumber);
+    text("ProbeType", ProbeType);
+    text("ProbeSide0Type", ProbeSide0Type);
+    text("ProbeSide1Type", ProbeSide1Type);
+    integer("BatchType", BatchType);
+    integer("BatchFormat", BatchFormat);
+    real("HighLimit", HighLimit);
+    real("LowLimit", LowLimit);
+    real("GaugeHighLimit", GaugeHighLimit);
+    real("GaugeLowLimit", GaugeLowLimit);
+    boolean("HighLimitApplied", HighLimitApplied);
+    boolean("LowLimitApplied", LowLimitApplied);
+    text("Site", Site);
+    text("Location", Location);
+    real("Grid", Grid);
+    text("Area", Area);
+    text("Engineer", Engineer);
+    text("Customer", Customer);
+    text("Note", Note);
+    integer("BarSeries", BarSeries);
+    real("BarSize", BarSize);
+    text("GaugeSerialNumber", GaugeSerialNumber);
+    integer("GaugeType", GaugeType);
+    text("CellType", CellType);
+    real("Temperature", Temperature);
+    integer("BarGrade", BarGrade);
+    text("GaugeCellType", GaugeCellType);
+
+    // Row order: row 0 from column 0 to the last column, then row 1, and so on.
+    QString readingType, measureType, value;
+    const qsizetype cells = static_cast<qsizetype>(FCellColumns) * FCellRows;
+    readingType.reserve(cells * 2);
+    measureType.reserve(cells * 2);
+    value.reserve(cells * 5);
+    for (int r = 0; r < FCellRows; ++r)
+        for (int col = 0; col < FCellColumns; ++col) {
+            const size_t i = static_cast<size_t>(col) * FCellRows + r;
+            if (r != 0 || col != 0) {
+                readingType += QLatin1Char(',');
+                measureType += QLatin1Char(',');
+                value += QLatin1Char(',');
+            }
+            readingType += QString::number(FReadingType[i]);
+            measureType += QString::number(FMeasureType[i]);
+            AppendNumber(value, FValue[i]);
+        }
+    c.AddChild(QStringLiteral("DataReadingType")).Text = readingType;
+    c.AddChild(QStringLiteral("DataMeasureType")).Text = measureType;
+    c.AddChild(QStringLiteral("DataValue")).Text = value;
+}
+
+void TBatchItem::LoadFromXml(const XmlNodeList &nodes)
+{
+    const XmlNodeList &c = nodes.FindByName(QStringLiteral("Batch")).Children();
+    auto node = [&](const char *name) -> const XmlNode & { return c.FindByName(QString::fromLatin1(name)); };
+    auto byte = [&](const char *name) { return static_cast<std::uint8_t>(node(name).AsInteger() & 0xFF); };
+
+    // Read into a fresh record so a failing load leaves this one as it was.
+    TBatchItem b;
+    b.ID = ID;
+    b.Path = Path;
+    b.Slot = node("Slot").AsInteger();
+    b.Columns = node("Columns").AsInteger();
+    b.Rows = node("Rows").AsInteger();
+    b.Readings = node("Readings").AsInteger();
+    b.Tagged = node("Tagged").AsBoolean();
+    b.CreationDate = ReadDate(c, "CreationDate");
+    b.UpdateDate = ReadDate(c, "UpdateDate");
+    b.ProbeSerialNumber = node("ProbeSerialNumber").AsString();
+    b.ProbeType = node("ProbeType").AsString();
+    b.ProbeSide0Type = node("ProbeSide0Type").AsString();
+    b.ProbeSide1Type = node("ProbeSide1Type").AsString();
+    b.BatchType = byte("BatchType");
+    b.BatchFormat = byte("BatchFormat");
+    b.HighLimit = node("HighLimit").AsFloat();
+    b.LowLimit = node("LowLimit").AsFloat();
+    b.GaugeHighLimit = node("GaugeHighLimit").AsFloat();
+    b.GaugeLowLimit = node("GaugeLowLimit").AsFloat();
+    b.HighLimitApplied = node("HighLimitApplied").AsBoolean();
+    b.LowLimitApplied = node("LowLimitApplied").AsBoolean();
+    b.Site = node("Site").AsString();
+    b.Location = node("Location").AsString();
+    b.Grid = node("Grid").AsFloat();
+    b.Area = node("Area").AsString();
+    b.Engineer = node("Engineer").AsString();
+    b.Customer = node("Customer").AsString();
+    b.Note = node("Note").AsString();
+    b.BarSeries = byte("BarSeries");
+    b.BarSize = node("BarSize").AsFloat();
+    b.GaugeSerialNumber = node("GaugeSerialNumber").AsString();
+    b.GaugeType = byte("GaugeType");
+    b.CellType = node("CellType").AsString();
+    b.Temperature = node("Temperature").AsFloat();
+    b.BarGrade = byte("BarGrade");
+    // Files written before the element existed read as if the gauge used the current cell type.
+    const XmlNode &gaugeCell = node("GaugeCellType");
+    b.GaugeCellType = gaugeCell.IsNull() ? b.CellType : gaugeCell.AsString();
+
+    if (b.Columns < 0 || b.Rows < 0 || static_cast<qint64>(b.Columns) * b.Rows > MaxBatchCells)
+        throw Exception(Tr("The batch file's size of %1 columns by %2 rows is not valid (at most %3 cells)")
+                            .arg(b.Columns)
+                            .arg(b.Rows)
+                            .arg(MaxBatchCells));
+    if (b.Columns > 0 || b.Rows > 0) {
+        b.SetSize();
+        if (b.HasCells()) {
+            const int rows = b.Rows;
+            auto at = [rows](int column, int row) { return static_cast<size_t>(column) * rows + row; };
+            ReadMatrix(c, "DataReadingType", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
+                int v = 0;
+                if (!ParseInteger(item, v))
+                    return false;
+                b.FReadingType[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
+                return true;
+            });
+            ReadMatrix(c, "DataMeasureType", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
+                int v = 0;
+                if (!ParseInteger(item, v))
+                    return false;
+                b.FMeasureType[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
+                return true;
+            });
+            ReadMatrix(c, "DataValue", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
+                return ParseFloat(item, b.FValue[at(col, row)]);
+            });
+        }
+    }
+    *this = b;
+}
+
+void TBatchItem::LoadFromFile(const QString &fileName)
+{
+    XmlDocument doc;
+    doc.LoadFromFile(fileName);
+    const QFileInfo info(fileName);
+    const QString oldID = ID, oldPath = Path;
+    ID = info.completeBaseName();
+    Path = info.absolutePath();
+    if (!Path.endsWith(QLatin1Char('/')))
+        Path += QLatin1Char('/');
+    try {
+        LoadFromXml(doc.Nodes);
+    } catch (...) {
+        ID = oldID;
+        Path = oldPath;
+        throw;
+    }
+}
+
+void TBatchItem::SaveToFile(const QString &fileName) const
+{
+    XmlDocument doc;
+    SaveToXml(doc.Nodes);
+    doc.SaveToFile(fileName);
+}
