@@ -97,6 +97,10 @@ public:
     TTimeoutContinue OnTimeoutContinue;
     TTemplateSupportBatchType TemplateSupportBatchType;
     bool TemplateSupportBarGrades = false;
+    // Primary language for gauge text; negative: that of the running user interface.
+    int TextLanguage = -1;
+    // The last identification read; its serial number and model code go into every header read.
+    TGaugeIdentity Identity;
 
     // Opens "COM<n>" (through the per-user port table) at 19200 baud, 8N1, no flow control.
     void Open(int portNumber, bool trace);
@@ -143,7 +147,7 @@ public:
     // Strict upper/lower-case hexadecimal text to number; false when empty, invalid or too long.
     static bool TryHex(const QByteArray &text, quint32 &value);
 
-    // Gauge commands.
+    // Gauge commands. Identify reads the reply to the wake byte of SetBaudAndWake.
     TGaugeIdentity Identify();
     void RequestBatchList();
     bool ReadBatchListEntry(TBatchItem &batch);
@@ -153,7 +157,16 @@ public:
     int WriteTemplate(const TTemplateItem &item);
     void DeleteBatch(int slot);
 
+    // One reading item into the cell (column, row); raises on a flag byte that is not hexadecimal
+    // and on value characters that are not, when the item holds a reading.
+    static void DecodeReadingItem(const QByteArray &item, TBatchItem &batch, int column, int row);
+    // A packed date and time; an impossible one gives the current date and time.
+    static double DecodePackedDateTime(quint32 word);
+    // The "D" commands of a template batch definition, in the order they are sent.
+    QList<QList<QByteArray>> TemplateRecord(const TTemplateItem &item) const;
+
 private:
+    QString GaugeText(const QByteArray &bytes) const;
     void OpenPort(const QString &device, int portNumber, bool trace);
     void Transfer(const QByteArray &bytes);
     void TraceTransfer(const QByteArray &bytes, unsigned char direction);
