@@ -125,6 +125,9 @@ void TK27Simulator::SetOptions(const TSimOptions &options)
 {
     std::lock_guard guard(FLock);
     FOptions = options;
+    // Counted faults count from the moment they are ordered.
+    FPacketsSent = 0;
+    FNaksSent = 0;
 }
 
 TSimOptions TK27Simulator::Options() const
@@ -212,7 +215,7 @@ void TK27Simulator::HandleByte(char byte)
             SendPacket(QByteArray(IdentityPacket()).split(FS));
         break;
     case ACK:
-        if (FStream != stNone)
+        if (FStream != stNone && !FOptions.Silent)
             SendNextStreamPacket();
         break;
     case DLE:
@@ -416,8 +419,11 @@ void TK27Simulator::SendPacket(const QList<QByteArray> &fields)
         bytes += NoiseByte();
     QByteArray packet = SOH + fields.join(FS) + ETB;
     ++FPacketsSent;
-    if (FOptions.CutPacket == FPacketsSent)
+    if (FOptions.CutPacket == FPacketsSent) {
+        // A gauge that gives up halfway also abandons the rest of the stream.
         packet = packet.left(std::max<qsizetype>(2, packet.size() / 2)) + FOptions.CutByte;
+        FStream = stNone;
+    }
     Write(bytes + packet);
 }
 
