@@ -285,3 +285,22 @@ TEST(GaugeFields, TraceByteFormatting)
     EXPECT_EQ(TVentraxK27Interface::FormatTraceBytes(QByteArray("\x01" "A b~\x7f\xff", 7)), QStringLiteral("[01]A[20]b~[7F][FF]"));
     EXPECT_EQ(TVentraxK27Interface::FormatTraceBytes("!"), QStringLiteral("!"));
 }
+
+TEST_F(GaugeLinkTest, GaugeUnpluggedMidConversation)
+{
+    auto gauge = std::make_unique<TK27Simulator>();
+    const QString path = gauge->OpenPty();
+    gauge->SetBatches(TK27Simulator::DemoBatches());
+    gauge->Start();
+    TVentraxK27Interface link;
+    link.OpenDevice(path, true);
+    link.SendCommand({"A"});
+    gauge.reset(); // the line goes dead with the list half read
+    EXPECT_TRUE(MessageOf<VentraxK27Exception>([&] {
+                    for (int i = 0; i < 100; ++i)
+                        link.ReadPacket();
+                }).startsWith(QStringLiteral("Communications Error: (")));
+    EXPECT_EQ(MessageOf<VentraxK27Exception>([&] { link.SendCommand({"A"}); }),
+              QStringLiteral("Communications Error: (No response to command)"));
+    EXPECT_FALSE(link.TraceLines().isEmpty());
+}

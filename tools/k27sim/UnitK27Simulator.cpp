@@ -3,6 +3,7 @@
 #include "UnitException.h"
 
 #include <QRandomGenerator>
+#include <QStringList>
 #include <chrono>
 #include <cerrno>
 #include <cstring>
@@ -196,6 +197,12 @@ void TK27Simulator::HandleByte(char byte)
             FInPacket = false;
             const QList<QByteArray> fields = FPacket.split(FS);
             FCommands << fields;
+            if (OnCommand) {
+                QStringList parts;
+                for (const QByteArray &f : fields)
+                    parts << QString::fromLatin1(f);
+                OnCommand(parts.join(QLatin1Char(' ')));
+            }
             HandleCommand(fields);
         } else if (byte == SOH) {
             FPacket.clear();

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -71,6 +72,9 @@ public:
     void Stop();
     // Serves on the calling thread until `stop` becomes true.
     void Run(const std::atomic<bool> &stop);
+
+    // Told every command received, as text ("D H North Quay"); runs on the serving thread.
+    std::function<void(const QString &)> OnCommand;
 
     void SetOptions(const TSimOptions &options);
     TSimOptions Options() const;

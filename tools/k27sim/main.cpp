@@ -28,7 +28,15 @@ const char *const Description =
     "definitions and deletes and keeps them for the run.\n"
     "\n"
     "Faults to order: --baud, --nak, --bell, --silent, --noise, --cut, --memory-full,\n"
-    "--batch-exists, and another identity with --model-id, --model, --version, --no-bar-grades.";
+    "--batch-exists, and another identity with --model-id, --model, --version, --no-bar-grades.\n"
+    "Framed packets are counted for --cut from the start of the run (the identification reply\n"
+    "is one).\n"
+    "\n"
+    "Model letters: B and H are the basic model, S the standard one, any other letter the full\n"
+    "one; a lower-case letter also takes half-cell templates, h and m take no cover templates,\n"
+    "and C (either case) is a model the program refuses.\n"
+    "\n"
+    "Example: k27sim --register 3   then choose the port ending in (COM3) in the preferences.";
 
 } // namespace
 
@@ -59,9 +67,10 @@ int main(int argc, char **argv)
     const QCommandLineOption serialOpt(QStringLiteral("serial"), QStringLiteral("Gauge serial number."), QStringLiteral("text"));
     const QCommandLineOption noGradesOpt(QStringLiteral("no-bar-grades"), QStringLiteral("Do not take bar grades in templates."));
     const QCommandLineOption noPaceOpt(QStringLiteral("no-pace"), QStringLiteral("Send as fast as possible instead of at the line's byte rate (10 bits per byte)."));
+    const QCommandLineOption verboseOpt(QStringLiteral("verbose"), QStringLiteral("Print every command received on standard error."));
     const QCommandLineOption itemsOpt(QStringLiteral("items"), QStringLiteral("Readings per data packet (default 16)."), QStringLiteral("n"));
     for (const QCommandLineOption *o : {&registerOpt, &batchesOpt, &emptyOpt, &baudOpt, &nakOpt, &bellOpt, &silentOpt, &noiseOpt, &cutOpt, &fullOpt,
-                                        &existsOpt, &capacityOpt, &modelIdOpt, &modelOpt, &versionOpt, &serialOpt, &noGradesOpt, &noPaceOpt, &itemsOpt})
+                                        &existsOpt, &capacityOpt, &modelIdOpt, &modelOpt, &versionOpt, &serialOpt, &noGradesOpt, &noPaceOpt, &itemsOpt, &verboseOpt})
         parser.addOption(*o);
     parser.process(app);
 
@@ -110,6 +119,8 @@ int main(int argc, char **argv)
     options.ItemsPerPacket = std::max(1, number(itemsOpt, options.ItemsPerPacket));
 
     TK27Simulator sim;
+    if (parser.isSet(verboseOpt))
+        sim.OnCommand = [](const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
     try {
         QList<TSimBatch> batches;
         if (parser.isSet(batchesOpt))
