@@ -5,6 +5,7 @@
 #include "UnitXml.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -137,13 +138,28 @@ TDateTime ReadDate(const XmlNodeList &batch, const char *element)
     }
 }
 
+// Appends the file text of an integer or a value. Matrices hold up to a million items, so the
+// text goes straight into the element without a string per item.
+void AppendInteger(QString &out, long long value)
+{
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value);
+    out.append(QLatin1StringView(buf, r.ptr));
+}
+
 void AppendNumber(QString &out, double value)
 {
-    // Whole numbers below 1E15 print the same digits as the general 15-digit form, much faster.
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        out += QString::number(static_cast<qint64>(value));
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        // Whole numbers below 1E15: the same digits as the general 15-digit form.
+        AppendInteger(out, static_cast<long long>(value));
+        return;
+    }
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    if (r.ec == std::errc() && std::find(buf, r.ptr, 'e') == r.ptr)
+        out.append(QLatin1StringView(buf, r.ptr));
     else
-        out += FloatToFileText(value);
+        out += FloatToFileText(value); // exponent form and non-finite values
 }
 } // namespace
 
@@ -193,7 +209,9 @@ void TBatchItem::SaveToXml(XmlNodeList &nodes) const
     text("GaugeCellType", GaugeCellType);
 
     // Row order: row 0 from column 0 to the last column, then row 1, and so on.
-    QString readingType, measureType, value;
+    QString &readingType = c.AddChild(QStringLiteral("DataReadingType")).Text;
+    QString &measureType = c.AddChild(QStringLiteral("DataMeasureType")).Text;
+    QString &value = c.AddChild(QStringLiteral("DataValue")).Text;
     const qsizetype cells = static_cast<qsizetype>(FCellColumns) * FCellRows;
     readingType.reserve(cells * 2);
     measureType.reserve(cells * 2);
@@ -206,13 +224,10 @@ void TBatchItem::SaveToXml(XmlNodeList &nodes) const
                 measureType += QLatin1Char(',');
                 value += QLatin1Char(',');
             }
-            readingType += QString::number(FReadingType[i]);
-            measureType += QString::number(FMeasureType[i]);
+            AppendInteger(readingType, FReadingType[i]);
+            AppendInteger(measureType, FMeasureType[i]);
             AppendNumber(value, FValue[i]);
         }
-    c.AddChild(QStringLiteral("DataReadingType")).Text = readingType;
-    c.AddChild(QStringLiteral("DataMeasureType")).Text = measureType;
-    c.AddChild(QStringLiteral("DataValue")).Text = value;
 }
 
 void TBatchItem::LoadFromXml(const XmlNodeList &nodes)

@@ -653,8 +653,16 @@ TSummaryGrid TBatchItem::SummaryGrid() const
     if (!cover && !halfCell)
         InvalidBatchType();
 
+    // Sized by the header, so a batch known only by its header still gets its empty rows; a
+    // header size that no batch can have falls back to the cells actually held.
+    const bool headerSize = Columns >= 0 && Rows >= 0 && static_cast<qint64>(Columns) * Rows <= MaxBatchCells;
+    const int gridRows = headerSize ? std::max(Rows, FCellRows) : FCellRows;
+    const int gridColumns = headerSize ? std::max(Columns, FCellColumns) : FCellColumns;
+    // Thirty header rows over a very wide batch would dwarf the batch itself.
+    if ((static_cast<qint64>(gridRows) + 30) * std::max(2, gridColumns) > 4 * MaxBatchCells)
+        throw Exception(Tr("The batch is too large for a summary of %1 columns by %2 rows").arg(gridColumns).arg(gridRows));
     TSummaryGrid g;
-    g.SetSize(FCellRows + 30, std::max(2, FCellColumns));
+    g.SetSize(gridRows + 30, std::max(2, gridColumns));
     const QList<QPair<const char *, QVariant>> rows = {
         {QT_TRANSLATE_NOOP("Orvalis", "Batch ID"), ID},
         {QT_TRANSLATE_NOOP("Orvalis", "Batch Type"), BatchTypeName(BatchType)},

@@ -2,6 +2,7 @@
 #include "UnitException.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace {
@@ -104,6 +105,10 @@ QString DateTimeToDisplayText(TDateTime value)
 {
     const QDateTime dt = DateTimeToQDateTime(value);
     const QLocale locale;
+    // The long time form with seconds, but without the time zone that Qt's long form adds:
+    // the stored times carry no zone.
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QRegularExpression(QStringLiteral("\\s*\\(?\\bt+\\b\\)?")));
     return locale.toString(dt.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-           + locale.toString(dt.time(), QLocale::LongFormat);
+           + locale.toString(dt.time(), timeFormat.trimmed());
 }

@@ -257,7 +257,13 @@ void WriteNode(QString &out, const XmlNode &node, bool indent)
     start += QLatin1Char('>');
     const QString endTag = QStringLiteral("</") + node.Name + QLatin1Char('>');
     if (node.IsLeaf()) {
-        out += pad + start + node.Text + endTag + crlf;
+        // Appended piece by piece: a leaf may hold a large matrix, and temporaries of its size
+        // cost more than the writing itself.
+        out += pad;
+        out += start;
+        out += node.Text;
+        out += endTag;
+        out += crlf;
         return;
     }
     out += pad + start + crlf;

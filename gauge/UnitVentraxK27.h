@@ -103,7 +103,9 @@ public:
     TGaugeIdentity Identity;
 
     // Opens "COM<n>" (through the per-user port table) at 19200 baud, 8N1, no flow control.
+    // Raises the general "Communications Error" when there is no such port or it cannot be opened.
     void Open(int portNumber, bool trace);
+    // Close on the thread that opened: the serial port object belongs to that thread.
     void Close();
     bool IsOpen() const;
     int PortNumber() const { return FPortNumber; }

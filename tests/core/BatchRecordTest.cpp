@@ -495,3 +495,25 @@ TEST(BatchList, LockIsReentrantAndExcludesOtherThreads)
     delete u;
     EXPECT_TRUE(otherGotIt);
 }
+
+TEST_F(Batch, SummaryGridOfAHeaderOnlyOrVeryWideBatch)
+{
+    // Known only by its header (as from a folder cache): the rows are there, empty.
+    TBatchItem b;
+    b.BatchType = BatchTypeCover;
+    b.Columns = 3;
+    b.Rows = 4;
+    TSummaryGrid g = b.SummaryGrid();
+    EXPECT_EQ(g.RowCount, 34);
+    EXPECT_EQ(g.ColumnCount, 3);
+    EXPECT_FALSE(g.Cell(33, 2).isValid());
+    EXPECT_EQ(g.Cell(4, 1).toDouble(), 3);
+
+    // A header size no batch can have falls back to the cells held.
+    b.Columns = -5;
+    EXPECT_EQ(b.SummaryGrid().RowCount, 30);
+
+    // A million columns in one row would need thirty million summary cells: refused.
+    FillBatch(b, BatchTypeCover, BatchFormatGrid, 1000000, 1, {V(1)});
+    EXPECT_TRUE(BatchMessageOf([&] { b.SummaryGrid(); }).startsWith(QStringLiteral("The batch is too large")));
+}
