@@ -1,5 +1,6 @@
 // orvalis-cli: the program's data and gauge code without a window, for scripts and tests.
 #include "CliCommands.h"
+#include "UnitCommandLine.h"
 #include "UnitException.h"
 #include "UnitStorage.h"
 
@@ -68,7 +69,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Ventrax"));
     InitConfigurationStore();
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (!args.isEmpty() && args.first() == QLatin1String("-trace")) {
+    if (TraceRequested(QCoreApplication::arguments())) {
         gTrace = true;
         args.removeFirst();
     }
