@@ -108,6 +108,9 @@ TFormMain::TFormMain(QWidget *parent, bool withSplash) : QMainWindow(parent)
 
 TFormMain::~TFormMain()
 {
+    // Focus and clipboard notices must not reach a half-destroyed window.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     StopWatchers();
     delete FSplash;
     if (FFolderView)

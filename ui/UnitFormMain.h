@@ -112,7 +112,11 @@ public:
     // The work done when the window is shown (gauge link start, tree built, Local selected,
     // splash closed); run at once, without showing, for an automation start.
     void StartupRefresh();
-    // Test support: the pause of the folder watchers.
+    // The watchers of the selected folder and of its parent (nullptr until a node under Local
+    // has been selected, and while a file operation runs).
+    TThreadDirectory *FolderWatcher() const { return FWatcher.get(); }
+    TThreadDirectory *ParentWatcher() const { return FParentWatcher.get(); }
+    // The pause of the folder watchers after each report (tests shorten it).
     void SetWatcherPauseMs(int ms);
 
 signals:
