@@ -620,6 +620,8 @@ void TFormMain::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (FStarted)
         return;
+    // The folder panel starts 180 pixels wide; the splitter keeps the rest for the pane.
+    FSplitter->setSizes({180, qMax(200, width() - 180)});
     StartupRefresh();
     QTimer::singleShot(250, this, &TFormMain::StartupTimer);
 }
