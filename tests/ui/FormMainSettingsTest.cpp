@@ -107,6 +107,14 @@ TEST_F(FormMainTest, PreferencesThresholdFollowsTheUnitPickedInTheDialog)
     EXPECT_EQ(dialog.Settings().ItemByName(QStringLiteral("CoverUnits")).AsInteger(), 1);
     EXPECT_EQ(CurrentCoverUnits, 0);
 
+    // A value typed before the unit is switched is converted, not lost.
+    TFormPreferences typed;
+    typed.Prepare();
+    Child<QLineEdit>(typed, "EditThresholdCover")->setText(QStringLiteral("50.8"));
+    Child<QLineEdit>(typed, "EditThresholdCover")->setModified(true);
+    Child<QComboBox>(typed, "ComboBoxCoverUnits")->setCurrentIndex(1);
+    EXPECT_EQ(Child<QLineEdit>(typed, "EditThresholdCover")->text(), QStringLiteral("2.00"));
+
     // Not a number: told, and the dialog stays open.
     TFormPreferences bad;
     bad.Prepare();

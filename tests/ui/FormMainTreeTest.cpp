@@ -3,6 +3,7 @@
 #include "UnitThreadDirectory.h"
 #include "UnitTreeViewMain.h"
 
+#include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -405,4 +406,41 @@ TEST_F(FormMainTest, DraggingAFolderWithinTheTree)
     EXPECT_TRUE(QFileInfo(work + QStringLiteral("Into/Moving")).isDir());
     EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("Moving")));
     EXPECT_EQ(Node(QStringLiteral("Work/Moving")), nullptr);
+}
+
+TEST_F(FormMainTest, DropEventsOnTheTreeCopyFilesIntoTheFolderUnderTheMouse)
+{
+    QTemporaryDir outside;
+    WriteFile(outside.path() + QStringLiteral("/Outside.vch"), "half-cell");
+    MakeDir(DefaultStorageRoot() + QStringLiteral("Local/Work"));
+    Form = std::make_unique<TFormMain>();
+    Form->Settings().ItemByName(QStringLiteral("ComPort")).SetAsInteger(0);
+    Form->SetFolderView(&View);
+    Form->show();
+    QTreeWidgetItem *work = Node(QStringLiteral("Work"));
+    ASSERT_NE(work, nullptr);
+    QWidget *viewport = Form->Tree()->viewport();
+    const QPoint at = Form->Tree()->visualItemRect(work).center();
+    ASSERT_FALSE(at.isNull());
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(outside.path() + QStringLiteral("/Outside.vch"))});
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, &mime, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(viewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDragMoveEvent move(at, offered, &mime, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(viewport, &move);
+    EXPECT_TRUE(move.isAccepted());
+    EXPECT_EQ(move.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(at), offered, &mime, Qt::LeftButton, Qt::ControlModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(ReadText(LocalFolder() + QStringLiteral("Work/Outside.vch")), QStringLiteral("half-cell"));
+    EXPECT_TRUE(QFileInfo::exists(outside.path() + QStringLiteral("/Outside.vch"))) << "Ctrl copies";
+
+    // Over a fixed node other than Local nothing may be dropped.
+    const QPoint gauge = Form->Tree()->visualItemRect(Form->GaugeNode()).center();
+    QDragMoveEvent refused(gauge, offered, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }
