@@ -44,14 +44,3 @@ void ResetDialogHooks() { DialogHooks() = DefaultHooks(); }
 
 int ExecDialog(QDialog &dialog) { return DialogHooks().ExecDialog(dialog); }
 
-TBusyCursor::TBusyCursor()
-{
-    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-TBusyCursor::~TBusyCursor()
-{
-    if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QApplication::restoreOverrideCursor();
-}

@@ -1,4 +1,5 @@
 #pragma once
+#include "UnitBusyCursor.h"
 // The desktop dialogs and hand-offs the windows use (modal dialogs, folder browser, save dialog,
 // opening a file or URL with the desktop). Each goes through a replaceable hook so that tests run
 // the windows headless and answer these dialogs from a script.
@@ -31,12 +32,3 @@ void ResetDialogHooks();
 // Runs a dialog through the hook.
 int ExecDialog(QDialog &dialog);
 
-// Shows the hourglass until the object goes out of scope, however the scope ends. Nested uses
-// keep the cursor until the outermost one ends.
-class TBusyCursor {
-public:
-    TBusyCursor();
-    ~TBusyCursor();
-    TBusyCursor(const TBusyCursor &) = delete;
-    TBusyCursor &operator=(const TBusyCursor &) = delete;
-};
