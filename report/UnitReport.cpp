@@ -145,6 +145,22 @@ void TReport::ExpandPages()
     }
 }
 
+void TReport::FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell)
+{
+    for (const auto &p : FPages) {
+        p->ClearBatches();
+        if (p->IsInner()) {
+            if (cover)
+                p->Batches[0] = *cover;
+            if (halfCell)
+                p->Batches[1] = *halfCell;
+        }
+    }
+    FPages.erase(std::remove_if(FPages.begin(), FPages.end(), [](const auto &p) { return !p->HasBatches(); }),
+                 FPages.end());
+    ExpandPages();
+}
+
 // ---------------------------------------------------------------- sizes
 
 QSize TReport::PageSizePoints(const TPage &page)
@@ -291,8 +307,12 @@ QByteArray AddPdfKeywords(const QByteArray &pdf, const QString &keywords)
     return out;
 }
 
-void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString &fileName)
+void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString &fileName, int onlyPage)
 {
+    if (onlyPage >= Count())
+        throw Exception(Tr("Page does not exist"));
+    const int first = onlyPage >= 0 ? onlyPage : 0;
+    const int last = onlyPage >= 0 ? onlyPage : Count() - 1;
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);
@@ -307,8 +327,8 @@ void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString
             const QSize pt = PageSizePoints(page);
             return QPageSize(QSizeF(pt), QPageSize::Point, QString(), QPageSize::ExactMatch);
         };
-        if (Count() > 0)
-            writer.setPageSize(pageSize(*Pages(0)));
+        if (first <= last)
+            writer.setPageSize(pageSize(*Pages(first)));
         QPainter painter;
         if (!painter.begin(&writer))
             throw Exception(Tr("Unable to write the PDF file %1").arg(fileName));
@@ -323,12 +343,12 @@ void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString
                     R.Pages(i)->Canvas = nullptr;
             }
         } end{painter, *this};
-        for (int i = 0; i < Count(); ++i) {
+        for (int i = first; i <= last; ++i) {
             TPage &page = *Pages(i);
             page.Canvas = &painter;
             page.PageRect = QRect(0, 0, writer.width(), writer.height());
             page.Draw();
-            if (i + 1 < Count()) {
+            if (i < last) {
                 writer.setPageSize(pageSize(*Pages(i + 1)));
                 writer.newPage();
             }
@@ -410,11 +430,15 @@ QImage TReport::RenderJpegPicture(TPage &page)
     return picture;
 }
 
-void TReport::SaveToJpegFiles(const QString &basePath, QStringList &files)
+void TReport::SaveToJpegFiles(const QString &basePath, QStringList &files, int onlyPage)
 {
+    if (onlyPage >= Count())
+        throw Exception(Tr("Page does not exist"));
     NumberPages();
     files.clear();
     for (int i = 0; i < Count(); ++i) {
+        if (onlyPage >= 0 && i != onlyPage)
+            continue;
         const QImage picture = RenderJpegPicture(*Pages(i));
         const QString name = QStringLiteral("%1_%2.jpg").arg(basePath).arg(i + 1);
         QByteArray bytes;

@@ -42,6 +42,10 @@ public:
 
     // Inserts continuation pages after pages whose items need more sheets.
     void ExpandPages();
+    // Fills a working copy for output: every page's batches cleared, inner pages given the
+    // batch of each type (none: that slot stays empty), pages still missing a batch removed,
+    // then ExpandPages.
+    void FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell);
 
     // Printing through the given printer (the default printer when none). Raises "Page does
     // not exist" for an index outside the pages.
@@ -51,10 +55,11 @@ public:
     // for the next job; width and height in thousandths of a millimetre.
     static void PreparePrinter(QPrinter &printer, int orientation, int paperSize, int width, int height);
 
-    // One PDF page per report page at its own size; Title, Creator and Keywords set.
-    void SaveToPdf(bool openAfterwards, const QString &title, const QString &fileName);
+    // One PDF page per report page at its own size; Title, Creator and Keywords set. With
+    // onlyPage, just that page (numbered as in the whole report).
+    void SaveToPdf(bool openAfterwards, const QString &title, const QString &fileName, int onlyPage = -1);
     // "<base>_<n>.jpg" per page, longer side 1024 pixels, quality 90; the written paths in files.
-    void SaveToJpegFiles(const QString &basePath, QStringList &files);
+    void SaveToJpegFiles(const QString &basePath, QStringList &files, int onlyPage = -1);
     // The page as SVG and PNG on the clipboard. Raises "Page does not exist".
     void CopyPageToClipboard(int index);
 
