@@ -172,6 +172,11 @@ void TPageItemChartRun::Draw()
     c.LineColour = ColourFromInt(Properties["LineColor"].AsColour());
     c.ShowLegend = Properties["ShowLegend"].AsBoolean();
     c.ChartType = static_cast<std::uint8_t>(Properties["ChartType"].AsInteger());
+    // The renderer keeps no copy of the batch between drawings: continuation pages add up.
+    struct TDrop {
+        TBatchItem &B;
+        ~TDrop() { B.Clear(); }
+    } drop{c.Batch};
     DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
                          [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
 }
@@ -208,6 +213,11 @@ void TPageItemChartHistogram::Draw()
     c.BarGap = Properties["BarGap"].AsBoolean();
     c.ShowLegend = Properties["ShowLegend"].AsBoolean();
     c.ShowMarkFrame = Properties["ShowMarkFrame"].AsBoolean();
+    // The renderer keeps no copy of the batch between drawings: continuation pages add up.
+    struct TDrop {
+        TBatchItem &B;
+        ~TDrop() { B.Clear(); }
+    } drop{c.Batch};
     DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
                          [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
 }
@@ -256,16 +266,13 @@ void TPageItemChartOverview::Draw()
     OverviewRects(*this, m, q);
     const TPropertyList &p = Properties;
     if (batch.BatchFormat == BatchFormatLinear) {
-        if (!FLinear)
-            FLinear = std::make_unique<TChartLinearView>();
-        SetupLinear(*FLinear, p, batch, FirstRow);
-        FLinear->CellColour = Flag(p, "CellColor");
-        FLinear->CellText = Flag(p, "CellText");
-        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { FLinear->Draw(canvas, r); });
+        TChartLinearView v;
+        SetupLinear(v, p, batch, FirstRow);
+        v.CellColour = Flag(p, "CellColor");
+        v.CellText = Flag(p, "CellText");
+        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
     } else {
-        if (!FMap)
-            FMap = std::make_unique<TChartOverview>();
-        TChartOverview &o = *FMap;
+        TChartOverview o;
         o.Batch = batch;
         o.FirstRow = FirstRow;
         o.FirstColumn = FirstColumn;
@@ -285,9 +292,8 @@ void TPageItemChartOverview::Draw()
         DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
     }
     if (Flag(p, "ShowLegend")) {
-        if (!FKey)
-            FKey = std::make_unique<TChartOverviewKey>();
-        DrawKey(*FKey, c, q, p, batch, ppi);
+        TChartOverviewKey key;
+        DrawKey(key, c, q, p, batch, ppi);
     }
 }
 
@@ -342,9 +348,7 @@ void TPageItemChartCombinedOverview::Draw()
     OverviewRects(*this, m, q);
     const TPropertyList &p = Properties;
     if (batch.BatchFormat == BatchFormatLinear) {
-        if (!FLinear)
-            FLinear = std::make_unique<TChartLinearView>();
-        TChartLinearView &v = *FLinear;
+        TChartLinearView v;
         SetupLinear(v, p, batch, FirstRow);
         v.CellColour = true;
         v.CellText = false;
@@ -359,9 +363,7 @@ void TPageItemChartCombinedOverview::Draw()
             DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
         }
     } else {
-        if (!FMap)
-            FMap = std::make_unique<TChartCombinedOverview>();
-        TChartCombinedOverview &o = *FMap;
+        TChartCombinedOverview o;
         o.Batches[0] = Page->Batches[0];
         o.Batches[1] = Page->Batches[1];
         o.SetPrimary(static_cast<std::uint8_t>(primary));
@@ -381,8 +383,7 @@ void TPageItemChartCombinedOverview::Draw()
         DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
     }
     if (Flag(p, "ShowLegend")) {
-        if (!FKey)
-            FKey = std::make_unique<TChartOverviewKey>();
-        DrawKey(*FKey, c, q, p, batch, ppi);
+        TChartOverviewKey key;
+        DrawKey(key, c, q, p, batch, ppi);
     }
 }

@@ -8,10 +8,6 @@
 
 class TChartRun;
 class TChartHistogram;
-class TChartOverview;
-class TChartOverviewKey;
-class TChartLinearView;
-class TChartCombinedOverview;
 
 class TPageItemChartRun : public TPageItemSingleData {
 public:
@@ -47,11 +43,6 @@ public:
 
     int FirstRow = 0;
     int FirstColumn = 0;
-
-private:
-    std::unique_ptr<TChartOverview> FMap;
-    std::unique_ptr<TChartLinearView> FLinear;
-    std::unique_ptr<TChartOverviewKey> FKey;
 };
 
 class TPageItemChartCombinedOverview : public TPageItemData {
@@ -68,9 +59,4 @@ public:
 
     int FirstRow = 0;
     int FirstColumn = 0;
-
-private:
-    std::unique_ptr<TChartCombinedOverview> FMap;
-    std::unique_ptr<TChartLinearView> FLinear;
-    std::unique_ptr<TChartOverviewKey> FKey;
 };
