@@ -115,7 +115,7 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
             values.append(p.y());
         barSet->append(values);
     } else {
-        line->append(Points);
+        line->replace(Points); // one signal for the whole series: appending point by point is quadratic
     }
 
     Engine.ShowInLegend(HighLimitSeries, Batch.HighLimitApplied);

@@ -1,0 +1,389 @@
+#include "UnitPageItemChart.h"
+
+#include "UnitChartCombinedOverview.h"
+#include "UnitChartHistogram.h"
+#include "UnitChartLinearView.h"
+#include "UnitChartOverview.h"
+#include "UnitChartRun.h"
+#include "UnitException.h"
+#include "UnitUnits.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The renderers size their fonts in points for the canvas's own resolution; the page may be
+// drawn at another (a preview, a bitmap four times the size). Drawing through a scale makes
+// the points come out at the page's resolution.
+template <class F> void DrawAtPageResolution(QPainter &canvas, const QRect &rect, double ppi, F draw)
+{
+    const int deviceDpi = canvas.device() ? canvas.device()->logicalDpiY() : 96;
+    const double s = deviceDpi > 0 && ppi > 0 ? ppi / deviceDpi : 1.0;
+    canvas.save();
+    if (std::abs(s - 1.0) < 0.01) {
+        draw(canvas, rect);
+    } else {
+        canvas.translate(rect.left(), rect.top());
+        canvas.scale(s, s);
+        draw(canvas, QRect(0, 0, static_cast<int>(rect.width() / s), static_cast<int>(rect.height() / s)));
+    }
+    canvas.restore();
+}
+
+void ClampTo(TProperty &p, int lo, int hi)
+{
+    p.OnValidate = [lo, hi](TProperty &, QVariant &v) { v = std::clamp(v.toInt(), lo, hi); };
+}
+
+void AddOverviewProperties(TPropertyList &p, bool single)
+{
+    p.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
+    QStringList sizes;
+    for (int s = 2; s <= 72; ++s)
+        sizes << QString::number(s);
+    p.Add(QStringLiteral("CellFontSize"), pkInteger, 8, sizes);
+    if (single) {
+        p.Add(QStringLiteral("CellColor"), pkBoolean, true, {}, Tr("CellColour"));
+        p.Add(QStringLiteral("CellText"), pkBoolean, false);
+    }
+    p.Add(QStringLiteral("SquareCells"), pkBoolean, true);
+    p.Add(QStringLiteral("WarningLimit"), pkCoverLength, 30.0, {}, Tr("WarningLimitCover"));
+    p.Add(QStringLiteral("WarningLimitHalfCell"), pkHalfCell, 200.0);
+    ClampTo(p.Add(QStringLiteral("KeySteps"), pkInteger, 15), 2, 15);
+    p.Add(QStringLiteral("GridLineSpacing"), pkDistance, 1000.0);
+    p.Add(QStringLiteral("GridLines"), pkBoolean, true);
+    p.Add(QStringLiteral("GreyScale"), pkBoolean, false);
+    ClampTo(p.Add(QStringLiteral("GridColumnsPerPage"), pkInteger, 25), 1, 255);
+    ClampTo(p.Add(QStringLiteral("GridRowsPerPage"), pkInteger, 10), 1, 255);
+    ClampTo(p.Add(QStringLiteral("LinearColumnsPerPage"), pkInteger, 10), 1, 255);
+    ClampTo(p.Add(QStringLiteral("LinearRowsPerPage"), pkInteger, 20), 1, 255);
+    p.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
+    p.Add(QStringLiteral("GridLineMethod"), pkChoice, 1, {Tr("Report Value"), Tr("Every Cell")});
+    p.Add(QStringLiteral("ColorGradiant"), pkChoice, 0,
+          {Tr("None"), Tr("Warning"), Tr("MaxMin"), Tr("Limits"), Tr("Threshold")}, Tr("GradientMethod"));
+    if (!single)
+        p.Add(QStringLiteral("PrimaryBatchType"), pkChoice, 0, BatchTypeChoices());
+}
+
+int Prop(const TPropertyList &p, const char *name) { return p[QLatin1String(name)].AsInteger(); }
+bool Flag(const TPropertyList &p, const char *name) { return p[QLatin1String(name)].AsBoolean(); }
+
+// Map and key rectangles: a key strip of 10 mm at the bottom with a gap of 10 mm above it.
+void OverviewRects(const TPageItem &item, QRect &map, QRect &key)
+{
+    const double k = item.Properties["ShowLegend"].AsBoolean() ? 10.0 : 0.0;
+    const QRect r = item.PixelRect();
+    map = item.Page->ItemRect(item.Left(), item.Top(), item.Width(), item.Height() - 2 * k).intersected(r);
+    key = item.Page->ItemRect(item.Left(), item.Top() + item.Height() - k, item.Width(), k).intersected(r);
+}
+
+double Band(const TPropertyList &p, int batchType)
+{
+    return batchType == BatchTypeCover ? p["WarningLimit"].AsFloat() : p["WarningLimitHalfCell"].AsFloat();
+}
+
+double Threshold(int batchType)
+{
+    return ReportSettingFloat(batchType == BatchTypeCover ? QStringLiteral("ThresholdCover")
+                                                          : QStringLiteral("ThresholdHalfCell"));
+}
+
+// Advances the paging window; true while more of the batch remains.
+bool AdvanceWindow(const TPropertyList &p, const TBatchItem &batch, int &firstRow, int &firstColumn)
+{
+    if (batch.BatchFormat == BatchFormatLinear) {
+        const int n = Prop(p, "LinearRowsPerPage") * Prop(p, "LinearColumnsPerPage");
+        if (firstRow + n >= batch.LastReadingPosition())
+            return false;
+        firstRow += n;
+        return true;
+    }
+    const int cols = std::max(1, Prop(p, "GridColumnsPerPage"));
+    const int rows = std::max(1, Prop(p, "GridRowsPerPage"));
+    if (firstColumn + cols < batch.Columns) {
+        firstColumn += cols;
+        return true;
+    }
+    if (firstRow + rows < batch.Rows) {
+        firstColumn = 0;
+        firstRow += rows;
+        return true;
+    }
+    return false;
+}
+
+void SetupLinear(TChartLinearView &v, const TPropertyList &p, const TBatchItem &batch, int firstRow)
+{
+    v.Batch = batch;
+    v.FirstReading = firstRow;
+    v.FontName = p["FontName"].AsString();
+    v.CellFontSize = Prop(p, "CellFontSize");
+    v.RowsPerColumn = Prop(p, "LinearRowsPerPage");
+    v.TableColumns = Prop(p, "LinearColumnsPerPage");
+    v.GreyScale = Flag(p, "GreyScale");
+    v.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+    v.WarningBand = Band(p, batch.BatchType);
+    v.Threshold = Threshold(batch.BatchType);
+}
+
+void DrawKey(TChartOverviewKey &key, QPainter &c, const QRect &q, const TPropertyList &p, const TBatchItem &batch,
+             double ppi)
+{
+    key.Batch = batch;
+    key.GreyScale = Flag(p, "GreyScale");
+    key.FontName = p["FontName"].AsString();
+    key.KeySteps = Prop(p, "KeySteps");
+    key.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+    key.WarningBand = Band(p, batch.BatchType);
+    key.Threshold = Threshold(batch.BatchType);
+    DrawAtPageResolution(c, q, ppi, [&](QPainter &canvas, const QRect &r) { key.Draw(canvas, r); });
+}
+} // namespace
+
+// ---------------------------------------------------------------- run chart
+
+TPageItemChartRun::TPageItemChartRun(TPage *page) : TPageItemSingleData(page)
+{
+    Properties.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
+    Properties.Add(QStringLiteral("3D"), pkBoolean, true);
+    Properties.Add(QStringLiteral("Grid"), pkBoolean, true);
+    Properties.Add(QStringLiteral("LineColor"), pkColour, 0xC0C0C0, {}, Tr("LineColour"));
+    Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
+    Properties.Add(QStringLiteral("ChartType"), pkChoice, 0, {Tr("Line"), Tr("Bar")});
+    FinishCreate(Tr("ChartRun"));
+}
+
+TPageItemChartRun::~TPageItemChartRun() = default;
+
+void TPageItemChartRun::Draw()
+{
+    TPageItem::Draw();
+    if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
+        return;
+    if (!FChart)
+        FChart = std::make_unique<TChartRun>();
+    TChartRun &c = *FChart;
+    c.Batch = Batch();
+    c.FontName = Properties["FontName"].AsString();
+    c.View3D = Properties["3D"].AsBoolean();
+    c.Grid = Properties["Grid"].AsBoolean();
+    c.LineColour = ColourFromInt(Properties["LineColor"].AsColour());
+    c.ShowLegend = Properties["ShowLegend"].AsBoolean();
+    c.ChartType = static_cast<std::uint8_t>(Properties["ChartType"].AsInteger());
+    // The renderer keeps no copy of the batch between drawings: continuation pages add up.
+    struct TDrop {
+        TBatchItem &B;
+        ~TDrop() { B.Clear(); }
+    } drop{c.Batch};
+    DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
+                         [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
+}
+
+// ---------------------------------------------------------------- histogram
+
+TPageItemChartHistogram::TPageItemChartHistogram(TPage *page) : TPageItemSingleData(page)
+{
+    Properties.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
+    Properties.Add(QStringLiteral("3D"), pkBoolean, true);
+    Properties.Add(QStringLiteral("Grid"), pkBoolean, true);
+    Properties.Add(QStringLiteral("BarColor"), pkColour, 0xC0C0C0);
+    Properties.Add(QStringLiteral("BarGap"), pkBoolean, true);
+    Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
+    Properties.Add(QStringLiteral("ShowMarkFrame"), pkBoolean, true);
+    FinishCreate(Tr("ChartHistogram"));
+}
+
+TPageItemChartHistogram::~TPageItemChartHistogram() = default;
+
+void TPageItemChartHistogram::Draw()
+{
+    TPageItem::Draw();
+    if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
+        return;
+    if (!FChart)
+        FChart = std::make_unique<TChartHistogram>();
+    TChartHistogram &c = *FChart;
+    c.Batch = Batch();
+    c.FontName = Properties["FontName"].AsString();
+    c.View3D = Properties["3D"].AsBoolean();
+    c.Grid = Properties["Grid"].AsBoolean();
+    c.BarColour = ColourFromInt(Properties["BarColor"].AsColour());
+    c.BarGap = Properties["BarGap"].AsBoolean();
+    c.ShowLegend = Properties["ShowLegend"].AsBoolean();
+    c.ShowMarkFrame = Properties["ShowMarkFrame"].AsBoolean();
+    // The renderer keeps no copy of the batch between drawings: continuation pages add up.
+    struct TDrop {
+        TBatchItem &B;
+        ~TDrop() { B.Clear(); }
+    } drop{c.Batch};
+    DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
+                         [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
+}
+
+// ---------------------------------------------------------------- overview
+
+TPageItemChartOverview::TPageItemChartOverview(TPage *page) : TPageItemSingleData(page)
+{
+    AddOverviewProperties(Properties, true);
+    FinishCreate(Tr("ChartOverview"));
+}
+
+TPageItemChartOverview::~TPageItemChartOverview() = default;
+
+void TPageItemChartOverview::Assign(const TPersistent *source)
+{
+    TPageItem::Assign(source);
+    if (const auto *o = dynamic_cast<const TPageItemChartOverview *>(source)) {
+        FirstRow = o->FirstRow;
+        FirstColumn = o->FirstColumn;
+    }
+}
+
+void TPageItemChartOverview::ResetPaging()
+{
+    TPageItem::ResetPaging();
+    FirstRow = FirstColumn = 0;
+}
+
+void TPageItemChartOverview::NextPage()
+{
+    TPageItem::NextPage();
+    if (AdvanceWindow(Properties, Batch(), FirstRow, FirstColumn))
+        Done = false;
+}
+
+void TPageItemChartOverview::Draw()
+{
+    TPageItem::Draw();
+    const TBatchItem &batch = Batch();
+    if (!Page->Canvas || !Page->IsInner() || batch.ID.isEmpty())
+        return;
+    QPainter &c = *Page->Canvas;
+    const double ppi = Page->PixelsPerInch();
+    QRect m, q;
+    OverviewRects(*this, m, q);
+    const TPropertyList &p = Properties;
+    if (batch.BatchFormat == BatchFormatLinear) {
+        TChartLinearView v;
+        SetupLinear(v, p, batch, FirstRow);
+        v.CellColour = Flag(p, "CellColor");
+        v.CellText = Flag(p, "CellText");
+        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
+    } else {
+        TChartOverview o;
+        o.Batch = batch;
+        o.FirstRow = FirstRow;
+        o.FirstColumn = FirstColumn;
+        o.RowCount = std::min(Prop(p, "GridRowsPerPage"), batch.Rows);
+        o.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), batch.Columns);
+        o.GreyScale = Flag(p, "GreyScale");
+        o.FontName = p["FontName"].AsString();
+        o.CellFontSize = Prop(p, "CellFontSize");
+        o.CellColour = Flag(p, "CellColor");
+        o.CellText = Flag(p, "CellText");
+        o.SquareCells = Flag(p, "SquareCells");
+        o.WarningBand = Band(p, batch.BatchType);
+        o.Threshold = Threshold(batch.BatchType);
+        o.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? batch.Grid : p["GridLineSpacing"].AsFloat();
+        o.GridLines = Flag(p, "GridLines");
+        o.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
+    }
+    if (Flag(p, "ShowLegend")) {
+        TChartOverviewKey key;
+        DrawKey(key, c, q, p, batch, ppi);
+    }
+}
+
+// ---------------------------------------------------------------- combined overview
+
+TPageItemChartCombinedOverview::TPageItemChartCombinedOverview(TPage *page) : TPageItemData(page)
+{
+    AddOverviewProperties(Properties, false);
+    FinishCreate(Tr("ChartCombinedOverview"));
+}
+
+TPageItemChartCombinedOverview::~TPageItemChartCombinedOverview() = default;
+
+int TPageItemChartCombinedOverview::PrimaryType() const
+{
+    return std::clamp(Properties["PrimaryBatchType"].AsInteger(), 0, 1);
+}
+
+void TPageItemChartCombinedOverview::Assign(const TPersistent *source)
+{
+    TPageItem::Assign(source);
+    if (const auto *o = dynamic_cast<const TPageItemChartCombinedOverview *>(source)) {
+        FirstRow = o->FirstRow;
+        FirstColumn = o->FirstColumn;
+    }
+}
+
+void TPageItemChartCombinedOverview::ResetPaging()
+{
+    TPageItem::ResetPaging();
+    FirstRow = FirstColumn = 0;
+}
+
+void TPageItemChartCombinedOverview::NextPage()
+{
+    TPageItem::NextPage();
+    if (AdvanceWindow(Properties, Page->Batches[static_cast<size_t>(PrimaryType())], FirstRow, FirstColumn))
+        Done = false;
+}
+
+void TPageItemChartCombinedOverview::Draw()
+{
+    TPageItem::Draw();
+    const int primary = PrimaryType();
+    const TBatchItem &batch = Page->Batches[static_cast<size_t>(primary)];
+    const TBatchItem &secondary = Page->Batches[static_cast<size_t>(1 - primary)];
+    if (!Page->Canvas || !Page->IsInner() || !batch.HasCells())
+        return;
+    QPainter &c = *Page->Canvas;
+    const double ppi = Page->PixelsPerInch();
+    QRect m, q;
+    OverviewRects(*this, m, q);
+    const TPropertyList &p = Properties;
+    if (batch.BatchFormat == BatchFormatLinear) {
+        TChartLinearView v;
+        SetupLinear(v, p, batch, FirstRow);
+        v.CellColour = true;
+        v.CellText = false;
+        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
+        if (secondary.HasCells()) {
+            // The secondary readings printed over the primary colours.
+            SetupLinear(v, p, secondary, FirstRow);
+            v.GreyScale = true;
+            v.CellColour = false;
+            v.CellText = true;
+            v.Method = cmNone;
+            DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
+        }
+    } else {
+        TChartCombinedOverview o;
+        o.Batches[0] = Page->Batches[0];
+        o.Batches[1] = Page->Batches[1];
+        o.SetPrimary(static_cast<std::uint8_t>(primary));
+        o.FirstRow = FirstRow;
+        o.FirstColumn = FirstColumn;
+        o.RowCount = std::min(Prop(p, "GridRowsPerPage"), batch.Rows);
+        o.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), batch.Columns);
+        o.GreyScale = Flag(p, "GreyScale");
+        o.FontName = p["FontName"].AsString();
+        o.CellFontSize = Prop(p, "CellFontSize");
+        o.SquareCells = Flag(p, "SquareCells");
+        o.WarningBand = Band(p, batch.BatchType);
+        o.Threshold = Threshold(batch.BatchType);
+        o.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? batch.Grid : p["GridLineSpacing"].AsFloat();
+        o.GridLines = Flag(p, "GridLines");
+        o.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
+    }
+    if (Flag(p, "ShowLegend")) {
+        TChartOverviewKey key;
+        DrawKey(key, c, q, p, batch, ppi);
+    }
+}

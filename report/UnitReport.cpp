@@ -1,0 +1,562 @@
+#include "UnitReport.h"
+
+#include "UnitException.h"
+#include "UnitTextFile.h"
+#include "UnitUnits.h"
+#include "UnitXml.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QSvgGenerator>
+#include <QUrl>
+#include <cmath>
+
+// ---------------------------------------------------------------- page list
+
+TReport::TReport()
+{
+    FPages.reserve(1024);
+}
+
+TReport::~TReport() = default;
+
+TPage *TReport::AddPage()
+{
+    FPages.push_back(std::make_unique<TPage>());
+    return FPages.back().get();
+}
+
+TPage *TReport::InsertPage(int index)
+{
+    index = std::clamp(index, 0, Count());
+    return FPages.insert(FPages.begin() + index, std::make_unique<TPage>())->get();
+}
+
+void TReport::DeletePage(int index)
+{
+    if (index < 0 || index >= Count())
+        throw Exception(Tr("Page does not exist"));
+    FPages.erase(FPages.begin() + index);
+}
+
+void TReport::Clear() { FPages.clear(); }
+
+void TReport::Assign(const TPersistent *source)
+{
+    const auto *r = dynamic_cast<const TReport *>(source);
+    if (!r || r == this)
+        return;
+    Clear();
+    Name = r->Name;
+    ReadOnly = r->ReadOnly;
+    ReadOnlyValue = r->ReadOnlyValue;
+    for (const auto &p : r->FPages)
+        AddPage()->Assign(p.get());
+}
+
+void TReport::NumberPages()
+{
+    for (int i = 0; i < Count(); ++i)
+        Pages(i)->PageNumber = i + 1;
+}
+
+// ---------------------------------------------------------------- file
+
+void TReport::SaveToXml(XmlNodeList &nodes) const
+{
+    XmlNodeList &report = nodes.AddChild(QStringLiteral("Report")).Children();
+    report.AddChild(QStringLiteral("ReadOnly")).SetAsInteger(ReadOnly ? (ReadOnlyValue ? ReadOnlyValue : 1) : 0);
+    XmlNodeList &pages = report.AddChild(QStringLiteral("Pages")).Children();
+    for (const auto &p : FPages)
+        p->SaveToXml(pages.AddChild(QStringLiteral("Page")).Children(), false);
+}
+
+void TReport::LoadFromXml(const XmlNodeList &nodes)
+{
+    Clear();
+    ReadOnly = false;
+    ReadOnlyValue = 0;
+    const XmlNode &report = nodes.FindByName(QStringLiteral("Report"));
+    if (report.IsNull())
+        return;
+    const XmlNode &ro = report.Children().FindByName(QStringLiteral("ReadOnly"));
+    if (!ro.IsNull()) {
+        bool ok = false;
+        const int v = FileTextToInt(ro.AsString().trimmed(), &ok);
+        ReadOnlyValue = ok ? v : 0;
+        ReadOnly = ReadOnlyValue != 0;
+    }
+    const XmlNode &pages = report.Children().FindByName(QStringLiteral("Pages"));
+    if (pages.IsNull())
+        return;
+    for (const auto &child : pages.Children()) {
+        TPage *page = AddPage();
+        page->LoadFromXml(child->Children(), true, false);
+        page->ClearModified();
+    }
+}
+
+void TReport::SaveToFile(const QString &fileName)
+{
+    XmlDocument doc;
+    SaveToXml(doc.Nodes);
+    doc.SaveToFile(fileName);
+    Name = QFileInfo(fileName).completeBaseName();
+}
+
+void TReport::LoadFromFile(const QString &fileName)
+{
+    XmlDocument doc;
+    doc.LoadFromFile(fileName);
+    Name = QFileInfo(fileName).completeBaseName();
+    LoadFromXml(doc.Nodes);
+}
+
+// ---------------------------------------------------------------- continuation pages
+
+void TReport::ExpandPages()
+{
+    for (const auto &p : FPages)
+        p->ResetPaging();
+    TPage scratch;
+    if (Count() > 0)
+        scratch.Assign(Pages(0));
+    int j = 0;
+    while (j < Count()) {
+        scratch.NextPage();
+        ++j;
+        if (!scratch.AllDone()) {
+            InsertPage(j)->Assign(&scratch);
+        } else if (j < Count()) {
+            scratch.Assign(Pages(j));
+        }
+    }
+}
+
+void TReport::FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell)
+{
+    for (const auto &p : FPages) {
+        p->ClearBatches();
+        if (p->IsInner()) {
+            if (cover)
+                p->Batches[0] = *cover;
+            if (halfCell)
+                p->Batches[1] = *halfCell;
+        }
+    }
+    FPages.erase(std::remove_if(FPages.begin(), FPages.end(), [](const auto &p) { return !p->HasBatches(); }),
+                 FPages.end());
+    ExpandPages();
+}
+
+// ---------------------------------------------------------------- sizes
+
+QSize TReport::PageSizePoints(const TPage &page)
+{
+    const int o = page.Properties["PageOrientation"].AsInteger();
+    const bool landscape = o == 2 || (o == 0 && PrinterOrientation() == 1);
+    double w = page.PageWidth(), h = page.PageHeight();
+    if (page.Properties["PaperSize"].AsInteger() == 1) {
+        w = PaperWidth(landscape);
+        h = PaperHeight(landscape);
+    }
+    return QSize(RoundHalfUp(w / 2.54 * 7.2), RoundHalfUp(h / 2.54 * 7.2));
+}
+
+// ---------------------------------------------------------------- printing
+
+void TReport::PreparePrinter(QPrinter &printer, int orientation, int paperSize, int width, int height)
+{
+    if (paperSize != 1) {
+        QPageSize size;
+        if (paperSize == 0) {
+            size = QPageSize(QSizeF(width / 1000.0, height / 1000.0), QPageSize::Millimeter, QString(),
+                             QPageSize::ExactMatch);
+        } else if (PaperSizeWidth(paperSize) > 0) {
+            size = QPageSize(QSizeF(PaperSizeWidth(paperSize) / 10.0, PaperSizeHeight(paperSize) / 10.0),
+                             QPageSize::Millimeter, PaperSizeName(paperSize), QPageSize::FuzzyMatch);
+        }
+        if (size.isValid())
+            printer.setPageSize(size);
+    }
+    if (orientation == 1 || orientation == 2)
+        printer.setPageOrientation(orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void TReport::Print(const QString &title, QPrinter *printer)
+{
+    PrintPages(title, 0, Count() - 1, printer);
+}
+
+void TReport::PrintPage(const QString &title, int index, QPrinter *printer)
+{
+    if (index < 0 || index >= Count())
+        throw Exception(Tr("Page does not exist"));
+    PrintPages(title, index, index, printer);
+}
+
+void TReport::PrintPages(const QString &title, int first, int last, QPrinter *given)
+{
+    std::unique_ptr<QPrinter> own;
+    if (!given)
+        own = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    QPrinter &printer = given ? *given : *own;
+    if (first <= last) {
+        const TPage &p = *Pages(first);
+        PreparePrinter(printer, p.Properties["PageOrientation"].AsInteger(), p.Properties["PaperSize"].AsInteger(),
+                       RoundHalfUp(p.PageWidth() * 1000), RoundHalfUp(p.PageHeight() * 1000));
+    }
+    NumberPages();
+    printer.setDocName(title);
+    printer.setFullPage(false);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Exception(Tr("Unable to start the print job"));
+    struct TEnd {
+        QPainter &P;
+        std::vector<TPage *> Pages;
+        ~TEnd()
+        {
+            if (P.isActive())
+                P.end();
+            for (TPage *p : Pages)
+                p->Canvas = nullptr;
+        }
+    } end{painter, {}};
+    for (int i = first; i <= last; ++i) {
+        TPage &page = *Pages(i);
+        end.Pages.push_back(&page);
+        const int res = printer.resolution();
+        const QRect paint = printer.pageLayout().paintRectPixels(res);
+        const QPoint offset = paint.topLeft();
+        const double pxPerMmX = printer.widthMM() > 0 ? double(printer.width()) / printer.widthMM() : res / 25.4;
+        const double pxPerMmY = printer.heightMM() > 0 ? double(printer.height()) / printer.heightMM() : res / 25.4;
+        const int w = RoundHalfUp(page.PageWidth() * pxPerMmX);
+        const int h = RoundHalfUp(page.PageHeight() * pxPerMmY);
+        page.Canvas = &painter;
+        page.PageRect = QRect(-offset.x(), -offset.y(), w, h);
+        page.Draw();
+        if (i < last) {
+            const int o = Pages(i + 1)->Properties["PageOrientation"].AsInteger();
+            if (o == 1 || o == 2)
+                printer.setPageOrientation(o == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+            if (!printer.newPage())
+                throw Exception(Tr("Unable to start a new page"));
+        }
+    }
+}
+
+// ---------------------------------------------------------------- PDF
+
+QByteArray AddPdfKeywords(const QByteArray &pdf, const QString &keywords)
+{
+    const qsizetype trailer = pdf.lastIndexOf("trailer");
+    const qsizetype startxref = pdf.lastIndexOf("startxref");
+    if (trailer < 0 || startxref < trailer)
+        throw Exception(Tr("Unable to write the PDF document information"));
+    const QByteArray trailerText = pdf.mid(trailer, startxref - trailer);
+    const auto number = [&](const char *key) -> QByteArray {
+        const QRegularExpression re(QStringLiteral("/%1\\s+(\\d+)").arg(QLatin1String(key)));
+        const auto m = re.match(QString::fromLatin1(trailerText));
+        return m.hasMatch() ? m.captured(1).toLatin1() : QByteArray();
+    };
+    const QByteArray size = number("Size"), root = number("Root"), info = number("Info");
+    const QRegularExpression xrefRe(QStringLiteral("startxref\\s+(\\d+)"));
+    const auto xm = xrefRe.match(QString::fromLatin1(pdf.mid(startxref)));
+    if (size.isEmpty() || root.isEmpty() || !xm.hasMatch())
+        throw Exception(Tr("Unable to write the PDF document information"));
+    // The old information dictionary, kept entry for entry.
+    QByteArray entries;
+    if (!info.isEmpty()) {
+        const qsizetype obj = pdf.indexOf("\n" + info + " 0 obj");
+        const qsizetype endobj = obj < 0 ? -1 : pdf.indexOf("endobj", obj);
+        if (endobj > obj) {
+            const QByteArray body = pdf.mid(obj, endobj - obj);
+            const qsizetype open = body.indexOf("<<"), close = body.lastIndexOf(">>");
+            if (open >= 0 && close > open)
+                entries = body.mid(open + 2, close - open - 2);
+        }
+    }
+    QByteArray kw = "<FEFF";
+    for (const QChar c : keywords)
+        kw += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+    kw += ">";
+    QByteArray out = pdf;
+    if (!out.endsWith('\n'))
+        out += '\n';
+    const QByteArray objNumber = size;
+    const qsizetype objOffset = out.size();
+    out += objNumber + " 0 obj\n<<" + entries + "\n/Keywords " + kw + "\n>>\nendobj\n";
+    const qsizetype xrefOffset = out.size();
+    out += "xref\n" + objNumber + " 1\n" + QByteArray::number(objOffset).rightJustified(10, '0') + " 00000 n \n";
+    out += "trailer\n<<\n/Size " + QByteArray::number(objNumber.toLongLong() + 1) + "\n/Root " + root +
+           " 0 R\n/Info " + objNumber + " 0 R\n/Prev " + xm.captured(1).toLatin1() + "\n>>\nstartxref\n" +
+           QByteArray::number(xrefOffset) + "\n%%EOF\n";
+    return out;
+}
+
+void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString &fileName, int onlyPage)
+{
+    if (onlyPage >= Count())
+        throw Exception(Tr("Page does not exist"));
+    const int first = onlyPage >= 0 ? onlyPage : 0;
+    const int last = onlyPage >= 0 ? onlyPage : Count() - 1;
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(72);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Ventrax Orvalis"));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        NumberPages();
+        const auto pageSize = [](const TPage &page) {
+            const QSize pt = PageSizePoints(page);
+            return QPageSize(QSizeF(pt), QPageSize::Point, QString(), QPageSize::ExactMatch);
+        };
+        if (first <= last)
+            writer.setPageSize(pageSize(*Pages(first)));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw Exception(Tr("Unable to write the PDF file %1").arg(fileName));
+        struct TEnd {
+            QPainter &P;
+            TReport &R;
+            ~TEnd()
+            {
+                if (P.isActive())
+                    P.end();
+                for (int i = 0; i < R.Count(); ++i)
+                    R.Pages(i)->Canvas = nullptr;
+            }
+        } end{painter, *this};
+        for (int i = first; i <= last; ++i) {
+            TPage &page = *Pages(i);
+            page.Canvas = &painter;
+            page.PageRect = QRect(0, 0, writer.width(), writer.height());
+            page.Draw();
+            if (i < last) {
+                writer.setPageSize(pageSize(*Pages(i + 1)));
+                writer.newPage();
+            }
+        }
+    }
+    WriteFileAtomic(fileName, AddPdfKeywords(bytes, QStringLiteral("Ventrax Orvalis")));
+    if (openAfterwards)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+}
+
+// ---------------------------------------------------------------- pictures
+
+void DownsampleBox4(const QImage &source, QImage &target)
+{
+    const int w = source.width() / 4, h = source.height() / 4;
+    const QImage src = source.format() == QImage::Format_RGB32 ? source : source.convertToFormat(QImage::Format_RGB32);
+    target = QImage(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y) {
+        uchar *out = target.scanLine(y);
+        const QRgb *rows[4];
+        for (int k = 0; k < 4; ++k)
+            rows[k] = reinterpret_cast<const QRgb *>(src.constScanLine(4 * y + k));
+        for (int x = 0; x < w; ++x) {
+            unsigned r = 0, g = 0, b = 0;
+            for (int k = 0; k < 4; ++k)
+                for (int m = 0; m < 4; ++m) {
+                    const QRgb p = rows[k][4 * x + m];
+                    r += qRed(p);
+                    g += qGreen(p);
+                    b += qBlue(p);
+                }
+            out[3 * x] = static_cast<uchar>(r >> 4);
+            out[3 * x + 1] = static_cast<uchar>(g >> 4);
+            out[3 * x + 2] = static_cast<uchar>(b >> 4);
+        }
+    }
+}
+
+namespace {
+// A work picture whose resolution is the page's, so that point sizes come out right.
+QImage WorkPicture(const QSize &size, double pixelsPerInch)
+{
+    QImage image(size, QImage::Format_RGB32);
+    const int dpm = RoundHalfUp(pixelsPerInch / 0.0254);
+    if (dpm > 0) {
+        image.setDotsPerMeterX(dpm);
+        image.setDotsPerMeterY(dpm);
+    }
+    return image;
+}
+
+void DrawPageOn(TPage &page, QImage &image, const QRect &rect)
+{
+    QPainter painter(&image);
+    page.Canvas = &painter;
+    page.PageRect = rect;
+    try {
+        page.Draw();
+    } catch (...) {
+        page.Canvas = nullptr;
+        throw;
+    }
+    page.Canvas = nullptr;
+}
+} // namespace
+
+QImage TReport::RenderJpegPicture(TPage &page)
+{
+    const QSize pt = PageSizePoints(page);
+    const double W = pt.width(), H = pt.height();
+    QSize size = H < W ? QSize(1024, RoundHalfUp(1024.0 / W * H)) : QSize(RoundHalfUp(1024.0 / H * W), 1024);
+    size = size.expandedTo(QSize(1, 1));
+    const QSize big = size * 4;
+    QImage work = WorkPicture(big, page.PageHeight() > 0 ? big.height() / page.PageHeight() * 25.4 : 96);
+    work.fill(Qt::white);
+    DrawPageOn(page, work, QRect(QPoint(0, 0), big));
+    QImage picture;
+    DownsampleBox4(work, picture);
+    return picture;
+}
+
+void TReport::SaveToJpegFiles(const QString &basePath, QStringList &files, int onlyPage)
+{
+    if (onlyPage >= Count())
+        throw Exception(Tr("Page does not exist"));
+    NumberPages();
+    files.clear();
+    for (int i = 0; i < Count(); ++i) {
+        if (onlyPage >= 0 && i != onlyPage)
+            continue;
+        const QImage picture = RenderJpegPicture(*Pages(i));
+        const QString name = QStringLiteral("%1_%2.jpg").arg(basePath).arg(i + 1);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "JPEG");
+        writer.setQuality(90);
+        writer.setOptimizedWrite(false);
+        writer.setProgressiveScanWrite(false);
+        if (!writer.write(picture))
+            throw Exception(Tr("Unable to write the picture %1: %2").arg(name, writer.errorString()));
+        WriteFileAtomic(name, bytes);
+        files << name;
+    }
+}
+
+void TReport::CopyPageToClipboard(int index)
+{
+    if (index < 0 || index >= Count())
+        throw Exception(Tr("Page does not exist"));
+    TPage &page = *Pages(index);
+    // Whole millimetres, halves to even, at the 96 pixels per inch of the reference device.
+    const double mmW = std::nearbyint(page.PageWidth()), mmH = std::nearbyint(page.PageHeight());
+    const QSize px(std::max(1, RoundHalfUp(mmW / 25.4 * 96)), std::max(1, RoundHalfUp(mmH / 25.4 * 96)));
+    QByteArray svg;
+    {
+        QBuffer buffer(&svg);
+        buffer.open(QIODevice::WriteOnly);
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(px);
+        generator.setViewBox(QRect(QPoint(0, 0), px));
+        generator.setResolution(96);
+        generator.setTitle(Name);
+        QPainter painter(&generator);
+        page.Canvas = &painter;
+        page.PageRect = QRect(QPoint(0, 0), px);
+        try {
+            page.Draw();
+        } catch (...) {
+            page.Canvas = nullptr;
+            throw;
+        }
+        page.Canvas = nullptr;
+    }
+    QImage png = WorkPicture(px, 96);
+    png.fill(Qt::white);
+    DrawPageOn(page, png, QRect(QPoint(0, 0), px));
+    auto *mime = new QMimeData;
+    mime->setData(QStringLiteral("image/svg+xml"), svg);
+    mime->setImageData(png);
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+void RenderPageThumbnail(TPage &page, int quality, QImage &picture, QImage &mask, const QSize &size,
+                         const QColor &background)
+{
+    mask = QImage(size, QImage::Format_Grayscale8);
+    mask.fill(255);
+    picture = QImage(size, QImage::Format_RGB32);
+    picture.fill(background);
+    if (quality == 2)
+        return;
+    const int W = size.width() * 4, H = size.height() * 4;
+    const double PW = page.PageWidth(), PH = page.PageHeight();
+    if (PW <= 0 || PH <= 0)
+        return;
+    const int h1 = RoundHalfUp(PH * (W / 2) / PW);
+    const int w2 = RoundHalfUp(PW * (H / 2) / PH);
+    const QSize r = h1 < W ? QSize(W / 2, h1) : QSize(w2, H / 2);
+    const QRect area(QPoint(W / 2 - r.width() / 2, H / 2 - r.height() / 2),
+                     QPoint(W / 2 + r.width() / 2, H / 2 + r.height() / 2));
+    const QRect pageRect(area.left(), area.top(), area.right() - area.left(), area.bottom() - area.top());
+    QImage work = WorkPicture(QSize(W, H), pageRect.height() / PH * 25.4);
+    work.fill(background);
+    DrawPageOn(page, work, pageRect);
+    if (quality == 0) {
+        QImage small;
+        DownsampleBox4(work, small);
+        picture = small.convertToFormat(QImage::Format_RGB32);
+    } else {
+        picture = work.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    }
+    const QRect frame(pageRect.left() / 4, pageRect.top() / 4, pageRect.width() / 4, pageRect.height() / 4);
+    {
+        QPainter p(&picture);
+        p.setPen(QPen(Qt::black, 0));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(frame.adjusted(0, 0, -1, -1));
+    }
+    QPainter m(&mask);
+    m.fillRect(frame, Qt::black);
+}
+
+// ---------------------------------------------------------------- platform hooks
+
+void RegisterReportDocument()
+{
+    SetReportDocumentFactory([] { return std::make_unique<TReport>(); });
+}
+
+void InstallPrinterPaperProvider()
+{
+    SetPrinterPaperProvider([] {
+        TPrinterPaperInfo info;
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        if (printer.isNull())
+            return info;
+        const QPageSize size = printer.defaultPageSize();
+        if (!size.isValid())
+            return info;
+        const QSizeF mm = size.size(QPageSize::Millimeter);
+        info.Available = true;
+        info.WidthMM = std::min(mm.width(), mm.height());
+        info.HeightMM = std::max(mm.width(), mm.height());
+        info.Orientation = 0;
+        return info;
+    });
+}
+
+TReport *ReportOf(const TFileItem &item) { return dynamic_cast<TReport *>(item.Report()); }

@@ -1,0 +1,125 @@
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSize>
+#include <QRegularExpression>
+
+namespace {
+struct TReportRun {
+    int ExitCode = -1;
+    QString Out;
+    QString Err;
+};
+
+TReportRun RunReport(const QStringList &args)
+{
+    TReportRun run;
+    QProcess p;
+    p.start(BuiltProgram(QStringLiteral("orvalis-cli")), QStringList{QStringLiteral("report")} + args);
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        p.waitForFinished(5000);
+        ADD_FAILURE() << "orvalis-cli did not finish";
+        return run;
+    }
+    run.ExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.Out = QString::fromUtf8(p.readAllStandardOutput());
+    run.Err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+QString Shipped(const char *path) { return QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/") + QString::fromUtf8(path); }
+
+// Width and height from a baseline JPEG's frame header.
+QSize JpegSize(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    const qsizetype i = b.indexOf(QByteArray("\xFF\xC0", 2));
+    if (i < 0 || i + 9 > b.size())
+        return {};
+    const auto u16 = [&](qsizetype at) { return (static_cast<uchar>(b[at]) << 8) | static_cast<uchar>(b[at + 1]); };
+    return QSize(u16(i + 7), u16(i + 5));
+}
+
+QString Tool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+class CliReportTest : public IsolatedTest {};
+
+TEST_F(CliReportTest, ShippedCoverReportToPdf)
+{
+    const QString out = Home.Path() + QStringLiteral("/cover.pdf");
+    const TReportRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
+                                      Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_EQ(run.Out, out + QLatin1Char('\n'));
+    const QString info = Tool(QStringLiteral("pdfinfo"), {out});
+    // 24 x 12 cells, 10 rows a sheet: the map continues on a second page.
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +2\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Cover Survey Report\\n"))));
+    const QString text = Tool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("Site: Harbour Road Bridge"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Page 2")));
+
+    // One page, numbered as in the whole report.
+    const QString one = Home.Path() + QStringLiteral("/one.pdf");
+    ASSERT_EQ(RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
+                         Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), one, QStringLiteral("--page"),
+                         QStringLiteral("2")})
+                  .ExitCode,
+              0);
+    EXPECT_TRUE(Tool(QStringLiteral("pdfinfo"), {one}).contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))));
+    EXPECT_TRUE(Tool(QStringLiteral("pdftotext"), {one, QStringLiteral("-")}).contains(QStringLiteral("Page 2")));
+}
+
+TEST_F(CliReportTest, HalfCellReportToJpeg)
+{
+    const QString out = Home.Path() + QStringLiteral("/half.jpg");
+    const TReportRun run = RunReport({QStringLiteral("--report"), Shipped("Settings/Half Cell Summary.vcr"),
+                                      Shipped("Local/Deck Soffit 00001.vch"), Shipped("Local/Parapet Run 00002.vcb"),
+                                      QStringLiteral("-o"), out});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QString first = Home.Path() + QStringLiteral("/half_1.jpg");
+    EXPECT_TRUE(run.Out.startsWith(first + QLatin1Char('\n')));
+    EXPECT_EQ(JpegSize(first), QSize(724, 1024));
+}
+
+TEST_F(CliReportTest, ClearErrors)
+{
+    const QString out = Home.Path() + QStringLiteral("/x.pdf");
+    struct TCase {
+        QStringList Args;
+        const char *Message;
+    };
+    const TCase cases[] = {
+        {{QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"), QStringLiteral("-o"), out}, "Usage"},
+        {{QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"), Shipped("Local/Deck Soffit 00001.vcb"),
+          QStringLiteral("-o"), Home.Path() + QStringLiteral("/x.png")},
+         ".pdf or .jpg"},
+        {{QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"), Shipped("Local/Deck Soffit 00001.vch"),
+          QStringLiteral("-o"), out},
+         "no page"},
+        {{QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"), Shipped("Local/Deck Soffit 00001.vcb"),
+          QStringLiteral("-o"), out, QStringLiteral("--page"), QStringLiteral("9")},
+         "Page does not exist"},
+        {{QStringLiteral("--report"), Home.Path() + QStringLiteral("/none.vcr"), Shipped("Local/Deck Soffit 00001.vcb"),
+          QStringLiteral("-o"), out},
+         ""},
+    };
+    for (const auto &c : cases) {
+        const TReportRun run = RunReport(c.Args);
+        EXPECT_NE(run.ExitCode, 0) << c.Message;
+        EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << c.Message;
+    }
+}
