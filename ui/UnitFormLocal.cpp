@@ -34,6 +34,16 @@
 #include <set>
 
 namespace {
+// The hourglass for the length of a file operation, the previous cursor restored however it ends.
+class THourglass {
+public:
+    THourglass() : FPrevious(SetBusyCursor(Qt::WaitCursor)) {}
+    ~THourglass() { SetBusyCursor(FPrevious); }
+
+private:
+    Qt::CursorShape FPrevious;
+};
+
 const QString FormRatioSetting = QStringLiteral("FormRatio");
 const QString Forbidden = QStringLiteral("\\/:*?\"<>|");
 constexpr int MinimumPart = 50;
@@ -639,7 +649,7 @@ void TFormLocal::DropFiles(const QStringList &paths, Qt::DropAction action, cons
         FHost->SetWatching(false);
     QStringList changed{folder};
     try {
-        TBusyCursor busy;
+        THourglass busy;
         bool yesToAll = false;
         for (const QString &path : paths) {
             QString destination = folder + QFileInfo(path).fileName();
@@ -685,7 +695,7 @@ void TFormLocal::DeleteSelection()
     if (FHost)
         FHost->SetWatching(false);
     try {
-        TBusyCursor busy;
+        THourglass busy;
         for (int i = int(paths.size()) - 1; i >= 0; --i)
             DeleteTree(paths[i]);
     } catch (const Exception &e) {

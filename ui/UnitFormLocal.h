@@ -3,6 +3,7 @@
 // rename, clipboard, drag and drop, and below it the preview of the selection (the batch view for
 // batch files, a picture, the first page of a PDF document, or the details of any other file).
 #include "UnitFileList.h"
+#include "UnitFolderViewLink.h"
 
 #include <QTreeView>
 #include <QWidget>
@@ -55,14 +56,16 @@ private:
     QString FDragSourceFolder;
 };
 
-class TFormLocal : public QWidget {
+class TFormLocal : public QWidget, public IFolderView {
     Q_OBJECT
 public:
     explicit TFormLocal(IFolderViewHost *host, QWidget *parent = nullptr);
     ~TFormLocal() override;
 
+    QWidget *Widget() override { return this; }
     // Points the view at a folder (trailing "/" added) and refreshes it.
-    void SetFolder(const QString &folder);
+    void SetFolder(const QString &folder) override;
+    void RefreshView() override { Refresh(); }
     const QString &Folder() const { return FFolder; }
     // Re-reads the folder: new and vanished entries, cache, selection kept by path and kind.
     void Refresh();
@@ -73,10 +76,10 @@ public:
     QString CellText(int row, int column);
 
     void SelectByPath(const QString &path);
-    QStringList SelectedPaths() const; // full paths of the selected rows, in list order
+    QStringList SelectedPaths() const override; // full paths of the selected rows, in list order
     QList<int> SelectedRows() const;
     int SelectedBatchCount() const;
-    void SelectAll();
+    void SelectAll() override;
     void SelectRows(const QList<int> &rows);
 
     // Clipboard: the selected paths as a file list, to be copied or moved.
@@ -91,8 +94,8 @@ public:
 
     // Renames the entry of a row to the typed caption; false when refused or failed.
     bool Rename(int row, const QString &text);
-    void EditSelectedCaption();
-    void SelectAndEdit(const QString &path);
+    void EditSelectedCaption() override;
+    void SelectAndEdit(const QString &path) override;
     // A double-click on a row: a folder opens in the tree, another file in its own program.
     void OpenRow(int row);
 
@@ -104,9 +107,9 @@ public:
     // Redraws the batch views in new display units.
     void UnitsChanged();
 
-    bool ListHasFocus() const;
-    bool ListVisible() const;
-    void SetListVisible(bool visible);
+    bool ListHasFocus() const override;
+    bool ListVisible() const override;
+    void SetListVisible(bool visible) override;
     // The actions of the list's context menu (owned by the main window).
     void SetContextActions(QMenu *menu) { FContextMenu = menu; }
     QMenu *ContextMenu() const { return FContextMenu; }
