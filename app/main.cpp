@@ -1,4 +1,5 @@
 // The program's entry point: the start-up sequence up to the message loop.
+#include "UnitFolderViewPlug.h"
 #include "UnitFormMain.h"
 #include "UnitLanguage.h"
 #include "UnitPromptDialogs.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     // once instead of when the window is shown.
     const bool hidden = HasAutomationSwitch(QApplication::arguments());
     TFormMain formMain(nullptr, !hidden);
+    TFolderViewPlug folderView(formMain);
     if (hidden)
         formMain.StartupRefresh();
     else

@@ -1,0 +1,94 @@
+#include "UnitFolderViewPlug.h"
+
+#include "UnitException.h"
+#include "UnitFileOperations.h"
+#include "UnitFolderViewHost.h"
+#include "UnitFormLocal.h"
+#include "UnitFormMain.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+#include <QTreeWidgetItem>
+
+class TMainFolderHost : public IFolderViewHost {
+public:
+    explicit TMainFolderHost(TFormMain &main) : FMain(main) {}
+
+    TSettings &Settings() override { return FMain.Settings(); }
+    QStringList TabReportTitles() override
+    {
+        QStringList titles;
+        TFileList &reports = FMain.TabReports();
+        for (int i = 0; i < reports.Count(); ++i)
+            titles << NameWithoutExtension(reports.Items(i)->FileName);
+        return titles;
+    }
+    bool BrowsePanesVisible() const override { return FMain.BrowsePanesVisible(); }
+    void SetBrowsePanesVisible(bool visible) override { FMain.SetBrowsePanesVisible(visible); }
+    void FoldersChanged(const QStringList &folders) override
+    {
+        for (const QString &folder : folders)
+            FMain.RescanFolderNodes(folder, true);
+    }
+    void FolderRenamed(const QString &oldPath, const QString &newPath) override
+    {
+        Q_UNUSED(oldPath);
+        FMain.RescanFolderNodes(QFileInfo(newPath).path() + QLatin1Char('/'), true);
+    }
+    void SelectFolder(const QString &folder) override
+    {
+        QString path = folder;
+        while (path.endsWith(QLatin1Char('/')))
+            path.chop(1);
+        FMain.RescanFolderNodes(QFileInfo(path).path() + QLatin1Char('/'), false);
+        if (QTreeWidgetItem *node = FMain.NodeOfFolder(path + QLatin1Char('/')))
+            FMain.SelectNode(node);
+    }
+    // The window's watchers report the view's own changes a few seconds later; that rescan finds
+    // the tree already up to date, so they are left running.
+    void SetWatching(bool) override {}
+
+private:
+    TFormMain &FMain;
+};
+
+TFolderViewPlug::TFolderViewPlug(TFormMain &main)
+    : FMain(main), FHost(std::make_unique<TMainFolderHost>(main)), FView(new TFormLocal(FHost.get()))
+{
+    auto action = [&main](const char *name) { return main.findChild<QAction *>(QLatin1String(name)); };
+    auto *menu = new QMenu(FView);
+    auto add = [&](QMenu *m, const char *name) {
+        if (QAction *a = action(name))
+            m->addAction(a);
+    };
+    add(menu, "ActionCutFolderFile");
+    add(menu, "ActionCopyFolderFile");
+    add(menu, "ActionPasteFolderFile");
+    menu->addSeparator();
+    add(menu, "ActionRenameFolderFile");
+    add(menu, "ActionDeleteFolderFile");
+    menu->addSeparator();
+    QMenu *newMenu = menu->addMenu(Tr("New"));
+    add(newMenu, "ActionNewFolderMenu");
+    newMenu->addSeparator();
+    QMenu *cover = newMenu->addMenu(Tr("Cover"));
+    add(cover, "ActionNewRectangularBatchCover");
+    add(cover, "ActionNewLinearBatchCover");
+    QMenu *halfCell = newMenu->addMenu(Tr("Half Cell"));
+    add(halfCell, "ActionNewRectangularBatchHalfCell");
+    add(halfCell, "ActionNewLinearBatchHalfCell");
+    FView->SetContextActions(menu);
+
+    QObject::connect(&main, &TFormMain::UnitsChanged, FView, [this] { FView->UnitsChanged(); });
+    QObject::connect(FView->ListViewLocal->selectionModel(), &QItemSelectionModel::selectionChanged, &main,
+                     [&main] { main.UpdateActions(); });
+    main.SetFolderView(FView);
+}
+
+TFolderViewPlug::~TFolderViewPlug()
+{
+    if (FMain.FolderView() == FView)
+        FMain.SetFolderView(nullptr);
+    delete FView;
+}

@@ -1,0 +1,179 @@
+#include "UnitFormBatchView.h"
+
+#include "UnitException.h"
+#include "UnitFolderViewHost.h"
+#include "UnitFormHeaderView.h"
+#include "UnitFormReadingsView.h"
+#include "UnitPrompt.h"
+#include "UnitSettings.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+const QString BatchTabSetting = QStringLiteral("BatchTab");
+}
+
+TFormBatchView::TFormBatchView(IFolderViewHost *host, QWidget *parent) : QWidget(parent), FHost(host)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto *strip = new QHBoxLayout;
+    TabControlBatch = new QTabBar(this);
+    TabControlBatch->setObjectName(QStringLiteral("TabControlBatch"));
+    TabControlBatch->setExpanding(false);
+    ButtonEnlarge = new QToolButton(this);
+    ButtonEnlarge->setObjectName(QStringLiteral("ButtonEnlarge"));
+    ButtonEnlarge->setText(Tr("Enlarge"));
+    ButtonEnlarge->setToolTip(Tr("Show or hide the folder list"));
+    ButtonEnlarge->setCheckable(true);
+    strip->addWidget(TabControlBatch, 1);
+    strip->addWidget(ButtonEnlarge);
+    layout->addLayout(strip);
+
+    FDock = new QStackedWidget(this);
+    FDock->setFrameShape(QFrame::StyledPanel);
+    HeaderView = new TFormHeaderView(FDock);
+    ReadingsView = new TFormReadingsView(FDock);
+    FLabelMultiple = new QLabel(FDock);
+    FLabelMultiple->setAlignment(Qt::AlignCenter);
+    FReportPage = new QWidget(FDock);
+    for (QWidget *w : {static_cast<QWidget *>(HeaderView), static_cast<QWidget *>(ReadingsView),
+                       static_cast<QWidget *>(FLabelMultiple), FReportPage})
+        FDock->addWidget(w);
+    layout->addWidget(FDock, 1);
+
+    HeaderView->OnBatchChanged = [this](const TFileItem &entry) { BatchChanged(entry); };
+    ReadingsView->OnBatchChanged = [this](const TFileItem &entry) { BatchChanged(entry); };
+    connect(TabControlBatch, &QTabBar::currentChanged, this, [this](int index) { TabChanged(index); });
+    connect(ButtonEnlarge, &QToolButton::clicked, this, [this] {
+        if (FHost)
+            FHost->SetBrowsePanesVisible(!FHost->BrowsePanesVisible());
+    });
+    RebuildTabs();
+}
+
+TFormBatchView::~TFormBatchView() = default;
+
+void TFormBatchView::RebuildTabs()
+{
+    FUpdating = true;
+    QStringList titles{Tr("Header"), Tr("Measurements")};
+    if (FHost)
+        titles += FHost->TabReportTitles();
+    while (TabControlBatch->count() > titles.size())
+        TabControlBatch->removeTab(TabControlBatch->count() - 1);
+    for (int i = 0; i < titles.size(); ++i) {
+        if (i < TabControlBatch->count())
+            TabControlBatch->setTabText(i, titles[i]);
+        else
+            TabControlBatch->addTab(titles[i]);
+    }
+    FUpdating = false;
+}
+
+int TFormBatchView::TabIndex() const { return TabControlBatch->currentIndex(); }
+int TFormBatchView::TabCount() const { return TabControlBatch->count(); }
+QString TFormBatchView::TabText(int index) const { return TabControlBatch->tabText(index); }
+QWidget *TFormBatchView::DockedView() const { return FDock->currentWidget(); }
+
+QString TFormBatchView::DockText() const
+{
+    return FDock->currentWidget() == FLabelMultiple ? FLabelMultiple->text() : QString();
+}
+
+void TFormBatchView::SetTabIndex(int index)
+{
+    if (TabControlBatch->currentIndex() == index)
+        TabChanged(index);
+    else
+        TabControlBatch->setCurrentIndex(index);
+}
+
+void TFormBatchView::TabChanged(int index)
+{
+    if (FUpdating || index < 0)
+        return;
+    const bool single = FBatches.Count() == 1;
+    if (index == 0 || index == 1) {
+        if (single) {
+            if (index == 0)
+                HeaderView->ShowBatch(*FBatches.Items(0));
+            else
+                ReadingsView->ShowBatch(*FBatches.Items(0));
+            FDock->setCurrentWidget(index == 0 ? static_cast<QWidget *>(HeaderView)
+                                               : static_cast<QWidget *>(ReadingsView));
+        } else {
+            FLabelMultiple->setText(FBatches.Count() > 1 ? Tr("Unable to modify multiple batch items.")
+                                                         : QString());
+            FDock->setCurrentWidget(FLabelMultiple);
+        }
+    } else {
+        // The report pages of the tab reports are shown here once the report viewer exists.
+        FDock->setCurrentWidget(FReportPage);
+    }
+    if (FHost)
+        FHost->Settings()[BatchTabSetting].SetAsInteger(index);
+}
+
+void TFormBatchView::ShowBatches(const std::vector<const TFileItem *> &entries)
+{
+    // Copies first: the entries handed in may belong to this view's own list.
+    std::vector<std::unique_ptr<TFileItem>> copies;
+    for (const TFileItem *entry : entries) {
+        copies.push_back(std::make_unique<TFileItem>());
+        copies.back()->Assign(entry);
+    }
+    FBatches.Clear();
+    for (const auto &copy : copies)
+        FBatches.Add()->Assign(copy.get());
+    RebuildTabs();
+    if (FBatches.Count() == 1) {
+        HeaderView->ShowBatch(*FBatches.Items(0));
+        ReadingsView->ShowBatch(*FBatches.Items(0));
+    }
+    int tab = FHost ? FHost->Settings()[BatchTabSetting].AsInteger() : 0;
+    tab = std::clamp(tab, 0, std::max(0, TabControlBatch->count() - 1));
+    SetTabIndex(tab);
+}
+
+void TFormBatchView::BatchChanged(const TFileItem &entry)
+{
+    TFileItem saved;
+    saved.Assign(&entry);
+    // A batch that cannot be written must not look saved: the user is told, and the views keep
+    // showing the edit so that it can be tried again.
+    if (!saved.Save())
+        Prompt().Error(Tr("Unable to save the batch file %1").arg(saved.FileName));
+    for (int i = 0; i < FBatches.Count(); ++i) {
+        TFileItem *item = FBatches.Items(i);
+        if (item->FileName == saved.FileName && item->FileType == FileTypeBatch)
+            item->Assign(&saved);
+    }
+    if (OnBatchSaved)
+        OnBatchSaved(saved);
+    // Both views take the saved batch, even when its file time did not move (two saves within
+    // the two seconds the stored time resolves), so that neither edits a stale copy.
+    HeaderView->Invalidate();
+    ReadingsView->Invalidate();
+    std::vector<const TFileItem *> entries;
+    for (int i = 0; i < FBatches.Count(); ++i)
+        entries.push_back(FBatches.Items(i));
+    ShowBatches(entries);
+}
+
+void TFormBatchView::Invalidate()
+{
+    HeaderView->Invalidate();
+    ReadingsView->Invalidate();
+    if (FBatches.Count() == 1) {
+        HeaderView->ShowBatch(*FBatches.Items(0));
+        ReadingsView->ShowBatch(*FBatches.Items(0));
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The batch view shown for the selected batch files: a tab strip ("Header", "Measurements", one
+// tab per tab report) over a dock that holds the view of the chosen tab.
+#include "UnitFileList.h"
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class IFolderViewHost;
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QToolButton;
+class TFormHeaderView;
+class TFormReadingsView;
+
+class TFormBatchView : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormBatchView(IFolderViewHost *host, QWidget *parent = nullptr);
+    ~TFormBatchView() override;
+
+    // Copies the selected entries, rebuilds the tabs, fills the views and restores the tab
+    // stored in "BatchTab" (clamped to the tabs there are).
+    void ShowBatches(const std::vector<const TFileItem *> &entries);
+    // Saves an edited entry, replaces this view's copy and tells the folder view
+    // (`OnBatchSaved`), then shows the batches again without reading the files.
+    void BatchChanged(const TFileItem &entry);
+    // Redraws the editing views (after the display units changed).
+    void Invalidate();
+
+    TFileList &Batches() { return FBatches; }
+    int TabIndex() const;
+    void SetTabIndex(int index);
+    int TabCount() const;
+    QString TabText(int index) const;
+    // The text shown in the dock when several batches are selected (empty when hidden).
+    QString DockText() const;
+    // The view docked now: the header view, the readings view, the dock text or a report page.
+    QWidget *DockedView() const;
+
+    // Called after an edited entry was saved (the folder view replaces its own copy).
+    std::function<void(const TFileItem &)> OnBatchSaved;
+
+    TFormHeaderView *HeaderView;
+    TFormReadingsView *ReadingsView;
+    QTabBar *TabControlBatch;
+    QToolButton *ButtonEnlarge;
+
+private:
+    void TabChanged(int index);
+    void RebuildTabs();
+
+    IFolderViewHost *FHost;
+    TFileList FBatches;
+    QStackedWidget *FDock;
+    QLabel *FLabelMultiple;
+    QWidget *FReportPage;
+    bool FUpdating = false;
+};

@@ -1,0 +1,905 @@
+#include "UnitFormLocal.h"
+
+#include "UnitBusyCursor.h"
+#include "UnitException.h"
+#include "UnitFileOperations.h"
+#include "UnitFolderViewHost.h"
+#include "UnitFormBatchView.h"
+#include "UnitFormViewPreviews.h"
+#include "UnitPrompt.h"
+#include "UnitSettings.h"
+#include "UnitfocClipboard.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QDrag>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMimeData>
+#include <QPainter>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStorageInfo>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
+#include <set>
+
+namespace {
+// The hourglass for the length of a file operation, the previous cursor restored however it ends.
+class THourglass {
+public:
+    THourglass() : FPrevious(SetBusyCursor(Qt::WaitCursor)) {}
+    ~THourglass() { SetBusyCursor(FPrevious); }
+
+private:
+    Qt::CursorShape FPrevious;
+};
+
+const QString FormRatioSetting = QStringLiteral("FormRatio");
+const QString Forbidden = QStringLiteral("\\/:*?\"<>|");
+constexpr int MinimumPart = 50;
+
+QString WithSlash(const QString &path)
+{
+    return path.isEmpty() || path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+}
+
+QString ParentFolder(const QString &path)
+{
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    return WithSlash(QFileInfo(p).path());
+}
+
+bool HasForbidden(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return Forbidden.contains(c); });
+}
+
+// Refuses, with a beep, the characters a file name cannot hold.
+class TNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        if (HasForbidden(input)) {
+            QApplication::beep();
+            return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
+class TNameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            line->setValidator(new TNameValidator(line));
+        return editor;
+    }
+};
+
+// The three fixed pictures: cover batch, folder, half-cell batch.
+QIcon BatchIcon(const QColor &colour, const QString &letter)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(colour);
+    painter.setPen(colour.darker(150));
+    painter.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2, 2);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, letter);
+    return QIcon(pixmap);
+}
+} // namespace
+
+QDateTime UnpackFileTime(std::int32_t time)
+{
+    if (time == FileTimeUnknown)
+        return {};
+    const quint32 t = static_cast<quint32>(time);
+    const QDate date(1980 + int(t >> 25), int((t >> 21) & 0x0F), int((t >> 16) & 0x1F));
+    const QTime clock(int((t >> 11) & 0x1F), int((t >> 5) & 0x3F), int(t & 0x1F) * 2);
+    return QDateTime(date, clock);
+}
+
+Qt::DropAction ChooseDropAction(const QString &dropFolder, const QString &sourceFolder,
+                                Qt::KeyboardModifiers modifiers, Qt::DropActions offered)
+{
+    if (dropFolder.isEmpty() || WithSlash(dropFolder) == WithSlash(sourceFolder))
+        return Qt::IgnoreAction;
+    const bool ctrl = modifiers & Qt::ControlModifier, shift = modifiers & Qt::ShiftModifier;
+    if (ctrl && shift && (offered & Qt::LinkAction))
+        return Qt::IgnoreAction; // links are never made
+    if (shift && (offered & Qt::MoveAction))
+        return Qt::MoveAction;
+    if (ctrl && (offered & Qt::CopyAction))
+        return Qt::CopyAction;
+    if (!sourceFolder.isEmpty() && (offered & Qt::MoveAction) &&
+        QStorageInfo(sourceFolder).device() == QStorageInfo(dropFolder).device())
+        return Qt::MoveAction;
+    if (offered & Qt::CopyAction)
+        return Qt::CopyAction;
+    if (offered & Qt::MoveAction)
+        return Qt::MoveAction;
+    return Qt::IgnoreAction;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The list model: one row per entry, each row filled (its batch loaded when needed) the first
+// time it is shown and again after a repaint.
+
+class TFolderListModel : public QAbstractTableModel {
+public:
+    explicit TFolderListModel(TFormLocal *form) : QAbstractTableModel(form), FForm(form)
+    {
+        FPictures << BatchIcon(QColor(0, 120, 200), QStringLiteral("C"))
+                  << QFileIconProvider().icon(QFileIconProvider::Folder)
+                  << BatchIcon(QColor(200, 110, 0), QStringLiteral("H"));
+    }
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : FRows; }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const char *const captions[ColumnCount] = {"Name", "Type", "Columns", "Rows", "Readings", "Modified"};
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+            return Tr(captions[section]);
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        Qt::ItemFlags f = QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled;
+        if (index.column() == ColumnName)
+            f |= Qt::ItemIsEditable;
+        if (TFileItem *e = FForm->Entry(index.row()); e && e->FileType == FileTypeFolder)
+            f |= Qt::ItemIsDropEnabled;
+        return f;
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        TFileItem *e = FForm->Entry(index.row());
+        if (!e)
+            return {};
+        if (role == Qt::BackgroundRole && index.row() == FForm->ListViewLocal->DropRow())
+            return FForm->palette().highlight();
+        if (role == Qt::ForegroundRole && index.row() == FForm->ListViewLocal->DropRow())
+            return FForm->palette().highlightedText();
+        if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::DecorationRole)
+            return {};
+        const_cast<TFolderListModel *>(this)->Fill(index.row());
+        if (role == Qt::DecorationRole)
+            return index.column() == ColumnName ? QVariant(Picture(*e)) : QVariant();
+        return Text(*e, index.column());
+    }
+
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (role != Qt::EditRole || index.column() != ColumnName)
+            return false;
+        return FForm->Rename(index.row(), value.toString());
+    }
+
+    Qt::DropActions supportedDragActions() const override
+    {
+        return Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    }
+
+    QString Text(const TFileItem &e, int column) const
+    {
+        const bool batch = e.FileType == FileTypeBatch;
+        const bool known = batch && e.LoadState != LoadStateNone;
+        switch (column) {
+        case ColumnName:
+            if (batch)
+                return e.Batch.ID.isEmpty() ? NameWithoutExtension(e.FileName) : e.Batch.ID;
+            return e.NameOnly();
+        case ColumnType:
+            if (!known)
+                return {};
+            try {
+                return IsCoverBatchType(e.Batch.BatchType) ? Tr("Cover") : Tr("Half Cell");
+            } catch (const Exception &ex) {
+                return ex.Message(); // "Invalid Batch Type", shown rather than breaking the paint
+            }
+        case ColumnColumns:
+            return known ? QString::number(e.Batch.Columns) : QString();
+        case ColumnRows:
+            return known ? QString::number(e.Batch.Rows) : QString();
+        case ColumnReadings:
+            return known ? QString::number(e.Batch.Readings) : QString();
+        case ColumnModified:
+            if (e.FileType == FileTypeFolder || e.FileModifiedTime == FileTimeUnknown)
+                return {};
+            return QLocale().toString(UnpackFileTime(e.FileModifiedTime), QLocale::ShortFormat);
+        default:
+            return {};
+        }
+    }
+
+    QIcon Picture(TFileItem &e) const
+    {
+        switch (e.FileType) {
+        case FileTypeFolder:
+            return FPictures[1];
+        case FileTypeBatch:
+            return FPictures[e.Batch.BatchType == BatchTypeHalfCell ? 2 : 0];
+        default:
+            // The desktop's picture of the file, looked up once per entry.
+            if (e.ImageIndex < 3 || e.ImageIndex >= FPictures.size()) {
+                FPictures << QFileIconProvider().icon(QFileInfo(e.FileName));
+                e.ImageIndex = int(FPictures.size()) - 1;
+            }
+            return FPictures[e.ImageIndex];
+        }
+    }
+
+    // Loads the rows shown around `row` before they are drawn.
+    void Fill(int row)
+    {
+        if (FForm->FUpdating || row < 0 || row >= int(FFilled.size()) || FFilled[size_t(row)])
+            return;
+        auto [first, last] = FForm->ListViewLocal->VisibleRows();
+        if (first < 0 || row < first || row > last)
+            first = last = row;
+        last = std::min(last, FForm->FFiles.Count() - 1);
+        FForm->FFiles.LoadRange(first, last);
+        for (int r = first; r <= last; ++r)
+            FFilled[size_t(r)] = true;
+    }
+
+    void Reset()
+    {
+        beginResetModel();
+        FRows = FForm->FFiles.Count();
+        FFilled.assign(size_t(FRows), false);
+        endResetModel();
+    }
+    void Repaint()
+    {
+        std::fill(FFilled.begin(), FFilled.end(), false);
+        if (FRows > 0)
+            emit dataChanged(index(0, 0), index(FRows - 1, ColumnCount - 1));
+    }
+    void RowChanged(int row)
+    {
+        if (row >= 0 && row < FRows) {
+            FFilled[size_t(row)] = false;
+            emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        }
+    }
+    void DropExtraPictures() { FPictures.resize(3); }
+
+private:
+    TFormLocal *FForm;
+    int FRows = 0;
+    std::vector<char> FFilled;
+    mutable QList<QIcon> FPictures;
+};
+
+// ---------------------------------------------------------------------------------------------
+
+TListViewLocal::TListViewLocal(TFormLocal *form) : QTreeView(form), FForm(form)
+{
+    setObjectName(QStringLiteral("ListViewLocal"));
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(ExtendedSelection);
+    setSelectionBehavior(SelectRows);
+    setEditTriggers(EditKeyPressed | SelectedClicked);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setDragDropMode(DragDrop);
+    setAutoScrollMargin(15);
+    setItemDelegateForColumn(ColumnName, new TNameDelegate(this));
+}
+
+std::pair<int, int> TListViewLocal::VisibleRows() const
+{
+    // Before the rows are laid out nothing is known to be visible: callers then load only the
+    // row they ask for, never the whole folder.
+    if (!model() || model()->rowCount() == 0 || !isVisible())
+        return {-1, -1};
+    const QModelIndex top = indexAt(QPoint(1, 1));
+    if (!top.isValid())
+        return {-1, -1};
+    const QModelIndex bottom = indexAt(QPoint(1, viewport()->height() - 2));
+    int last = bottom.isValid() ? bottom.row()
+                                : top.row() + viewport()->height() / std::max(1, rowHeight(top));
+    return {top.row(), std::min(last, model()->rowCount() - 1)};
+}
+
+void TListViewLocal::startDrag(Qt::DropActions)
+{
+    const QStringList paths = FForm->SelectedPaths();
+    if (paths.isEmpty())
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(FileListMimeData(paths, false));
+    const Qt::DropAction done = drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
+    // Files moved away by another program leave the list.
+    if (done == Qt::MoveAction)
+        FForm->Refresh();
+}
+
+QString TListViewLocal::DropFolderAt(const QPoint &pos, int *row) const
+{
+    const QModelIndex index = indexAt(pos);
+    TFileItem *e = index.isValid() ? FForm->Entry(index.row()) : nullptr;
+    if (e && e->FileType == FileTypeFolder) {
+        *row = index.row();
+        return WithSlash(e->FileName);
+    }
+    *row = -1;
+    return FForm->Folder();
+}
+
+void TListViewLocal::SetDropRow(int row)
+{
+    if (row == FDropRow)
+        return;
+    const int old = FDropRow;
+    FDropRow = row;
+    for (int r : {old, row})
+        if (r >= 0)
+            viewport()->update(visualRect(model()->index(r, 0)).adjusted(0, 0, viewport()->width(), 0));
+}
+
+void TListViewLocal::dragEnterEvent(QDragEnterEvent *event)
+{
+    QStringList paths;
+    bool cut = false;
+    if (!ReadFileList(event->mimeData(), paths, cut)) {
+        event->ignore();
+        return;
+    }
+    FDragSourceFolder = ParentFolder(paths.first());
+    event->acceptProposedAction();
+}
+
+void TListViewLocal::dragMoveEvent(QDragMoveEvent *event)
+{
+    QTreeView::dragMoveEvent(event); // scrolls near the edges
+    int row = -1;
+    const QString folder = DropFolderAt(event->position().toPoint(), &row);
+    const Qt::DropAction action =
+        ChooseDropAction(folder, FDragSourceFolder, event->modifiers(), event->possibleActions());
+    SetDropRow(action == Qt::IgnoreAction ? -1 : row);
+    if (action == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(action);
+    event->accept();
+}
+
+void TListViewLocal::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    SetDropRow(-1);
+    QTreeView::dragLeaveEvent(event);
+}
+
+void TListViewLocal::dropEvent(QDropEvent *event)
+{
+    SetDropRow(-1);
+    QStringList paths;
+    bool cut = false;
+    int row = -1;
+    const QString folder = DropFolderAt(event->position().toPoint(), &row);
+    const Qt::DropAction action =
+        ChooseDropAction(folder, FDragSourceFolder, event->modifiers(), event->possibleActions());
+    if (action == Qt::IgnoreAction || !ReadFileList(event->mimeData(), paths, cut)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(action);
+    event->accept();
+    FForm->DropFiles(paths, action, folder);
+}
+
+void TListViewLocal::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (QMenu *menu = FForm->ContextMenu())
+        menu->exec(event->globalPos());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TFormLocal::TFormLocal(IFolderViewHost *host, QWidget *parent) : QWidget(parent), FHost(host)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    SplitterLocal = new QSplitter(Qt::Vertical, this);
+    SplitterLocal->setObjectName(QStringLiteral("SplitterLocal"));
+    SplitterLocal->setChildrenCollapsible(false);
+    layout->addWidget(SplitterLocal);
+
+    ListViewLocal = new TListViewLocal(this);
+    FModel = new TFolderListModel(this);
+    ListViewLocal->setModel(FModel);
+    static const int widths[ColumnCount] = {175, 75, 70, 70, 70, 120};
+    for (int i = 0; i < ColumnCount; ++i)
+        ListViewLocal->header()->resizeSection(i, widths[i]);
+    ListViewLocal->header()->setStretchLastSection(false);
+    ListViewLocal->setMinimumHeight(MinimumPart);
+
+    PanelPreview = new QFrame(this);
+    PanelPreview->setObjectName(QStringLiteral("PanelPreview"));
+    PanelPreview->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PanelPreview->setMinimumHeight(MinimumPart);
+    auto *previewLayout = new QVBoxLayout(PanelPreview);
+    previewLayout->setContentsMargins(1, 1, 1, 1);
+    FPreviews = new QStackedWidget(PanelPreview);
+    previewLayout->addWidget(FPreviews);
+    FEmptyPreview = new QWidget(FPreviews);
+    BatchView = new TFormBatchView(host, FPreviews);
+    FormViewImage = new TFormViewImage(FPreviews);
+    FormViewPDF = new TFormViewPDF(FPreviews);
+    FormViewOle = new TFormViewOle(FPreviews);
+    for (QWidget *w : {FEmptyPreview, static_cast<QWidget *>(BatchView), static_cast<QWidget *>(FormViewImage),
+                       static_cast<QWidget *>(FormViewPDF), static_cast<QWidget *>(FormViewOle)})
+        FPreviews->addWidget(w);
+    FPreviews->setCurrentWidget(FEmptyPreview);
+
+    SplitterLocal->addWidget(ListViewLocal);
+    SplitterLocal->addWidget(PanelPreview);
+    SplitterLocal->setStretchFactor(1, 1);
+
+    BatchView->OnBatchSaved = [this](const TFileItem &entry) { BatchSaved(entry); };
+    connect(ListViewLocal->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!FUpdating)
+            UpdatePreview();
+    });
+    connect(ListViewLocal, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (SelectedRows().size() == 1)
+            OpenRow(index.row());
+    });
+    connect(SplitterLocal, &QSplitter::splitterMoved, this, [this] { SplitterMoved(); });
+}
+
+TFormLocal::~TFormLocal() = default;
+
+TFileItem *TFormLocal::Entry(int row) const
+{
+    return row >= 0 && row < FFiles.Count() && row < FModel->rowCount() ? FFiles.Items(row) : nullptr;
+}
+
+QString TFormLocal::CellText(int row, int column)
+{
+    return FModel->data(FModel->index(row, column), Qt::DisplayRole).toString();
+}
+
+void TFormLocal::SetFolder(const QString &folder)
+{
+    FFolder = WithSlash(folder);
+    Refresh();
+}
+
+void TFormLocal::Refresh()
+{
+    if (FFolder.isEmpty())
+        return;
+    FUpdating = true;
+    const int topRow = ListViewLocal->VisibleRows().first;
+    struct Remembered {
+        QString FileName;
+        std::uint8_t FileType;
+        std::int32_t Time;
+    };
+    std::vector<Remembered> selected;
+    const bool otherFolder = FFiles.Folder() != FFolder;
+    if (otherFolder)
+        FModel->DropExtraPictures();
+    else
+        for (int row : SelectedRows())
+            selected.push_back({FFiles.Items(row)->FileName, FFiles.Items(row)->FileType,
+                                FFiles.Items(row)->FileModifiedTime});
+
+    ListViewLocal->selectionModel()->clear();
+    try {
+        FFiles.Refresh(FFolder);
+    } catch (const Exception &e) {
+        Prompt().Error(e.Message());
+    }
+    FModel->Reset();
+    if (!otherFolder && topRow >= 0 && topRow < FFiles.Count())
+        ListViewLocal->scrollTo(FModel->index(topRow, 0), QAbstractItemView::PositionAtTop);
+
+    bool previewStale = otherFolder;
+    QItemSelection selection;
+    for (const Remembered &r : selected) {
+        const int row = FFiles.IndexOf(r.FileName, r.FileType);
+        if (row < 0) {
+            previewStale = true;
+            continue;
+        }
+        if (PackedFileTime(r.FileName) != r.Time)
+            previewStale = true;
+        selection.select(FModel->index(row, 0), FModel->index(row, ColumnCount - 1));
+    }
+    ListViewLocal->selectionModel()->select(selection, QItemSelectionModel::Select);
+    FUpdating = false;
+    Repaint();
+    if (previewStale)
+        UpdatePreview();
+}
+
+void TFormLocal::Repaint()
+{
+    FModel->Repaint();
+    ListViewLocal->viewport()->update();
+}
+
+QList<int> TFormLocal::SelectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : ListViewLocal->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QStringList TFormLocal::SelectedPaths() const
+{
+    QStringList paths;
+    for (int row : SelectedRows())
+        paths << FFiles.Items(row)->FileName;
+    return paths;
+}
+
+int TFormLocal::SelectedBatchCount() const
+{
+    int count = 0;
+    for (int row : SelectedRows())
+        count += FFiles.Items(row)->FileType == FileTypeBatch;
+    return count;
+}
+
+void TFormLocal::SelectRows(const QList<int> &rows)
+{
+    QItemSelection selection;
+    for (int row : rows)
+        if (row >= 0 && row < FModel->rowCount())
+            selection.select(FModel->index(row, 0), FModel->index(row, ColumnCount - 1));
+    ListViewLocal->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.isEmpty() && rows.first() >= 0 && rows.first() < FModel->rowCount())
+        ListViewLocal->selectionModel()->setCurrentIndex(FModel->index(rows.first(), 0), QItemSelectionModel::NoUpdate);
+}
+
+void TFormLocal::SelectByPath(const QString &path)
+{
+    ListViewLocal->selectionModel()->clear();
+    const int row = FFiles.IndexOf(path, FileTypeAny);
+    if (row < 0)
+        return;
+    const QModelIndex index = FModel->index(row, 0);
+    ListViewLocal->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
+    ListViewLocal->scrollTo(index);
+}
+
+void TFormLocal::SelectAll()
+{
+    FUpdating = true;
+    ListViewLocal->selectAll();
+    FUpdating = false;
+    UpdatePreview();
+}
+
+void TFormLocal::CopySelection()
+{
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty())
+        return;
+    QApplication::clipboard()->setMimeData(FileListMimeData(paths, false));
+    Repaint();
+}
+
+void TFormLocal::CutSelection()
+{
+    const QStringList paths = SelectedPaths();
+    if (paths.isEmpty())
+        return;
+    QApplication::clipboard()->setMimeData(FileListMimeData(paths, true));
+    Repaint();
+}
+
+void TFormLocal::PasteFiles()
+{
+    QStringList paths;
+    bool cut = false;
+    if (!ReadFileList(QApplication::clipboard()->mimeData(), paths, cut))
+        return;
+    DropFiles(paths, cut ? Qt::MoveAction : Qt::CopyAction, FFolder);
+    // A cut has been pasted: the files are no longer where the clipboard says.
+    if (cut)
+        QApplication::clipboard()->clear();
+}
+
+void TFormLocal::DropFiles(const QStringList &paths, Qt::DropAction action, const QString &dropFolder)
+{
+    if (action != Qt::MoveAction && action != Qt::CopyAction)
+        return;
+    const QString folder = WithSlash(dropFolder);
+    if (FHost)
+        FHost->SetWatching(false);
+    QStringList changed{folder};
+    try {
+        THourglass busy;
+        bool yesToAll = false;
+        for (const QString &path : paths) {
+            QString destination = folder + QFileInfo(path).fileName();
+            changed << ParentFolder(path);
+            if (action == Qt::MoveAction) {
+                if (destination != path)
+                    MoveTree(path, destination, yesToAll);
+            } else {
+                if (destination == path)
+                    destination = CopyName(path);
+                CopyTree(path, destination, yesToAll);
+            }
+        }
+    } catch (const Exception &e) {
+        Prompt().Error(e.Message());
+    }
+    changed.removeDuplicates();
+    if (FHost)
+        FHost->FoldersChanged(changed);
+    Refresh();
+    if (FHost)
+        FHost->SetWatching(true);
+}
+
+void TFormLocal::DeleteSelection()
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.isEmpty())
+        return;
+    QString question;
+    if (rows.size() == 1) {
+        const TFileItem *e = FFiles.Items(rows.first());
+        const QString caption = CellText(rows.first(), ColumnName);
+        question = e->FileType == FileTypeFolder
+                       ? Tr("Are you sure you want to remove the folder named '%1' and all its contents?").arg(caption)
+                       : Tr("Are you sure you want to delete '%1'?").arg(caption);
+    } else {
+        question = Tr("Are you sure you want to delete these %1 items?").arg(rows.size());
+    }
+    if (Prompt().YesNo(question) != TPromptAnswer::Yes)
+        return;
+    const QStringList paths = SelectedPaths();
+    if (FHost)
+        FHost->SetWatching(false);
+    try {
+        THourglass busy;
+        for (int i = int(paths.size()) - 1; i >= 0; --i)
+            DeleteTree(paths[i]);
+    } catch (const Exception &e) {
+        Prompt().Error(e.Message());
+    }
+    if (FHost)
+        FHost->FoldersChanged({FFolder});
+    Refresh();
+    if (FHost)
+        FHost->SetWatching(true);
+}
+
+bool TFormLocal::Rename(int row, const QString &text)
+{
+    TFileItem *e = Entry(row);
+    if (!e || text.isEmpty() || text == CellText(row, ColumnName))
+        return false;
+    // The editor refuses these; a name holding them would leave the folder or be no file name.
+    if (HasForbidden(text) || text == QLatin1String(".") || text == QLatin1String("..")) {
+        QApplication::beep();
+        return false;
+    }
+    QString newPath;
+    switch (e->FileType) {
+    case FileTypeFolder:
+        newPath = FFolder + text;
+        break;
+    case FileTypeBatch:
+        // The file keeps its own extension (a batch that failed to load has no reliable type).
+        newPath = FFolder + text + QLatin1Char('.') + QFileInfo(e->FileName).suffix();
+        break;
+    case FileTypeTemplate:
+    case FileTypeReport:
+        Prompt().Error(Tr("Cannot rename unknown file type."));
+        return false;
+    default:
+        newPath = FFolder + text;
+        break;
+    }
+    const QString oldPath = e->FileName;
+    const bool folder = e->FileType == FileTypeFolder;
+    const bool ok = !PathExists(newPath) &&
+                    (folder ? QDir().rename(oldPath, newPath) : QFile::rename(oldPath, newPath));
+    if (!ok) {
+        Prompt().Error(folder ? Tr("A folder with the name you specified already exists. Specify a different name.")
+                              : Tr("A file with the name you specified already exists. Specify a different name."));
+        ListViewLocal->setFocus();
+        return false;
+    }
+    if (FHost)
+        FHost->SetWatching(false);
+    e->FileName = newPath;
+    e->Load();
+    if (folder && FHost)
+        FHost->FolderRenamed(oldPath, newPath);
+    FFiles.Sort();
+    FFiles.SaveCache();
+    FUpdating = true;
+    FModel->Reset();
+    FUpdating = false;
+    SelectByPath(newPath);
+    if (FHost)
+        FHost->SetWatching(true);
+    return true;
+}
+
+void TFormLocal::EditSelectedCaption()
+{
+    const QModelIndex current = ListViewLocal->currentIndex();
+    const QList<int> rows = SelectedRows();
+    if (rows.isEmpty())
+        return;
+    const int row = current.isValid() && rows.contains(current.row()) ? current.row() : rows.first();
+    ListViewLocal->setFocus();
+    ListViewLocal->edit(FModel->index(row, ColumnName));
+}
+
+void TFormLocal::SelectAndEdit(const QString &path)
+{
+    SelectByPath(path);
+    EditSelectedCaption();
+}
+
+void TFormLocal::OpenRow(int row)
+{
+    TFileItem *e = Entry(row);
+    if (!e)
+        return;
+    if (e->FileType == FileTypeFolder) {
+        if (FHost)
+            FHost->SelectFolder(WithSlash(e->FileName));
+    } else if (e->FileType == FileTypeOther) {
+        OpenWithShell(e->FileName);
+    }
+}
+
+void TFormLocal::ShowPreview(QWidget *form)
+{
+    if (FPreviews->currentWidget() != form)
+        FPreviews->setCurrentWidget(form);
+}
+
+QWidget *TFormLocal::PreviewForm() const
+{
+    return FPreviews->currentWidget() == FEmptyPreview ? nullptr : FPreviews->currentWidget();
+}
+
+void TFormLocal::UpdatePreview()
+{
+    if (FUpdating)
+        return;
+    setUpdatesEnabled(false);
+    const QList<int> rows = SelectedRows();
+    const TFileItem *single = rows.size() == 1 ? FFiles.Items(rows.first()) : nullptr;
+    if (single && single->FileType == FileTypeOther) {
+        if (IsPictureFile(single->FileName)) {
+            FormViewImage->ShowFile(single->FileName);
+            ShowPreview(FormViewImage);
+        } else if (IsPdfFile(single->FileName)) {
+            FormViewPDF->ShowFile(single->FileName);
+            ShowPreview(FormViewPDF);
+        } else {
+            FormViewOle->ShowFile(single->FileName);
+            ShowPreview(FormViewOle);
+        }
+    } else {
+        std::vector<const TFileItem *> batches;
+        for (int row : rows) {
+            TFileItem *e = FFiles.Items(row);
+            if (e->FileType != FileTypeBatch)
+                continue;
+            if (e->LoadState != LoadStateLoaded || e->IsChanged())
+                e->Load();
+            if (e->LoadState == LoadStateLoaded)
+                batches.push_back(e);
+        }
+        if (FFiles.Modified)
+            FFiles.SaveCache();
+        if (batches.empty()) {
+            ShowPreview(FEmptyPreview);
+        } else {
+            ShowPreview(BatchView);
+            BatchView->ShowBatches(batches);
+        }
+    }
+    setUpdatesEnabled(true);
+}
+
+void TFormLocal::BatchSaved(const TFileItem &entry)
+{
+    const int row = FFiles.IndexOf(entry.FileName, FileTypeBatch);
+    if (row < 0)
+        return;
+    FFiles.Items(row)->Assign(&entry);
+    FFiles.SaveCache();
+    FModel->RowChanged(row);
+}
+
+void TFormLocal::UnitsChanged()
+{
+    BatchView->Invalidate();
+}
+
+bool TFormLocal::ListHasFocus() const { return ListViewLocal->hasFocus(); }
+bool TFormLocal::ListVisible() const { return ListViewLocal->isVisible(); }
+
+void TFormLocal::SetListVisible(bool visible)
+{
+    ListViewLocal->setVisible(visible);
+    if (visible)
+        ApplyFormRatio();
+}
+
+void TFormLocal::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ApplyFormRatio();
+    Refresh();
+    UpdatePreview();
+}
+
+void TFormLocal::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ApplyFormRatio();
+}
+
+void TFormLocal::ApplyFormRatio()
+{
+    const int total = SplitterLocal->height() - SplitterLocal->handleWidth();
+    if (!FHost || total < 2 * MinimumPart || !ListViewLocal->isVisibleTo(this))
+        return;
+    double ratio = FHost->Settings()[FormRatioSetting].AsFloat();
+    if (!(ratio > 0 && ratio < 1))
+        ratio = 0.3;
+    const int top = std::clamp(int(ratio * SplitterLocal->height() + 0.5), MinimumPart, total - MinimumPart);
+    FApplyingRatio = true;
+    SplitterLocal->setSizes({top, total - top});
+    FApplyingRatio = false;
+}
+
+void TFormLocal::SplitterMoved()
+{
+    if (FApplyingRatio || !FHost || SplitterLocal->height() <= 0)
+        return;
+    FHost->Settings()[FormRatioSetting].SetAsFloat(double(ListViewLocal->height()) / SplitterLocal->height());
+}

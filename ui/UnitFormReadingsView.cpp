@@ -1,0 +1,229 @@
+#include "UnitFormReadingsView.h"
+
+#include "UnitException.h"
+#include "UnitUnits.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QVBoxLayout>
+
+QString ColumnHeading(int column)
+{
+    if (column < 26)
+        return QString(QChar(u'A' + column));
+    return QString(QChar(u'A' + column / 26 - 1)) + QChar(u'A' + column % 26);
+}
+
+class TReadingsModel : public QAbstractTableModel {
+public:
+    explicit TReadingsModel(TFormReadingsView *view) : QAbstractTableModel(view), FView(view) {}
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() || !Loaded() ? 0 : FView->FItem.Batch.Rows;
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() || !Loaded() ? 0 : FView->FItem.Batch.Columns;
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return FView->CellText(index.column(), index.row());
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role == Qt::DisplayRole)
+            return orientation == Qt::Horizontal ? ColumnHeading(section) : QString::number(section + 1);
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        if (role != Qt::EditRole || !index.isValid())
+            return false;
+        FView->CellEdited(index.column(), index.row(), value.toString());
+        emit dataChanged(index, index);
+        return true;
+    }
+    bool Loaded() const
+    {
+        return FView->FItem.FileType == FileTypeBatch && FView->FItem.LoadState == LoadStateLoaded &&
+               FView->FItem.Batch.HasCells();
+    }
+    void Refresh()
+    {
+        if (rowCount() > 0 && columnCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+    }
+    void Reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+
+private:
+    TFormReadingsView *FView;
+};
+
+namespace {
+// Heading cells: text centred, a light grey line on the right and bottom edges.
+class THeadingStyle : public QProxyStyle {
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element == CE_Header) {
+            painter->save();
+            painter->setPen(QColor(192, 192, 192));
+            const QRect r = option->rect;
+            painter->drawLine(r.topRight(), r.bottomRight());
+            painter->drawLine(r.bottomLeft(), r.bottomRight());
+            painter->restore();
+        }
+    }
+};
+} // namespace
+
+void TReadingsGrid::MoveNext()
+{
+    const int rows = model()->rowCount(), columns = model()->columnCount();
+    if (rows == 0 || columns == 0)
+        return;
+    QModelIndex current = currentIndex();
+    int column = current.isValid() ? current.column() : 0;
+    int row = current.isValid() ? current.row() + 1 : 0;
+    if (row >= rows) {
+        row = 0;
+        if (++column >= columns)
+            column = 0;
+    }
+    setCurrentIndex(model()->index(row, column));
+}
+
+void TReadingsGrid::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
+        MoveNext();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TReadingsGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Enter in the editor commits and moves on, like Enter outside it.
+    QTableView::closeEditor(editor, hint == QAbstractItemDelegate::SubmitModelCache
+                                        ? QAbstractItemDelegate::NoHint
+                                        : hint);
+    if (hint == QAbstractItemDelegate::SubmitModelCache)
+        MoveNext();
+}
+
+TFormReadingsView::TFormReadingsView(QWidget *parent) : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    DrawGridReadings = new TReadingsGrid(this);
+    DrawGridReadings->setObjectName(QStringLiteral("DrawGridReadings"));
+    FModel = new TReadingsModel(this);
+    DrawGridReadings->setModel(FModel);
+    DrawGridReadings->horizontalHeader()->setDefaultSectionSize(35);
+    DrawGridReadings->horizontalHeader()->setMinimumSectionSize(10);
+    DrawGridReadings->verticalHeader()->setDefaultSectionSize(18);
+    DrawGridReadings->verticalHeader()->setMinimumSectionSize(10);
+    DrawGridReadings->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    auto *style = new THeadingStyle;
+    style->setParent(this);
+    DrawGridReadings->horizontalHeader()->setStyle(style);
+    DrawGridReadings->verticalHeader()->setStyle(style);
+    DrawGridReadings->setSelectionMode(QAbstractItemView::SingleSelection);
+    DrawGridReadings->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                                      QAbstractItemView::EditKeyPressed);
+    layout->addWidget(DrawGridReadings);
+}
+
+TFormReadingsView::~TFormReadingsView() = default;
+
+void TFormReadingsView::ShowBatch(const TFileItem &entry)
+{
+    if (entry.FileName == FItem.FileName && entry.FileModifiedTime == FItem.FileModifiedTime &&
+        entry.LoadState == FItem.LoadState)
+        return;
+    const bool sameShape = entry.FileName == FItem.FileName && FModel->Loaded() &&
+                           entry.Batch.Columns == FItem.Batch.Columns && entry.Batch.Rows == FItem.Batch.Rows;
+    FItem.Assign(&entry);
+    // The same batch saved again keeps the grid (and the cell being edited) where it is.
+    if (sameShape && FModel->Loaded())
+        FModel->Refresh();
+    else
+        FModel->Reset();
+}
+
+void TFormReadingsView::Invalidate()
+{
+    FItem.FileModifiedTime = -1;
+}
+
+QString TFormReadingsView::CellText(int column, int row) const
+{
+    const TBatchItem &b = FItem.Batch;
+    if (!b.HasCells() || column < 0 || row < 0 || column >= b.Columns || row >= b.Rows ||
+        b.ReadingType(column, row) != ReadingTypeReading)
+        return {};
+    switch (b.MeasureType(column, row)) {
+    case MeasureTypeOverRange:
+        return QStringLiteral(">>");
+    case MeasureTypeUnderRange:
+        return QStringLiteral("<<");
+    default:
+        try {
+            return b.FormatValueRounded(b.Value(column, row));
+        } catch (const Exception &) {
+            return {};
+        }
+    }
+}
+
+void TFormReadingsView::CellEdited(int column, int row, const QString &text)
+{
+    TBatchItem &b = FItem.Batch;
+    if (!b.HasCells() || column < 0 || row < 0 || column >= b.Columns || row >= b.Rows)
+        return;
+    const QString typed = text.trimmed();
+    bool isNumber = false;
+    const double number = QLocale().toDouble(typed, &isNumber);
+    if (isNumber) {
+        b.SetReadingType(column, row, ReadingTypeReading);
+        b.SetMeasureType(column, row, MeasureTypeInRange);
+        b.SetValue(column, row, b.FromDisplay(number));
+    } else if (typed == QLatin1String(">>")) {
+        b.SetReadingType(column, row, ReadingTypeReading);
+        b.SetMeasureType(column, row, MeasureTypeOverRange);
+        b.SetValue(column, row, OverRangeValue);
+    } else if (typed == QLatin1String("<<")) {
+        b.SetReadingType(column, row, ReadingTypeReading);
+        b.SetMeasureType(column, row, MeasureTypeUnderRange);
+        b.SetValue(column, row, UnderRangeValue);
+    } else {
+        b.SetReadingType(column, row, ReadingTypeEmpty);
+        b.SetMeasureType(column, row, MeasureTypeInRange);
+        b.SetValue(column, row, 0);
+    }
+    b.Readings = b.ValidCount();
+    if (OnBatchChanged)
+        OnBatchChanged(FItem);
+}
