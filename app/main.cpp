@@ -29,8 +29,14 @@ int main(int argc, char *argv[])
     } catch (...) {
     }
 
-    TFormMain formMain;
-    formMain.show();
+    // An automation client starts the program without a window: the lists it reads are built at
+    // once instead of when the window is shown.
+    const bool hidden = HasAutomationSwitch(QApplication::arguments());
+    TFormMain formMain(nullptr, !hidden);
+    if (hidden)
+        formMain.StartupRefresh();
+    else
+        formMain.show();
     const int code = app.exec();
     SetPromptService(nullptr);
     return code;
