@@ -1,5 +1,6 @@
 // The program's entry point: the start-up sequence up to the message loop.
 #include "UnitFormMain.h"
+#include "UnitGaugePaneLink.h"
 #include "UnitLanguage.h"
 #include "UnitPromptDialogs.h"
 #include "UnitStorage.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     // once instead of when the window is shown.
     const bool hidden = HasAutomationSwitch(QApplication::arguments());
     TFormMain formMain(nullptr, !hidden);
+    new TGaugePaneLink(&formMain); // owned by the window
     if (hidden)
         formMain.StartupRefresh();
     else

@@ -2,6 +2,7 @@
 
 #include "UnitBatchList.h"
 #include "UnitCommK27Thread.h"
+#include "UnitDialogHooks.h"
 #include "UnitDownloadSaver.h"
 #include "UnitException.h"
 #include "UnitFormDownloadBatches.h"
@@ -123,7 +124,7 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
         dialog.RescanFolderNodes = [this](const QString &folder, bool recursive) {
             FHost->RescanFolderNodes(folder, recursive);
         };
-        return dialog.exec() == QDialog::Accepted ? dialog.SelectedFolder() : QString();
+        return ExecDialog(dialog) == QDialog::Accepted ? dialog.SelectedFolder() : QString();
     };
     UpdateActions();
 }
@@ -131,6 +132,7 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
 TFormCalvaneK27::~TFormCalvaneK27()
 {
     // The thread's events refer to this pane: they must not outlive it.
+    FClosing = true;
     FCommandTimer->stop();
     if (FThread)
         StopCommThread(FThread);
@@ -158,14 +160,26 @@ void TFormCalvaneK27::StopConnection()
 void TFormCalvaneK27::ConnectEvents()
 {
     TCommK27Thread *t = FThread.get();
-    t->OnStatus = [this, t] { FHost->SetPleaseWaitProgress(t->Status, t->Progress); };
-    t->OnError = [t] { Prompt().Error(t->ErrorText); };
-    t->OnConnected = [this] { OnConnected(); };
-    t->OnBatchList = [this] { OnBatchList(); };
-    t->OnBatchReadings = [this] { OnBatchReadings(); };
-    t->OnTemplatesWritten = [this] { OnStageEnded(); };
-    t->OnBatchesDeleted = [this] { OnStageEnded(); };
-    t->OnBatchExists = [this] { OnBatchExists(); };
+    // While the pane goes away the window around it may be half gone: the last events are dropped.
+    auto live = [this](std::function<void()> handler) {
+        return [this, handler] {
+            if (!FClosing)
+                handler();
+        };
+    };
+    t->OnStatus = live([this, t] { FHost->SetPleaseWaitProgress(t->Status, t->Progress); });
+    t->OnError = live([t] { Prompt().Error(t->ErrorText); });
+    t->OnConnected = live([this] { OnConnected(); });
+    t->OnBatchList = live([this] { OnBatchList(); });
+    t->OnBatchReadings = live([this] { OnBatchReadings(); });
+    t->OnTemplatesWritten = live([this] { OnStageEnded(); });
+    t->OnBatchesDeleted = live([this] { OnStageEnded(); });
+    t->OnBatchExists = [this, t] {
+        if (FClosing)
+            t->ExistingBatchAnswer = ebCancel;
+        else
+            OnBatchExists();
+    };
 }
 
 void TFormCalvaneK27::OnConnected()

@@ -100,6 +100,7 @@ private:
     TTemplateSupportBatchType FTemplateBatchTypes;
     QString FDownloadFolder;
     std::uint8_t FPendingCommand = 0;
+    bool FClosing = false;
     QTimer *FCommandTimer;
 
     QTreeWidget *FList;
