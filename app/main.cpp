@@ -1,6 +1,7 @@
 // The program's entry point: the start-up sequence up to the message loop.
 #include "UnitFolderViewPlug.h"
 #include "UnitFormMain.h"
+#include "UnitGaugePaneLink.h"
 #include "UnitLanguage.h"
 #include "UnitPromptDialogs.h"
 #include "UnitStorage.h"
@@ -35,6 +36,7 @@ int main(int argc, char *argv[])
     const bool hidden = HasAutomationSwitch(QApplication::arguments());
     TFormMain formMain(nullptr, !hidden);
     TFolderViewPlug folderView(formMain);
+    new TGaugePaneLink(&formMain); // owned by the window
     if (hidden)
         formMain.StartupRefresh();
     else

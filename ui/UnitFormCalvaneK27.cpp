@@ -1,0 +1,363 @@
+#include "UnitFormCalvaneK27.h"
+
+#include "UnitBatchList.h"
+#include "UnitCommK27Thread.h"
+#include "UnitDialogHooks.h"
+#include "UnitDownloadSaver.h"
+#include "UnitException.h"
+#include "UnitFormDownloadBatches.h"
+#include "UnitPrompt.h"
+
+#include <QAction>
+#include <QDrag>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QSet>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int EntryRole = Qt::UserRole;
+
+// Rows drag as a request to download them, never as a move that would remove them.
+class TGaugeListView : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
+
+protected:
+    void startDrag(Qt::DropActions) override
+    {
+        if (selectedItems().isEmpty())
+            return;
+        auto *mime = new QMimeData;
+        mime->setData(GaugeBatchesMimeType(), QByteArray());
+        auto *drag = new QDrag(this);
+        drag->setMimeData(mime);
+        drag->exec(Qt::CopyAction, Qt::CopyAction);
+    }
+};
+
+// A small badge per batch type: "C" on blue for cover, "H" on orange for half-cell.
+QIcon BatchTypeIcon(int batchType)
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(batchType == BatchTypeCover ? QColor(40, 90, 170) : QColor(205, 110, 20));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter,
+                     batchType == BatchTypeCover ? QStringLiteral("C") : QStringLiteral("H"));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+QString GaugeBatchesMimeType() { return QStringLiteral("application/x-orvalis-gauge-batches"); }
+
+TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
+    : QWidget(parent), FHost(host), FCommandTimer(new QTimer(this)),
+      FList(new TGaugeListView(this)), FPopup(new QMenu(this))
+{
+    setObjectName(QStringLiteral("FormCalvaneK27"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FList);
+
+    FList->setObjectName(QStringLiteral("ListViewGauge"));
+    FList->setRootIsDecorated(false);
+    FList->setUniformRowHeights(true);
+    FList->setAllColumnsShowFocus(true);
+    FList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    FList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    FList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    FList->setDragEnabled(true);
+    FList->setDragDropMode(QAbstractItemView::DragOnly);
+    FList->setContextMenuPolicy(Qt::CustomContextMenu);
+    FList->setHeaderLabels({Tr("Name"), Tr("Type"), Tr("Format"), Tr("Columns"), Tr("Rows"), Tr("Readings")});
+    FList->header()->setStretchLastSection(false);
+    FList->setColumnWidth(0, 180);
+
+    auto makeAction = [this](const char *name, const QString &caption, const std::function<void()> &execute) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [execute] { execute(); });
+        addAction(action);
+        return action;
+    };
+    FActionDownload = makeAction("ActionDownload", Tr("Download"), [this] { ActionDownloadExecute(); });
+    FActionUploadTemplate = makeAction("ActionUploadTemplate", Tr("Upload"), [this] {
+        if (UploadTemplates)
+            UploadTemplates();
+    });
+    FActionRefreshBatchList = makeAction("ActionRefreshBatchList", Tr("Refresh"), [this] { StartConnection(); });
+    FActionDeleteBatch = makeAction("ActionDeleteBatch", Tr("Delete"), [this] { ActionDeleteBatchExecute(); });
+    FActionDeleteBatch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+
+    FPopup->addAction(FActionDownload);
+    FPopup->addAction(FActionUploadTemplate);
+    FPopup->addSeparator();
+    FPopup->addAction(FActionRefreshBatchList);
+    FPopup->addSeparator();
+    FPopup->addAction(FActionDeleteBatch);
+    connect(FList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &p) { FPopup->popup(FList->viewport()->mapToGlobal(p)); });
+    connect(FList, &QTreeWidget::itemSelectionChanged, this, &TFormCalvaneK27::UpdateActions);
+
+    FCommandTimer->setInterval(10);
+    connect(FCommandTimer, &QTimer::timeout, this, &TFormCalvaneK27::IssuePendingCommand);
+
+    ChooseDownloadFolder = [this] {
+        TFormDownloadBatches dialog(this);
+        dialog.RescanFolderNodes = [this](const QString &folder, bool recursive) {
+            FHost->RescanFolderNodes(folder, recursive);
+        };
+        return ExecDialog(dialog) == QDialog::Accepted ? dialog.SelectedFolder() : QString();
+    };
+    UpdateActions();
+}
+
+TFormCalvaneK27::~TFormCalvaneK27()
+{
+    // The thread's events refer to this pane: they must not outlive it.
+    FClosing = true;
+    FCommandTimer->stop();
+    if (FThread)
+        StopCommThread(FThread);
+}
+
+void TFormCalvaneK27::StartConnection()
+{
+    StopConnection();
+    FThread = std::make_unique<TCommK27Thread>(FHost->ComPort());
+    ConnectEvents();
+    FThread->start();
+}
+
+void TFormCalvaneK27::StopConnection()
+{
+    FCommandTimer->stop();
+    FPendingCommand = cmdIdle;
+    if (FThread)
+        StopCommThread(FThread);
+    FConnected = false;
+    FList->clear();
+    UpdateActions();
+}
+
+void TFormCalvaneK27::ConnectEvents()
+{
+    TCommK27Thread *t = FThread.get();
+    // While the pane goes away the window around it may be half gone: the last events are dropped.
+    auto live = [this](std::function<void()> handler) {
+        return [this, handler] {
+            if (!FClosing)
+                handler();
+        };
+    };
+    t->OnStatus = live([this, t] { FHost->SetPleaseWaitProgress(t->Status, t->Progress); });
+    t->OnError = live([t] { Prompt().Error(t->ErrorText); });
+    t->OnConnected = live([this] { OnConnected(); });
+    t->OnBatchList = live([this] { OnBatchList(); });
+    t->OnBatchReadings = live([this] { OnBatchReadings(); });
+    t->OnTemplatesWritten = live([this] { OnStageEnded(); });
+    t->OnBatchesDeleted = live([this] { OnStageEnded(); });
+    t->OnBatchExists = [this, t] {
+        if (FClosing)
+            t->ExistingBatchAnswer = ebCancel;
+        else
+            OnBatchExists();
+    };
+}
+
+void TFormCalvaneK27::OnConnected()
+{
+    FHost->SetStatusText(Tr("Connection Established"));
+    FConnected = true;
+    FGaugeModel = FThread->GaugeModel;
+    FTemplateBatchTypes = FThread->TemplateBatchTypes;
+    FHost->SetGaugeNodeCaption(GaugeModelCaption(FGaugeModel, FTemplateBatchTypes));
+    FHost->SetGaugeNodeImage(1);
+    UpdateActions();
+}
+
+void TFormCalvaneK27::OnBatchList()
+{
+    if (!FHost->GaugeNodeSelected())
+        FHost->ShowGaugeNode();
+    FillGaugeList();
+    FList->selectAll();
+    UpdateActions();
+}
+
+void TFormCalvaneK27::OnBatchReadings()
+{
+    FHost->SetBusy(false);
+    // A file that cannot be written is the user's problem, not the connection's: tell and keep it.
+    try {
+        SaveDownloadedBatches(FThread->BatchList, FDownloadFolder);
+    } catch (const Exception &e) {
+        Prompt().Error(e.Message());
+    }
+}
+
+void TFormCalvaneK27::OnBatchExists()
+{
+    QString id;
+    {
+        QMutexLocker guard(&FThread->BatchList.Mutex());
+        const int index = FThread->ExistingBatchIndex;
+        if (index >= 0 && index < FThread->BatchList.Count())
+            id = FThread->BatchList.Items(index)->ID;
+    }
+    const TPromptAnswer answer = Prompt().YesNoCancelAll(
+        Tr("The gauge already contains a batch named '%1'\r\n\r\nWould you like to replace the existing batch?").arg(id));
+    switch (answer) {
+    case TPromptAnswer::Yes: FThread->ExistingBatchAnswer = ebReplace; break;
+    case TPromptAnswer::YesToAll: FThread->ExistingBatchAnswer = ebReplaceAll; break;
+    case TPromptAnswer::Cancel: FThread->ExistingBatchAnswer = ebCancel; break;
+    default: FThread->ExistingBatchAnswer = ebSkip; break;
+    }
+}
+
+void TFormCalvaneK27::OnStageEnded()
+{
+    FHost->SetBusy(false);
+    FillGaugeList();
+}
+
+void TFormCalvaneK27::RunCommand(std::uint8_t code)
+{
+    if (!FThread)
+        return;
+    FHost->SetPleaseWaitCancelHandler([this] { AbortCommand(); });
+    FHost->SetPleaseWaitProgress(Tr("Please Wait..."), 0);
+    FHost->SetBusy(true);
+    FPendingCommand = code;
+    IssuePendingCommand();
+}
+
+void TFormCalvaneK27::IssuePendingCommand()
+{
+    // The thread drops a command given before it is ready or while another one is pending, so
+    // the command waits here until the thread takes commands.
+    if (!FThread || FPendingCommand == cmdIdle) {
+        FCommandTimer->stop();
+        return;
+    }
+    if (FThread->Ready() && FThread->GetCommand() == cmdIdle) {
+        FThread->SetCommand(FPendingCommand);
+        FPendingCommand = cmdIdle;
+        FCommandTimer->stop();
+    } else if (!FCommandTimer->isActive()) {
+        FCommandTimer->start();
+    }
+}
+
+void TFormCalvaneK27::AbortCommand()
+{
+    StopConnection();
+    FHost->SetBusy(false);
+    StartConnection();
+}
+
+void TFormCalvaneK27::FillGaugeList()
+{
+    FList->clear();
+    if (FThread) {
+        QMutexLocker guard(&FThread->BatchList.Mutex());
+        const TBatchList &list = FThread->BatchList;
+        QList<QTreeWidgetItem *> rows;
+        for (int i = 0; i < list.Count(); ++i) {
+            const TBatchItem *entry = list.Items(i);
+            const bool linear = entry->BatchFormat == BatchFormatLinear;
+            auto *row = new QTreeWidgetItem(
+                {entry->ID, BatchTypeName(entry->BatchType), BatchFormatName(entry->BatchFormat),
+                 linear ? QStringLiteral("-") : QString::number(entry->Columns),
+                 linear ? QStringLiteral("-") : QString::number(entry->Rows), QString::number(entry->Readings)});
+            row->setIcon(0, BatchTypeIcon(entry->BatchType));
+            for (int c = 3; c < 6; ++c)
+                row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+            row->setData(0, EntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry)));
+            rows << row;
+        }
+        FList->addTopLevelItems(rows);
+    }
+    UpdateActions();
+}
+
+int TFormCalvaneK27::TagSelectedEntries()
+{
+    QSet<quintptr> selected;
+    for (const QTreeWidgetItem *row : FList->selectedItems())
+        selected.insert(row->data(0, EntryRole).value<quintptr>());
+    // Marks left from an interrupted command must not add batches the user did not choose.
+    int count = 0;
+    TBatchList &list = FThread->BatchList;
+    for (int i = 0; i < list.Count(); ++i) {
+        TBatchItem *entry = list.Items(i);
+        entry->Tagged = selected.contains(reinterpret_cast<quintptr>(entry));
+        count += entry->Tagged ? 1 : 0;
+    }
+    return count;
+}
+
+void TFormCalvaneK27::DownloadTo(const QString &folder)
+{
+    if (!FThread)
+        return;
+    {
+        QMutexLocker guard(&FThread->BatchList.Mutex());
+        if (TagSelectedEntries() == 0)
+            return;
+    }
+    FDownloadFolder = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    RunCommand(cmdDownload);
+}
+
+void TFormCalvaneK27::UpdateActions()
+{
+    const bool selected = !FList->selectedItems().isEmpty();
+    FActionDownload->setEnabled(selected);
+    FActionDeleteBatch->setEnabled(selected);
+    FActionUploadTemplate->setEnabled(FConnected && FGaugeModel == 2 && UploadTemplates);
+}
+
+void TFormCalvaneK27::ActionDownloadExecute()
+{
+    if (FList->selectedItems().isEmpty())
+        return;
+    const QString folder = ChooseDownloadFolder ? ChooseDownloadFolder() : QString();
+    if (!folder.isEmpty())
+        DownloadTo(folder);
+}
+
+void TFormCalvaneK27::ActionDeleteBatchExecute()
+{
+    const QList<QTreeWidgetItem *> rows = FList->selectedItems();
+    if (rows.isEmpty() || !FThread)
+        return;
+    const QString question = rows.size() == 1
+                                 ? Tr("Are you sure you want to delete '%1'?").arg(rows.first()->text(0))
+                                 : Tr("Are you sure you want to delete these %1 batches?").arg(rows.size());
+    if (Prompt().YesNo(question) != TPromptAnswer::Yes)
+        return;
+    {
+        QMutexLocker guard(&FThread->BatchList.Mutex());
+        if (TagSelectedEntries() == 0)
+            return;
+    }
+    RunCommand(cmdDeleteBatches);
+}
