@@ -283,20 +283,18 @@ void TBatchItem::LoadFromXml(const XmlNodeList &nodes)
         if (b.HasCells()) {
             const int rows = b.Rows;
             auto at = [rows](int column, int row) { return static_cast<size_t>(column) * rows + row; };
-            ReadMatrix(c, "DataReadingType", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
-                int v = 0;
-                if (!ParseInteger(item, v))
-                    return false;
-                b.FReadingType[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
-                return true;
-            });
-            ReadMatrix(c, "DataMeasureType", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
-                int v = 0;
-                if (!ParseInteger(item, v))
-                    return false;
-                b.FMeasureType[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
-                return true;
-            });
+            // The two code matrices keep the low byte of each integer.
+            auto codesInto = [&](std::vector<std::uint8_t> &codes) {
+                return [&at, target = &codes](int col, int row, QStringView item) {
+                    int v = 0;
+                    if (!ParseInteger(item, v))
+                        return false;
+                    (*target)[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
+                    return true;
+                };
+            };
+            ReadMatrix(c, "DataReadingType", b.Columns, b.Rows, codesInto(b.FReadingType));
+            ReadMatrix(c, "DataMeasureType", b.Columns, b.Rows, codesInto(b.FMeasureType));
             ReadMatrix(c, "DataValue", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
                 return ParseFloat(item, b.FValue[at(col, row)]);
             });
