@@ -8,17 +8,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-// The message of the Exception that f raises; empty when it raises none.
-inline QString BatchMessageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
-
 // Cell contents for building batches in tests.
 struct TCellSpec {
     enum Kind { Empty, Valid, Over, Under } What;

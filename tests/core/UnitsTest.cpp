@@ -16,16 +16,6 @@ protected:
         QLocale::setDefault(QLocale::system());
     }
 };
-
-QString MessageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
 } // namespace
 
 TEST_F(Units, RoundHalfUpTruncatesTowardZero)
