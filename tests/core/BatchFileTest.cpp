@@ -128,7 +128,7 @@ TEST_F(BatchFile, ValuesKeepFifteenDigitsWithAPoint)
     const double values[] = {12.5, 0.1 + 0.2, 1e-5, -0.0, 123456789012345.0, 1e20, -2147483647, 1.0 / 3};
     const char *texts[] = {"12.5", "0.3", "1E-5", "0", "123456789012345", "1E20", "-2147483647", "0.333333333333333"};
     TBatchItem b;
-    std::vector<TCellSpec> cells;
+    std::vector<TCell> cells;
     for (double v : values)
         cells.push_back(V(v));
     FillBatch(b, BatchTypeCover, BatchFormatLinear, 1, 8, cells);

@@ -85,7 +85,7 @@ TEST_F(Batch, OutOfRangeCellsCountAsPositionsButNotAsReadings)
 TEST_F(Batch, PercentagesUseGridOrLinearDenominator)
 {
     // 10 x 10: 50 valid readings, of which 5 below the applied low limit.
-    std::vector<TCellSpec> cells;
+    std::vector<TCell> cells;
     for (int i = 0; i < 50; ++i)
         cells.push_back(V(i < 5 ? 10 : 50));
     for (std::uint8_t format : {BatchFormatGrid, BatchFormatLinear}) {
