@@ -1,4 +1,5 @@
 #include "UnitTemplateList.h"
+#include "UnitBatchTypeUnits.h"
 #include "UnitException.h"
 #include "UnitUnits.h"
 #include "UnitXml.h"
@@ -8,7 +9,6 @@
 #include <limits>
 
 namespace {
-[[noreturn]] void InvalidBatchType() { throw Exception(Tr("Invalid Batch Type")); }
 [[noreturn]] void IndexOutOfBounds(int index) { throw Exception(Tr("List index out of bounds (%1)").arg(index)); }
 } // namespace
 
@@ -92,49 +92,13 @@ void TTemplateItem::LoadFromXml(const XmlNodeList &c)
     BarGrade = fields.Byte("BarGrade");
 }
 
-QString TTemplateItem::UnitName() const
-{
-    switch (BatchType) {
-    case 0:
-        return CoverUnitName();
-    case 1:
-        return HalfCellUnitName();
-    }
-    InvalidBatchType();
-}
+QString TTemplateItem::UnitName() const { return BatchTypeUnitName(BatchType); }
 
-double TTemplateItem::FromDisplay(double value) const
-{
-    switch (BatchType) {
-    case 0:
-        return CoverFromDisplay(value);
-    case 1:
-        return HalfCellFromDisplay(value);
-    }
-    InvalidBatchType();
-}
+double TTemplateItem::FromDisplay(double value) const { return BatchTypeFromDisplay(BatchType, value); }
 
-QString TTemplateItem::FormatValueRounded(double value) const
-{
-    switch (BatchType) {
-    case 0:
-        return FormatCoverRounded(value);
-    case 1:
-        return FormatHalfCell(value);
-    }
-    InvalidBatchType();
-}
+QString TTemplateItem::FormatValueRounded(double value) const { return BatchTypeFormatValueRounded(BatchType, value); }
 
-int TTemplateItem::CompareValues(double a, double b) const
-{
-    switch (BatchType) {
-    case 0:
-        return CompareCover(a, b);
-    case 1:
-        return CompareHalfCell(a, b);
-    }
-    InvalidBatchType();
-}
+int TTemplateItem::CompareValues(double a, double b) const { return BatchTypeCompareValues(BatchType, a, b); }
 
 // ---------------------------------------------------------------------------------------------
 // TTemplateList
