@@ -17,23 +17,9 @@ void TChartCombinedOverview::Draw(QPainter &canvas, const QRect &rect)
     TBatchItem &primary = Batches[pi];
     TBatchItem &secondary = Batches[si];
     TGradiantHelper &gradient = Gradients[pi];
-    gradient.Batch.Assign(&primary);
-    gradient.WarningBand = WarningBand;
-    gradient.UseGreen = true;
-    gradient.GreyScale = GreyScale;
-    gradient.Method = Method;
-    gradient.Threshold = Threshold;
-    gradient.UpdateRange();
-    if (si != pi) {
-        TGradiantHelper &other = Gradients[si];
-        other.Batch.Assign(&secondary);
-        other.WarningBand = 0;
-        other.UseGreen = false;
-        other.GreyScale = false;
-        other.Method = cmNone;
-        other.Threshold = 0;
-        other.UpdateRange();
-    }
+    gradient.Prepare(primary, WarningBand, true, GreyScale, Method, Threshold);
+    if (si != pi)
+        Gradients[si].Prepare(secondary, 0, false, false, cmNone, 0);
     FLayout = TOverviewLayout();
     auto drawable = [](const TBatchItem &b) {
         return b.Columns > 0 && b.Rows > 0 && b.BatchFormat != BatchFormatLinear;
@@ -41,26 +27,16 @@ void TChartCombinedOverview::Draw(QPainter &canvas, const QRect &rect)
     if (!drawable(primary) || !drawable(secondary))
         return;
 
-    const TOverviewWindow window{FirstRow, FirstColumn, RowCount, ColumnCount, SquareCells,
-                                 GridLineSpacing, GridLines, GreyScale};
+    const TOverviewWindow &window = *this;
     const TEdges target = TEdges::FromRect(rect);
     canvas.save();
     SetCanvasFont(canvas, FontName, 8);
     if (ComputeOverviewLayout(canvas, primary, window, rect, FLayout)) {
         DrawOverviewLabels(canvas, primary, window, FLayout, target);
         SetCanvasFontSize(canvas, CellFontSize);
-        for (int i = 0; i < ColumnCount; ++i) {
-            const int c = FirstColumn + i;
-            if (c >= primary.Columns)
-                break;
-            for (int j = 0; j < RowCount; ++j) {
-                const int r = FirstRow + j;
-                if (r >= primary.Rows)
-                    break;
-                if (!CellIsEmpty(primary, c, r))
-                    FillEdges(canvas, OverviewCellRect(FLayout, i, j, target), gradient.ColourFor(primary.Value(c, r)));
-            }
-        }
+        ForEachOverviewCell(primary, window, [&](int i, int j, int c, int r) {
+            FillEdges(canvas, OverviewCellRect(FLayout, i, j, target), gradient.ColourFor(primary.Value(c, r)));
+        });
 
         // Secondary readings at their true positions, on the primary's millimetre-to-pixel scale.
         const double sp = primary.Grid;

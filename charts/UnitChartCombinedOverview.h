@@ -8,20 +8,12 @@
 #include <QString>
 #include <array>
 
-class TChartCombinedOverview {
+class TChartCombinedOverview : public TOverviewWindow {
 public:
     QString FontName = QStringLiteral("Arial");
     int CellFontSize = 8;
     std::array<TBatchItem, 2> Batches; // by batch type: 0 cover, 1 half-cell
     double WarningBand = 30.0;
-    bool SquareCells = true;
-    double GridLineSpacing = 0;
-    bool GridLines = false;
-    bool GreyScale = false;
-    int FirstRow = 0;
-    int FirstColumn = 0;
-    int RowCount = 0;
-    int ColumnCount = 0;
     std::array<TGradiantHelper, 2> Gradients;
     std::uint8_t Method = cmWarning;
     double Threshold = 0;

@@ -30,6 +30,15 @@ double NiceTickInterval(double span, int ticks)
     return nice * power;
 }
 
+namespace {
+void StyleAxis(QValueAxis *axis)
+{
+    axis->setMinorTickCount(0);
+    axis->setLinePenColor(Qt::black);
+    axis->setLabelsColor(Qt::black);
+}
+} // namespace
+
 TChartEngine::TChartEngine() : FScene(std::make_unique<QGraphicsScene>())
 {
     Chart = new QChart();
@@ -47,15 +56,20 @@ TChartEngine::TChartEngine() : FScene(std::make_unique<QGraphicsScene>())
     legend->setBackgroundVisible(false);
     legend->setShowToolTips(false);
     AxisLeft = new QValueAxis();
-    AxisLeft->setMinorTickCount(0);
-    AxisLeft->setLinePenColor(Qt::black);
-    AxisLeft->setLabelsColor(Qt::black);
+    StyleAxis(AxisLeft);
     Chart->addAxis(AxisLeft, Qt::AlignLeft);
     FFont = QFont(QStringLiteral("Arial"));
     FFont.setPixelSize(11); // 8 points at the 96 pixels per inch of the picture
 }
 
 TChartEngine::~TChartEngine() = default;
+
+void TChartEngine::AttachBottomAxis(QValueAxis *axis)
+{
+    StyleAxis(axis);
+    Chart->addAxis(axis, Qt::AlignBottom);
+    AxisBottom = axis;
+}
 
 void TChartEngine::AddSeries(QAbstractSeries *series)
 {
@@ -91,6 +105,13 @@ void TChartEngine::SetGrid(bool visible)
 
 void TChartEngine::SetLegendVisible(bool visible) { Chart->legend()->setVisible(visible); }
 
+void TChartEngine::ApplyOptions(bool showLegend, bool grid, const QString &fontName)
+{
+    SetLegendVisible(showLegend);
+    SetGrid(grid);
+    SetFontName(fontName);
+}
+
 QLineSeries *TChartEngine::MakeLimitSeries(const QString &title, const QColor &colour)
 {
     auto *series = new QLineSeries();
@@ -98,6 +119,22 @@ QLineSeries *TChartEngine::MakeLimitSeries(const QString &title, const QColor &c
     series->setPen(QPen(colour, 2));
     series->setColor(colour);
     return series;
+}
+
+void TChartEngine::MakeLimitLines(QLineSeries *&high, QLineSeries *&low)
+{
+    high = MakeLimitSeries(QStringLiteral("   High Limit   "), QColor(0, 128, 0));
+    low = MakeLimitSeries(QStringLiteral("   Low Limit   "), QColor(255, 0, 0));
+}
+
+void TChartEngine::PaintDepthUnder(QPainter &painter, const std::function<void(const QRectF &plot)> &faces) const
+{
+    const QRectF plot = Chart->plotArea();
+    PaintDepthWalls(painter, plot, ChartDepth);
+    painter.save();
+    painter.setClipRect(plot.adjusted(0, -ChartDepth, ChartDepth, 0));
+    faces(plot);
+    painter.restore();
 }
 
 void TChartEngine::Layout(const QSize &size)

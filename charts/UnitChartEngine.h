@@ -35,6 +35,9 @@ public:
     QValueAxis *AxisLeft = nullptr;
     QAbstractAxis *AxisBottom = nullptr; // a QValueAxis or a QCategoryAxis, set by the renderer
 
+    // Puts the bottom axis (a QValueAxis or a QCategoryAxis) on the chart in the look of the left
+    // axis: no minor ticks, black line and labels.
+    void AttachBottomAxis(QValueAxis *axis);
     // Attaches a series to the chart and both axes.
     void AddSeries(QAbstractSeries *series);
     void ShowInLegend(QAbstractSeries *series, bool visible);
@@ -43,8 +46,16 @@ public:
     QFont ChartFont() const { return FFont; }
     void SetGrid(bool visible);
     void SetLegendVisible(bool visible);
+    // The chart options both charts offer, applied at every drawing.
+    void ApplyOptions(bool showLegend, bool grid, const QString &fontName);
     // A fast line series with a title and a colour.
     QLineSeries *MakeLimitSeries(const QString &title, const QColor &colour);
+    // The limit lines of the run chart and the histogram: "   High Limit   " in RGB(0, 128, 0)
+    // and "   Low Limit   " in RGB(255, 0, 0), not yet added to the chart.
+    void MakeLimitLines(QLineSeries *&high, QLineSeries *&low);
+    // The depth drawn under a 3D chart: back walls, then `faces` (the depth faces of the series)
+    // clipped to the plot area widened by the depth.
+    void PaintDepthUnder(QPainter &painter, const std::function<void(const QRectF &plot)> &faces) const;
 
     using TPaintStep = std::function<void(QPainter &painter, const QSize &size)>;
     // Lays the chart out at the picture size and paints: white background, `under` (depth faces

@@ -101,14 +101,9 @@ TChartHistogram::TChartHistogram()
     Chart = Engine.Chart;
     auto *bottom = new QCategoryAxis();
     bottom->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    bottom->setMinorTickCount(0);
-    bottom->setLinePenColor(Qt::black);
-    bottom->setLabelsColor(Qt::black);
     bottom->setTitleBrush(Qt::black);
-    Chart->addAxis(bottom, Qt::AlignBottom);
-    Engine.AxisBottom = bottom;
-    HighLimitSeries = Engine.MakeLimitSeries(QStringLiteral("   High Limit   "), QColor(0, 128, 0));
-    LowLimitSeries = Engine.MakeLimitSeries(QStringLiteral("   Low Limit   "), QColor(255, 0, 0));
+    Engine.AttachBottomAxis(bottom);
+    Engine.MakeLimitLines(HighLimitSeries, LowLimitSeries);
     BarSeries = new QBarSeries();
     FBarSet = new QBarSet(QString());
     BarSeries->append(FBarSet);
@@ -133,9 +128,7 @@ void TChartHistogram::Draw(QPainter &canvas, const QRect &rect)
     FBarSet->setColor(BarColour);
     FBarSet->setBorderColor(BarColour);
     FBarSet->setPen(Qt::NoPen);
-    Engine.SetLegendVisible(ShowLegend);
-    Engine.SetGrid(Grid);
-    Engine.SetFontName(FontName);
+    Engine.ApplyOptions(ShowLegend, Grid, FontName);
     QCategoryAxis *bottom = AxisBottom();
     bottom->setTitleText(Batch.UnitName());
     BarSeries->setBarWidth(BarGap ? 0.7 : 1.0);
@@ -198,18 +191,15 @@ void TChartHistogram::Draw(QPainter &canvas, const QRect &rect)
     auto under = [&](QPainter &p, const QSize &) {
         if (!View3D)
             return;
-        const QRectF plot = Chart->plotArea();
-        PaintDepthWalls(p, plot, ChartDepth);
-        p.save();
-        p.setClipRect(plot.adjusted(0, -ChartDepth, ChartDepth, 0));
-        for (int q = 0; q < b.Bins; ++q) {
-            if (b.Counts[q] == 0)
-                continue;
-            const QPointF a = Chart->mapToPosition(QPointF(q - barWidth / 2, b.Counts[q]), BarSeries);
-            const QPointF c = Chart->mapToPosition(QPointF(q + barWidth / 2, 0), BarSeries);
-            PaintBarDepth(p, QRectF(a, c).normalized(), BarColour, ChartDepth);
-        }
-        p.restore();
+        Engine.PaintDepthUnder(p, [&](const QRectF &) {
+            for (int q = 0; q < b.Bins; ++q) {
+                if (b.Counts[q] == 0)
+                    continue;
+                const QPointF a = Chart->mapToPosition(QPointF(q - barWidth / 2, b.Counts[q]), BarSeries);
+                const QPointF c = Chart->mapToPosition(QPointF(q + barWidth / 2, 0), BarSeries);
+                PaintBarDepth(p, QRectF(a, c).normalized(), BarColour, ChartDepth);
+            }
+        });
     };
     auto over = [&](QPainter &p, const QSize &) {
         QFont font = Engine.ChartFont();

@@ -3,13 +3,7 @@
 
 void TChartLinearView::Draw(QPainter &canvas, const QRect &rect)
 {
-    Gradient.Batch.Assign(&Batch);
-    Gradient.WarningBand = WarningBand;
-    Gradient.UseGreen = CellColour;
-    Gradient.GreyScale = GreyScale;
-    Gradient.Method = Method;
-    Gradient.Threshold = Threshold;
-    Gradient.UpdateRange();
+    Gradient.Prepare(Batch, WarningBand, CellColour, GreyScale, Method, Threshold);
     if (Batch.BatchFormat != BatchFormatLinear || TableColumns <= 0 || RowsPerColumn <= 0)
         return;
 

@@ -180,21 +180,32 @@ void DrawOverviewDistances(QPainter &canvas, const TBatchItem &batch, const TOve
     FrameEdges(canvas, p.ClippedTo(target), Qt::black);
 }
 
+void ForEachOverviewCell(const TBatchItem &batch, const TOverviewWindow &window,
+                         const std::function<void(int i, int j, int c, int r)> &visit)
+{
+    for (int i = 0; i < window.ColumnCount; ++i) {
+        const int c = window.FirstColumn + i;
+        if (c >= batch.Columns)
+            break;
+        for (int j = 0; j < window.RowCount; ++j) {
+            const int r = window.FirstRow + j;
+            if (r >= batch.Rows)
+                break;
+            if (!CellIsEmpty(batch, c, r))
+                visit(i, j, c, r);
+        }
+    }
+}
+
 void TChartOverview::Draw(QPainter &canvas, const QRect &rect)
 {
-    Gradient.Batch.Assign(&Batch);
-    Gradient.WarningBand = WarningBand;
-    Gradient.UseGreen = CellColour; // unfilled cells colour their text, so pass is black then
-    Gradient.GreyScale = GreyScale;
-    Gradient.Method = Method;
-    Gradient.Threshold = Threshold;
-    Gradient.UpdateRange();
+    // Unfilled cells colour their text, so pass is black then.
+    Gradient.Prepare(Batch, WarningBand, CellColour, GreyScale, Method, Threshold);
     FLayout = TOverviewLayout();
     if (Batch.Columns <= 0 || Batch.Rows <= 0 || Batch.BatchFormat == BatchFormatLinear)
         return;
 
-    const TOverviewWindow window{FirstRow, FirstColumn, RowCount, ColumnCount, SquareCells,
-                                 GridLineSpacing, GridLines, GreyScale};
+    const TOverviewWindow &window = *this;
     const TEdges target = TEdges::FromRect(rect);
     canvas.save();
     SetCanvasFont(canvas, FontName, 8);
@@ -203,42 +214,32 @@ void TChartOverview::Draw(QPainter &canvas, const QRect &rect)
         SetCanvasFontSize(canvas, CellFontSize);
         const QFontMetrics fm(canvas.font(), canvas.device()); // once: large grids print many cells
         const int th = fm.height();
-        for (int i = 0; i < ColumnCount; ++i) {
-            const int c = FirstColumn + i;
-            if (c >= Batch.Columns)
-                break;
-            for (int j = 0; j < RowCount; ++j) {
-                const int r = FirstRow + j;
-                if (r >= Batch.Rows)
-                    break;
-                if (CellIsEmpty(Batch, c, r))
-                    continue;
-                const TEdges cell = OverviewCellRect(FLayout, i, j, target);
-                const double value = Batch.Value(c, r);
-                QColor brush(Qt::white); // an unfilled cell shows the paper
-                if (CellColour) {
-                    brush = Gradient.ColourFor(value);
-                    FillEdges(canvas, cell, brush);
-                }
-                if (CellText) {
-                    QColor colour(Qt::black);
-                    if (GreyScale)
-                        colour = TGradiantHelper::ContrastColour(brush);
-                    else if (!CellColour)
-                        colour = Gradient.ColourFor(value);
-                    canvas.setPen(QPen(colour));
-                    const QString text = CellDisplayText(Batch, c, r);
-                    const int left = cell.Left + RoundHalfUp(FLayout.CW / 2) - fm.horizontalAdvance(text) / 2;
-                    const int top = cell.Top + RoundHalfUp(FLayout.CH / 2) - th / 2;
-                    if (cell.Width() > 0 && cell.Height() > 0) {
-                        canvas.save();
-                        canvas.setClipRect(cell.ToRect(), Qt::IntersectClip);
-                        canvas.drawText(QPoint(left, top + fm.ascent()), text);
-                        canvas.restore();
-                    }
+        ForEachOverviewCell(Batch, window, [&](int i, int j, int c, int r) {
+            const TEdges cell = OverviewCellRect(FLayout, i, j, target);
+            const double value = Batch.Value(c, r);
+            QColor brush(Qt::white); // an unfilled cell shows the paper
+            if (CellColour) {
+                brush = Gradient.ColourFor(value);
+                FillEdges(canvas, cell, brush);
+            }
+            if (CellText) {
+                QColor colour(Qt::black);
+                if (GreyScale)
+                    colour = TGradiantHelper::ContrastColour(brush);
+                else if (!CellColour)
+                    colour = Gradient.ColourFor(value);
+                canvas.setPen(QPen(colour));
+                const QString text = CellDisplayText(Batch, c, r);
+                const int left = cell.Left + RoundHalfUp(FLayout.CW / 2) - fm.horizontalAdvance(text) / 2;
+                const int top = cell.Top + RoundHalfUp(FLayout.CH / 2) - th / 2;
+                if (cell.Width() > 0 && cell.Height() > 0) {
+                    canvas.save();
+                    canvas.setClipRect(cell.ToRect(), Qt::IntersectClip);
+                    canvas.drawText(QPoint(left, top + fm.ascent()), text);
+                    canvas.restore();
                 }
             }
-        }
+        });
         DrawOverviewDistances(canvas, Batch, window, FLayout, target);
     }
     canvas.restore();
@@ -251,13 +252,7 @@ int TKeyLayout::PositionOf(double value) const
 
 void TChartOverviewKey::Draw(QPainter &canvas, const QRect &rect)
 {
-    Gradient.Batch.Assign(&Batch);
-    Gradient.WarningBand = WarningBand;
-    Gradient.UseGreen = true;
-    Gradient.GreyScale = GreyScale;
-    Gradient.Method = Method;
-    Gradient.Threshold = Threshold;
-    Gradient.UpdateRange();
+    Gradient.Prepare(Batch, WarningBand, true, GreyScale, Method, Threshold);
     FLayout = TKeyLayout();
     TKeyLayout &l = FLayout;
 

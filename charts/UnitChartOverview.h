@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 // Spreadsheet-style column letters: 0 "A" ... 25 "Z", 26 "AA" ... 701 "ZZ". Past "ZZ" the same
 // bijective base-26 counting goes on with three letters and more (702 "AAA", 703 "AAB"), so every
@@ -29,7 +30,8 @@ struct TOverviewLayout {
     int SY = 1; // row label step
 };
 
-// Settings of a map window shared by the single and the combined map.
+// Settings of a map window shared by the single and the combined map (both maps carry them as
+// their own public fields).
 struct TOverviewWindow {
     int FirstRow = 0;
     int FirstColumn = 0;
@@ -53,8 +55,12 @@ void DrawOverviewLabels(QPainter &canvas, const TBatchItem &batch, const TOvervi
 // font size and pen itself.
 void DrawOverviewDistances(QPainter &canvas, const TBatchItem &batch, const TOverviewWindow &window,
                            const TOverviewLayout &layout, const TEdges &target);
+// Calls visit(i, j, c, r) for each cell of the window that lies inside the batch and holds a
+// reading: i and j count within the window, c and r are the batch's column and row.
+void ForEachOverviewCell(const TBatchItem &batch, const TOverviewWindow &window,
+                         const std::function<void(int i, int j, int c, int r)> &visit);
 
-class TChartOverview {
+class TChartOverview : public TOverviewWindow {
 public:
     QString FontName = QStringLiteral("Arial");
     int CellFontSize = 8;
@@ -62,14 +68,6 @@ public:
     double WarningBand = 30.0;
     bool CellColour = false;
     bool CellText = false;
-    bool SquareCells = true;
-    double GridLineSpacing = 0;
-    bool GridLines = false;
-    bool GreyScale = false;
-    int FirstRow = 0;
-    int FirstColumn = 0;
-    int RowCount = 0;
-    int ColumnCount = 0;
     std::uint8_t Method = cmWarning;
     double Threshold = 0;
     TGradiantHelper Gradient;

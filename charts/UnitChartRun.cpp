@@ -14,14 +14,9 @@ TChartRun::TChartRun()
 {
     Chart = Engine.Chart;
     auto *bottom = new QValueAxis();
-    bottom->setMinorTickCount(0);
     bottom->setLabelFormat(QStringLiteral("%.0f"));
-    bottom->setLinePenColor(Qt::black);
-    bottom->setLabelsColor(Qt::black);
-    Chart->addAxis(bottom, Qt::AlignBottom);
-    Engine.AxisBottom = bottom;
-    HighLimitSeries = Engine.MakeLimitSeries(QStringLiteral("   High Limit   "), QColor(0, 128, 0));
-    LowLimitSeries = Engine.MakeLimitSeries(QStringLiteral("   Low Limit   "), QColor(255, 0, 0));
+    Engine.AttachBottomAxis(bottom);
+    Engine.MakeLimitLines(HighLimitSeries, LowLimitSeries);
     Engine.AddSeries(HighLimitSeries);
     Engine.AddSeries(LowLimitSeries);
 }
@@ -90,9 +85,7 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
     Engine.AddSeries(LowLimitSeries);
     Engine.ShowInLegend(data, false);
 
-    Engine.SetLegendVisible(ShowLegend);
-    Engine.SetGrid(Grid);
-    Engine.SetFontName(FontName);
+    Engine.ApplyOptions(ShowLegend, Grid, FontName);
 
     int n = 0;
     double hi = -2147483647.0, lo = 2147483647.0;
@@ -158,23 +151,20 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
     auto under = [&](QPainter &p, const QSize &) {
         if (!View3D)
             return;
-        const QRectF plot = Chart->plotArea();
-        PaintDepthWalls(p, plot, ChartDepth);
-        p.save();
-        p.setClipRect(plot.adjusted(0, -ChartDepth, ChartDepth, 0));
-        if (bars) {
-            for (const QPointF &pt : Points) {
-                const QPointF a = Chart->mapToPosition(QPointF(pt.x() - 0.5, pt.y()), data);
-                const QPointF b = Chart->mapToPosition(QPointF(pt.x() + 0.5, 0), data);
-                PaintBarDepth(p, QRectF(a, b).normalized().intersected(plot), LineColour, ChartDepth);
+        Engine.PaintDepthUnder(p, [&](const QRectF &plot) {
+            if (bars) {
+                for (const QPointF &pt : Points) {
+                    const QPointF a = Chart->mapToPosition(QPointF(pt.x() - 0.5, pt.y()), data);
+                    const QPointF b = Chart->mapToPosition(QPointF(pt.x() + 0.5, 0), data);
+                    PaintBarDepth(p, QRectF(a, b).normalized().intersected(plot), LineColour, ChartDepth);
+                }
+            } else {
+                QList<QPointF> pixels;
+                for (const QPointF &pt : Points)
+                    pixels.append(Chart->mapToPosition(pt, data));
+                PaintLineDepth(p, pixels, LineColour, ChartDepth);
             }
-        } else {
-            QList<QPointF> pixels;
-            for (const QPointF &pt : Points)
-                pixels.append(Chart->mapToPosition(pt, data));
-            PaintLineDepth(p, pixels, LineColour, ChartDepth);
-        }
-        p.restore();
+        });
     };
     auto over = [&](QPainter &p, const QSize &) {
         // The units title of the left axis, reading upward from the middle of the height.

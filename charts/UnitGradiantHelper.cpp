@@ -21,6 +21,18 @@ void TGradiantHelper::UpdateRange()
     MinValue = Batch.Min();
 }
 
+void TGradiantHelper::Prepare(const TBatchItem &batch, double warningBand, bool useGreen, bool greyScale,
+                              std::uint8_t method, double threshold)
+{
+    Batch.Assign(&batch);
+    WarningBand = warningBand;
+    UseGreen = useGreen;
+    GreyScale = greyScale;
+    Method = method;
+    Threshold = threshold;
+    UpdateRange();
+}
+
 void TGradiantHelper::BuildStops()
 {
     if (GreyScale) {

@@ -41,6 +41,9 @@ public:
 
     // MinValue and MaxValue from the batch's valid readings (0 when there are none).
     void UpdateRange();
+    // Takes a copy of the batch and the colour settings of a drawing, then updates the range.
+    void Prepare(const TBatchItem &batch, double warningBand, bool useGreen, bool greyScale,
+                 std::uint8_t method, double threshold);
     QColor ColourFor(double value);
     QColor GetPassColour() const;
     QColor GetFailColour() const;

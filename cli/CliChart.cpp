@@ -206,6 +206,27 @@ double GridSpacing(const TOptions &o, const TBatchItem &b)
     return Number(o.GridSpacing, QStringLiteral("--grid-spacing"));
 }
 
+// The options the single and the combined map take alike; `b` is the batch that sets the
+// defaults (the primary one of a combined map).
+template <class TMap>
+void SetMapOptions(TMap &chart, const TOptions &o, const TBatchItem &b, std::uint8_t method)
+{
+    chart.FontName = o.Font;
+    chart.CellFontSize = o.CellFontSize;
+    chart.WarningBand = Band(o, b);
+    chart.SquareCells = o.Square;
+    chart.GridLineSpacing = GridSpacing(o, b);
+    chart.GridLines = o.GridLines;
+    chart.GreyScale = o.Grey;
+    chart.Method = method;
+    chart.Threshold = o.Threshold;
+    const auto w = o.Window.value_or(std::array<int, 4>{0, 0, b.Rows, b.Columns});
+    chart.FirstRow = w[0];
+    chart.FirstColumn = w[1];
+    chart.RowCount = w[2];
+    chart.ColumnCount = w[3];
+}
+
 std::function<void(QPainter &, const QRect &)> MakeDrawing(const TOptions &o)
 {
     const std::uint8_t method = o.Method < 0 ? cmNone : std::uint8_t(o.Method);
@@ -218,43 +239,16 @@ std::function<void(QPainter &, const QRect &)> MakeDrawing(const TOptions &o)
         chart->BatchOf(first.BatchType) = first;
         chart->BatchOf(second.BatchType) = second;
         chart->SetPrimary(std::uint8_t(o.Primary));
-        const TBatchItem &p = chart->BatchOf(o.Primary);
-        chart->FontName = o.Font;
-        chart->CellFontSize = o.CellFontSize;
-        chart->WarningBand = Band(o, p);
-        chart->SquareCells = o.Square;
-        chart->GridLineSpacing = GridSpacing(o, p);
-        chart->GridLines = o.GridLines;
-        chart->GreyScale = o.Grey;
-        chart->Method = method;
-        chart->Threshold = o.Threshold;
-        const auto w = o.Window.value_or(std::array<int, 4>{0, 0, p.Rows, p.Columns});
-        chart->FirstRow = w[0];
-        chart->FirstColumn = w[1];
-        chart->RowCount = w[2];
-        chart->ColumnCount = w[3];
+        SetMapOptions(*chart, o, chart->BatchOf(o.Primary), method);
         return [chart](QPainter &c, const QRect &r) { chart->Draw(c, r); };
     }
     const TBatchItem batch = Load(o.Files[0]);
     if (o.Kind == "overview") {
         auto chart = std::make_shared<TChartOverview>();
         chart->Batch = batch;
-        chart->FontName = o.Font;
-        chart->CellFontSize = o.CellFontSize;
-        chart->WarningBand = Band(o, batch);
         chart->CellColour = o.CellColour;
         chart->CellText = o.CellText;
-        chart->SquareCells = o.Square;
-        chart->GridLineSpacing = GridSpacing(o, batch);
-        chart->GridLines = o.GridLines;
-        chart->GreyScale = o.Grey;
-        chart->Method = method;
-        chart->Threshold = o.Threshold;
-        const auto w = o.Window.value_or(std::array<int, 4>{0, 0, batch.Rows, batch.Columns});
-        chart->FirstRow = w[0];
-        chart->FirstColumn = w[1];
-        chart->RowCount = w[2];
-        chart->ColumnCount = w[3];
+        SetMapOptions(*chart, o, batch, method);
         return [chart](QPainter &c, const QRect &r) { chart->Draw(c, r); };
     }
     if (o.Kind == "key") {

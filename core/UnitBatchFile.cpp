@@ -167,46 +167,43 @@ void TBatchItem::SaveToXml(XmlNodeList &nodes) const
 {
     XmlNode &batch = nodes.AddChild(QStringLiteral("Batch"));
     XmlNodeList &c = batch.Children();
-    auto integer = [&](const char *name, int v) { c.AddChild(QString::fromLatin1(name)).SetAsInteger(v); };
-    auto boolean = [&](const char *name, bool v) { c.AddChild(QString::fromLatin1(name)).SetAsBoolean(v); };
-    auto real = [&](const char *name, double v) { c.AddChild(QString::fromLatin1(name)).SetAsFloat(v); };
-    auto text = [&](const char *name, const QString &v) { c.AddChild(QString::fromLatin1(name)).SetAsString(v); };
-    auto date = [&](const char *name, TDateTime v) { text(name, DateTimeToFileText(v)); };
+    XmlFieldWriter w(c);
+    auto date = [&](const char *name, TDateTime v) { w.Text(name, DateTimeToFileText(v)); };
 
-    integer("Slot", Slot);
-    integer("Columns", Columns);
-    integer("Rows", Rows);
-    integer("Readings", Readings);
-    boolean("Tagged", Tagged);
+    w.Integer("Slot", Slot);
+    w.Integer("Columns", Columns);
+    w.Integer("Rows", Rows);
+    w.Integer("Readings", Readings);
+    w.Boolean("Tagged", Tagged);
     date("CreationDate", CreationDate);
     date("UpdateDate", UpdateDate);
-    text("ProbeSerialNumber", ProbeSerialNumber);
-    text("ProbeType", ProbeType);
-    text("ProbeSide0Type", ProbeSide0Type);
-    text("ProbeSide1Type", ProbeSide1Type);
-    integer("BatchType", BatchType);
-    integer("BatchFormat", BatchFormat);
-    real("HighLimit", HighLimit);
-    real("LowLimit", LowLimit);
-    real("GaugeHighLimit", GaugeHighLimit);
-    real("GaugeLowLimit", GaugeLowLimit);
-    boolean("HighLimitApplied", HighLimitApplied);
-    boolean("LowLimitApplied", LowLimitApplied);
-    text("Site", Site);
-    text("Location", Location);
-    real("Grid", Grid);
-    text("Area", Area);
-    text("Engineer", Engineer);
-    text("Customer", Customer);
-    text("Note", Note);
-    integer("BarSeries", BarSeries);
-    real("BarSize", BarSize);
-    text("GaugeSerialNumber", GaugeSerialNumber);
-    integer("GaugeType", GaugeType);
-    text("CellType", CellType);
-    real("Temperature", Temperature);
-    integer("BarGrade", BarGrade);
-    text("GaugeCellType", GaugeCellType);
+    w.Text("ProbeSerialNumber", ProbeSerialNumber);
+    w.Text("ProbeType", ProbeType);
+    w.Text("ProbeSide0Type", ProbeSide0Type);
+    w.Text("ProbeSide1Type", ProbeSide1Type);
+    w.Integer("BatchType", BatchType);
+    w.Integer("BatchFormat", BatchFormat);
+    w.Float("HighLimit", HighLimit);
+    w.Float("LowLimit", LowLimit);
+    w.Float("GaugeHighLimit", GaugeHighLimit);
+    w.Float("GaugeLowLimit", GaugeLowLimit);
+    w.Boolean("HighLimitApplied", HighLimitApplied);
+    w.Boolean("LowLimitApplied", LowLimitApplied);
+    w.Text("Site", Site);
+    w.Text("Location", Location);
+    w.Float("Grid", Grid);
+    w.Text("Area", Area);
+    w.Text("Engineer", Engineer);
+    w.Text("Customer", Customer);
+    w.Text("Note", Note);
+    w.Integer("BarSeries", BarSeries);
+    w.Float("BarSize", BarSize);
+    w.Text("GaugeSerialNumber", GaugeSerialNumber);
+    w.Integer("GaugeType", GaugeType);
+    w.Text("CellType", CellType);
+    w.Float("Temperature", Temperature);
+    w.Integer("BarGrade", BarGrade);
+    w.Text("GaugeCellType", GaugeCellType);
 
     // Row order: row 0 from column 0 to the last column, then row 1, and so on.
     QString &readingType = c.AddChild(QStringLiteral("DataReadingType")).Text;
@@ -233,48 +230,47 @@ void TBatchItem::SaveToXml(XmlNodeList &nodes) const
 void TBatchItem::LoadFromXml(const XmlNodeList &nodes)
 {
     const XmlNodeList &c = nodes.FindByName(QStringLiteral("Batch")).Children();
-    auto node = [&](const char *name) -> const XmlNode & { return c.FindByName(QString::fromLatin1(name)); };
-    auto byte = [&](const char *name) { return static_cast<std::uint8_t>(node(name).AsInteger() & 0xFF); };
+    const XmlFieldReader fields(c);
 
     // Read into a fresh record so a failing load leaves this one as it was.
     TBatchItem b;
     b.ID = ID;
     b.Path = Path;
-    b.Slot = node("Slot").AsInteger();
-    b.Columns = node("Columns").AsInteger();
-    b.Rows = node("Rows").AsInteger();
-    b.Readings = node("Readings").AsInteger();
-    b.Tagged = node("Tagged").AsBoolean();
+    b.Slot = fields.Node("Slot").AsInteger();
+    b.Columns = fields.Node("Columns").AsInteger();
+    b.Rows = fields.Node("Rows").AsInteger();
+    b.Readings = fields.Node("Readings").AsInteger();
+    b.Tagged = fields.Node("Tagged").AsBoolean();
     b.CreationDate = ReadDate(c, "CreationDate");
     b.UpdateDate = ReadDate(c, "UpdateDate");
-    b.ProbeSerialNumber = node("ProbeSerialNumber").AsString();
-    b.ProbeType = node("ProbeType").AsString();
-    b.ProbeSide0Type = node("ProbeSide0Type").AsString();
-    b.ProbeSide1Type = node("ProbeSide1Type").AsString();
-    b.BatchType = byte("BatchType");
-    b.BatchFormat = byte("BatchFormat");
-    b.HighLimit = node("HighLimit").AsFloat();
-    b.LowLimit = node("LowLimit").AsFloat();
-    b.GaugeHighLimit = node("GaugeHighLimit").AsFloat();
-    b.GaugeLowLimit = node("GaugeLowLimit").AsFloat();
-    b.HighLimitApplied = node("HighLimitApplied").AsBoolean();
-    b.LowLimitApplied = node("LowLimitApplied").AsBoolean();
-    b.Site = node("Site").AsString();
-    b.Location = node("Location").AsString();
-    b.Grid = node("Grid").AsFloat();
-    b.Area = node("Area").AsString();
-    b.Engineer = node("Engineer").AsString();
-    b.Customer = node("Customer").AsString();
-    b.Note = node("Note").AsString();
-    b.BarSeries = byte("BarSeries");
-    b.BarSize = node("BarSize").AsFloat();
-    b.GaugeSerialNumber = node("GaugeSerialNumber").AsString();
-    b.GaugeType = byte("GaugeType");
-    b.CellType = node("CellType").AsString();
-    b.Temperature = node("Temperature").AsFloat();
-    b.BarGrade = byte("BarGrade");
+    b.ProbeSerialNumber = fields.Node("ProbeSerialNumber").AsString();
+    b.ProbeType = fields.Node("ProbeType").AsString();
+    b.ProbeSide0Type = fields.Node("ProbeSide0Type").AsString();
+    b.ProbeSide1Type = fields.Node("ProbeSide1Type").AsString();
+    b.BatchType = fields.Byte("BatchType");
+    b.BatchFormat = fields.Byte("BatchFormat");
+    b.HighLimit = fields.Node("HighLimit").AsFloat();
+    b.LowLimit = fields.Node("LowLimit").AsFloat();
+    b.GaugeHighLimit = fields.Node("GaugeHighLimit").AsFloat();
+    b.GaugeLowLimit = fields.Node("GaugeLowLimit").AsFloat();
+    b.HighLimitApplied = fields.Node("HighLimitApplied").AsBoolean();
+    b.LowLimitApplied = fields.Node("LowLimitApplied").AsBoolean();
+    b.Site = fields.Node("Site").AsString();
+    b.Location = fields.Node("Location").AsString();
+    b.Grid = fields.Node("Grid").AsFloat();
+    b.Area = fields.Node("Area").AsString();
+    b.Engineer = fields.Node("Engineer").AsString();
+    b.Customer = fields.Node("Customer").AsString();
+    b.Note = fields.Node("Note").AsString();
+    b.BarSeries = fields.Byte("BarSeries");
+    b.BarSize = fields.Node("BarSize").AsFloat();
+    b.GaugeSerialNumber = fields.Node("GaugeSerialNumber").AsString();
+    b.GaugeType = fields.Byte("GaugeType");
+    b.CellType = fields.Node("CellType").AsString();
+    b.Temperature = fields.Node("Temperature").AsFloat();
+    b.BarGrade = fields.Byte("BarGrade");
     // Files written before the element existed read as if the gauge used the current cell type.
-    const XmlNode &gaugeCell = node("GaugeCellType");
+    const XmlNode &gaugeCell = fields.Node("GaugeCellType");
     b.GaugeCellType = gaugeCell.IsNull() ? b.CellType : gaugeCell.AsString();
 
     if (b.Columns < 0 || b.Rows < 0 || static_cast<qint64>(b.Columns) * b.Rows > MaxBatchCells)
@@ -287,20 +283,18 @@ void TBatchItem::LoadFromXml(const XmlNodeList &nodes)
         if (b.HasCells()) {
             const int rows = b.Rows;
             auto at = [rows](int column, int row) { return static_cast<size_t>(column) * rows + row; };
-            ReadMatrix(c, "DataReadingType", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
-                int v = 0;
-                if (!ParseInteger(item, v))
-                    return false;
-                b.FReadingType[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
-                return true;
-            });
-            ReadMatrix(c, "DataMeasureType", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
-                int v = 0;
-                if (!ParseInteger(item, v))
-                    return false;
-                b.FMeasureType[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
-                return true;
-            });
+            // The two code matrices keep the low byte of each integer.
+            auto codesInto = [&](std::vector<std::uint8_t> &codes) {
+                return [&at, target = &codes](int col, int row, QStringView item) {
+                    int v = 0;
+                    if (!ParseInteger(item, v))
+                        return false;
+                    (*target)[at(col, row)] = static_cast<std::uint8_t>(v & 0xFF);
+                    return true;
+                };
+            };
+            ReadMatrix(c, "DataReadingType", b.Columns, b.Rows, codesInto(b.FReadingType));
+            ReadMatrix(c, "DataMeasureType", b.Columns, b.Rows, codesInto(b.FMeasureType));
             ReadMatrix(c, "DataValue", b.Columns, b.Rows, [&](int col, int row, QStringView item) {
                 return ParseFloat(item, b.FValue[at(col, row)]);
             });

@@ -1,4 +1,5 @@
 #include "UnitBatchList.h"
+#include "UnitBatchTypeUnits.h"
 #include "UnitException.h"
 #include "UnitUnits.h"
 
@@ -488,11 +489,11 @@ int TBatchItem::LastReadingPosition() const
 }
 
 // ---------------------------------------------------------------------------------------------
-// TBatchItem: units
+// TBatchItem: units (those a template definition shares go by batch type alone)
 
-QString TBatchItem::UnitName() const
+QString BatchTypeUnitName(std::uint8_t batchType)
 {
-    switch (BatchType) {
+    switch (batchType) {
     case BatchTypeCover:
         return CoverUnitName();
     case BatchTypeHalfCell:
@@ -500,6 +501,8 @@ QString TBatchItem::UnitName() const
     }
     InvalidBatchType();
 }
+
+QString TBatchItem::UnitName() const { return BatchTypeUnitName(BatchType); }
 
 const char *TBatchItem::ValueFormat() const
 {
@@ -523,9 +526,9 @@ double TBatchItem::ToDisplay(double value) const
     InvalidBatchType();
 }
 
-double TBatchItem::FromDisplay(double value) const
+double BatchTypeFromDisplay(std::uint8_t batchType, double value)
 {
-    switch (BatchType) {
+    switch (batchType) {
     case BatchTypeCover:
         return CoverFromDisplay(value);
     case BatchTypeHalfCell:
@@ -534,11 +537,13 @@ double TBatchItem::FromDisplay(double value) const
     InvalidBatchType();
 }
 
+double TBatchItem::FromDisplay(double value) const { return BatchTypeFromDisplay(BatchType, value); }
+
 QString TBatchItem::FormatValue(double value) const { return FormatDisplay(ValueFormat(), ToDisplay(value)); }
 
-QString TBatchItem::FormatValueRounded(double value) const
+QString BatchTypeFormatValueRounded(std::uint8_t batchType, double value)
 {
-    switch (BatchType) {
+    switch (batchType) {
     case BatchTypeCover:
         return FormatCoverRounded(value);
     case BatchTypeHalfCell:
@@ -546,6 +551,8 @@ QString TBatchItem::FormatValueRounded(double value) const
     }
     InvalidBatchType();
 }
+
+QString TBatchItem::FormatValueRounded(double value) const { return BatchTypeFormatValueRounded(BatchType, value); }
 
 QString TBatchItem::FormatValueFine(double value) const
 {
@@ -569,9 +576,9 @@ double TBatchItem::ToDisplayRounded(double value) const
     InvalidBatchType();
 }
 
-int TBatchItem::CompareValues(double a, double b) const
+int BatchTypeCompareValues(std::uint8_t batchType, double a, double b)
 {
-    switch (BatchType) {
+    switch (batchType) {
     case BatchTypeCover:
         return CompareCover(a, b);
     case BatchTypeHalfCell:
@@ -579,6 +586,8 @@ int TBatchItem::CompareValues(double a, double b) const
     }
     InvalidBatchType();
 }
+
+int TBatchItem::CompareValues(double a, double b) const { return BatchTypeCompareValues(BatchType, a, b); }
 
 bool TBatchItem::InBin(int index, double start, double width, double value) const
 {

@@ -92,6 +92,26 @@ QString FilePrompt(const QString &destinationFile)
         .arg(FileNameOf(destinationFile));
 }
 
+// Asks whether to replace what exists, unless "Yes to all" was chosen before. Returns false
+// for No, raises the cancel message for Cancel and remembers "Yes to all".
+bool ConfirmReplace(const QString &question, bool &yesToAll)
+{
+    if (yesToAll)
+        return true;
+    switch (Prompt().YesNoCancelAll(question)) {
+    case TPromptAnswer::Cancel:
+        RaiseCanceled();
+    case TPromptAnswer::No:
+        return false;
+    case TPromptAnswer::YesToAll:
+        yesToAll = true;
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
 // The folder checks shared by copy and move. Returns false when the user chose No for an
 // existing destination folder.
 bool PrepareFolderTransfer(QString &source, QString &destination, bool &yesToAll)
@@ -100,20 +120,7 @@ bool PrepareFolderTransfer(QString &source, QString &destination, bool &yesToAll
     destination = FullFolderPath(destination);
     if (destination.startsWith(source))
         throw Exception(Tr("Destination same as source folder"));
-    if (QFileInfo(destination).isDir() && !yesToAll) {
-        switch (Prompt().YesNoCancelAll(FolderPrompt(destination))) {
-        case TPromptAnswer::Cancel:
-            RaiseCanceled();
-        case TPromptAnswer::No:
-            return false;
-        case TPromptAnswer::YesToAll:
-            yesToAll = true;
-            break;
-        default:
-            break;
-        }
-    }
-    return true;
+    return !QFileInfo(destination).isDir() || ConfirmReplace(FolderPrompt(destination), yesToAll);
 }
 
 void CreateFolders(const QString &folder)
@@ -166,19 +173,8 @@ void CopyFile(const QString &source, const QString &destination, bool &yesToAll)
     // Only an existing destination is worth a question; any other failure is reported as such.
     if (!EntryExists(destination))
         throw Exception(Tr("Cannot read from the source file or disk"));
-    if (!yesToAll) {
-        switch (Prompt().YesNoCancelAll(FilePrompt(destination))) {
-        case TPromptAnswer::Cancel:
-            RaiseCanceled();
-        case TPromptAnswer::No:
-            return;
-        case TPromptAnswer::YesToAll:
-            yesToAll = true;
-            break;
-        default:
-            break;
-        }
-    }
+    if (!ConfirmReplace(FilePrompt(destination), yesToAll))
+        return;
     if (!CopyOneFile(info, destination, true))
         throw Exception(Tr("Cannot read from the source file or disk"));
 }
@@ -192,24 +188,45 @@ void MoveFile(const QString &source, const QString &destination, bool &yesToAll)
     if (SameFile(info, destination))
         return;
     if (EntryExists(destination)) {
-        if (!yesToAll) {
-            switch (Prompt().YesNoCancelAll(FilePrompt(destination))) {
-            case TPromptAnswer::Cancel:
-                RaiseCanceled();
-            case TPromptAnswer::No:
-                return;
-            case TPromptAnswer::YesToAll:
-                yesToAll = true;
-                break;
-            default:
-                break;
-            }
-        }
+        if (!ConfirmReplace(FilePrompt(destination), yesToAll))
+            return;
         if (!QFile::remove(destination))
             throw Exception(Tr("Unable to delete file %1").arg(FileNameOf(destination)));
     }
     if (!QFile::rename(source, destination))
         throw Exception(Tr("Unable to move file %1").arg(FileNameOf(destination)));
+}
+
+// Copy and move walk a tree the same way; a move hands each file to MoveFile and afterwards
+// removes every folder it left empty.
+void TransferTree(const QString &source, const QString &destination, bool &yesToAll, bool move)
+{
+    const QFileInfo info(WithoutSlash(source));
+    if (!IsRealFolder(info)) {
+        if (move)
+            MoveFile(WithoutSlash(source), WithoutSlash(destination), yesToAll);
+        else
+            CopyFile(WithoutSlash(source), WithoutSlash(destination), yesToAll);
+        return;
+    }
+    QString from = source, to = destination;
+    if (!PrepareFolderTransfer(from, to, yesToAll))
+        return;
+    QFileInfoList folders, files;
+    SplitEntries(from, folders, files);
+    // Sub-folders of a move are moved (not copied) so that a file the user declines to replace
+    // stays in its source folder, and only folders left empty are removed afterwards: a move
+    // never loses a file.
+    for (const QFileInfo &sub : folders)
+        TransferTree(sub.filePath(), to + sub.fileName(), yesToAll, move);
+    CreateFolders(to);
+    for (const QFileInfo &file : files)
+        TransferTree(file.filePath(), to + file.fileName(), yesToAll, move);
+    if (!move)
+        return;
+    const QString emptied = WithoutSlash(from);
+    if (Entries(emptied, QDir::AllEntries).isEmpty() && !QDir().rmdir(emptied))
+        throw Exception(Tr("Unable to delete directory %1").arg(emptied));
 }
 
 } // namespace
@@ -236,46 +253,12 @@ QString ShellFolderPath(TShellFolder folder)
 
 void CopyTree(const QString &source, const QString &destination, bool &yesToAll)
 {
-    const QFileInfo info(WithoutSlash(source));
-    if (!IsRealFolder(info)) {
-        CopyFile(WithoutSlash(source), WithoutSlash(destination), yesToAll);
-        return;
-    }
-    QString from = source, to = destination;
-    if (!PrepareFolderTransfer(from, to, yesToAll))
-        return;
-    QFileInfoList folders, files;
-    SplitEntries(from, folders, files);
-    for (const QFileInfo &sub : folders)
-        CopyTree(sub.filePath(), to + sub.fileName(), yesToAll);
-    CreateFolders(to);
-    for (const QFileInfo &file : files)
-        CopyTree(file.filePath(), to + file.fileName(), yesToAll);
+    TransferTree(source, destination, yesToAll, false);
 }
 
 void MoveTree(const QString &source, const QString &destination, bool &yesToAll)
 {
-    const QFileInfo info(WithoutSlash(source));
-    if (!IsRealFolder(info)) {
-        MoveFile(WithoutSlash(source), WithoutSlash(destination), yesToAll);
-        return;
-    }
-    QString from = source, to = destination;
-    if (!PrepareFolderTransfer(from, to, yesToAll))
-        return;
-    QFileInfoList folders, files;
-    SplitEntries(from, folders, files);
-    // Sub-folders are moved (not copied) so that a file the user declines to replace stays in
-    // its source folder, and only folders left empty are removed afterwards: a move never loses
-    // a file.
-    for (const QFileInfo &sub : folders)
-        MoveTree(sub.filePath(), to + sub.fileName(), yesToAll);
-    CreateFolders(to);
-    for (const QFileInfo &file : files)
-        MoveTree(file.filePath(), to + file.fileName(), yesToAll);
-    const QString emptied = WithoutSlash(from);
-    if (Entries(emptied, QDir::AllEntries).isEmpty() && !QDir().rmdir(emptied))
-        throw Exception(Tr("Unable to delete directory %1").arg(emptied));
+    TransferTree(source, destination, yesToAll, true);
 }
 
 void DeleteTree(const QString &path)

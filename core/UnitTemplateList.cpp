@@ -1,4 +1,5 @@
 #include "UnitTemplateList.h"
+#include "UnitBatchTypeUnits.h"
 #include "UnitException.h"
 #include "UnitUnits.h"
 #include "UnitXml.h"
@@ -8,7 +9,6 @@
 #include <limits>
 
 namespace {
-[[noreturn]] void InvalidBatchType() { throw Exception(Tr("Invalid Batch Type")); }
 [[noreturn]] void IndexOutOfBounds(int index) { throw Exception(Tr("List index out of bounds (%1)").arg(index)); }
 } // namespace
 
@@ -25,120 +25,80 @@ void TTemplateItem::Assign(const TPersistent *source)
 
 void TTemplateItem::SaveToXml(XmlNodeList &c) const
 {
-    auto integer = [&](const char *name, int v) { c.AddChild(QString::fromLatin1(name)).SetAsInteger(v); };
-    auto boolean = [&](const char *name, bool v) { c.AddChild(QString::fromLatin1(name)).SetAsBoolean(v); };
-    auto real = [&](const char *name, double v) { c.AddChild(QString::fromLatin1(name)).SetAsFloat(v); };
-    auto text = [&](const char *name, const QString &v) { c.AddChild(QString::fromLatin1(name)).SetAsString(v); };
-    text("ID", ID);
-    integer("Columns", Columns);
-    integer("Rows", Rows);
-    real("HighLimit", HighLimit);
-    real("LowLimit", LowLimit);
-    boolean("HighLimitApplied", HighLimitApplied);
-    boolean("LowLimitApplied", LowLimitApplied);
-    text("Site", Site);
-    text("Location", Location);
-    real("Grid", Grid);
-    text("Area", Area);
-    text("Engineer", Engineer);
-    text("Customer", Customer);
-    text("Note", Note);
-    integer("BarSeries", BarSeries);
-    integer("BatchType", BatchType);
-    integer("BatchFormat", BatchFormat);
-    boolean("UseDefaultSite", UseDefaultSite);
-    boolean("UseDefaultLocation", UseDefaultLocation);
-    boolean("UseDefaultArea", UseDefaultArea);
-    boolean("UseDefaultEngineer", UseDefaultEngineer);
-    boolean("UseDefaultCustomer", UseDefaultCustomer);
-    boolean("UseDefaultNote", UseDefaultNote);
-    boolean("UseDefaultCellType", UseDefaultCellType);
-    boolean("UseDefaultBarGrade", UseDefaultBarGrade);
-    boolean("Grouped", Grouped);
-    text("CellType", CellType);
-    integer("BarGrade", BarGrade);
+    XmlFieldWriter w(c);
+    w.Text("ID", ID);
+    w.Integer("Columns", Columns);
+    w.Integer("Rows", Rows);
+    w.Float("HighLimit", HighLimit);
+    w.Float("LowLimit", LowLimit);
+    w.Boolean("HighLimitApplied", HighLimitApplied);
+    w.Boolean("LowLimitApplied", LowLimitApplied);
+    w.Text("Site", Site);
+    w.Text("Location", Location);
+    w.Float("Grid", Grid);
+    w.Text("Area", Area);
+    w.Text("Engineer", Engineer);
+    w.Text("Customer", Customer);
+    w.Text("Note", Note);
+    w.Integer("BarSeries", BarSeries);
+    w.Integer("BatchType", BatchType);
+    w.Integer("BatchFormat", BatchFormat);
+    w.Boolean("UseDefaultSite", UseDefaultSite);
+    w.Boolean("UseDefaultLocation", UseDefaultLocation);
+    w.Boolean("UseDefaultArea", UseDefaultArea);
+    w.Boolean("UseDefaultEngineer", UseDefaultEngineer);
+    w.Boolean("UseDefaultCustomer", UseDefaultCustomer);
+    w.Boolean("UseDefaultNote", UseDefaultNote);
+    w.Boolean("UseDefaultCellType", UseDefaultCellType);
+    w.Boolean("UseDefaultBarGrade", UseDefaultBarGrade);
+    w.Boolean("Grouped", Grouped);
+    w.Text("CellType", CellType);
+    w.Integer("BarGrade", BarGrade);
 }
 
 void TTemplateItem::LoadFromXml(const XmlNodeList &c)
 {
-    auto node = [&](const char *name) -> const XmlNode & { return c.FindByName(QString::fromLatin1(name)); };
-    auto byte = [&](const char *name) { return static_cast<std::uint8_t>(node(name).AsInteger() & 0xFF); };
-    ID = node("ID").AsString();
-    Columns = node("Columns").AsInteger();
-    Rows = node("Rows").AsInteger();
-    HighLimit = node("HighLimit").AsFloat();
-    LowLimit = node("LowLimit").AsFloat();
-    HighLimitApplied = node("HighLimitApplied").AsBoolean();
-    LowLimitApplied = node("LowLimitApplied").AsBoolean();
-    Site = node("Site").AsString();
-    Location = node("Location").AsString();
-    Grid = node("Grid").AsFloat();
-    Area = node("Area").AsString();
-    Engineer = node("Engineer").AsString();
-    Customer = node("Customer").AsString();
-    Note = node("Note").AsString();
-    BarSeries = byte("BarSeries");
-    BatchType = byte("BatchType");
-    BatchFormat = byte("BatchFormat");
-    UseDefaultSite = node("UseDefaultSite").AsBoolean();
-    UseDefaultLocation = node("UseDefaultLocation").AsBoolean();
-    UseDefaultArea = node("UseDefaultArea").AsBoolean();
-    UseDefaultEngineer = node("UseDefaultEngineer").AsBoolean();
-    UseDefaultCustomer = node("UseDefaultCustomer").AsBoolean();
-    UseDefaultNote = node("UseDefaultNote").AsBoolean();
-    UseDefaultCellType = node("UseDefaultCellType").AsBoolean();
+    const XmlFieldReader fields(c);
+    ID = fields.Node("ID").AsString();
+    Columns = fields.Node("Columns").AsInteger();
+    Rows = fields.Node("Rows").AsInteger();
+    HighLimit = fields.Node("HighLimit").AsFloat();
+    LowLimit = fields.Node("LowLimit").AsFloat();
+    HighLimitApplied = fields.Node("HighLimitApplied").AsBoolean();
+    LowLimitApplied = fields.Node("LowLimitApplied").AsBoolean();
+    Site = fields.Node("Site").AsString();
+    Location = fields.Node("Location").AsString();
+    Grid = fields.Node("Grid").AsFloat();
+    Area = fields.Node("Area").AsString();
+    Engineer = fields.Node("Engineer").AsString();
+    Customer = fields.Node("Customer").AsString();
+    Note = fields.Node("Note").AsString();
+    BarSeries = fields.Byte("BarSeries");
+    BatchType = fields.Byte("BatchType");
+    BatchFormat = fields.Byte("BatchFormat");
+    UseDefaultSite = fields.Node("UseDefaultSite").AsBoolean();
+    UseDefaultLocation = fields.Node("UseDefaultLocation").AsBoolean();
+    UseDefaultArea = fields.Node("UseDefaultArea").AsBoolean();
+    UseDefaultEngineer = fields.Node("UseDefaultEngineer").AsBoolean();
+    UseDefaultCustomer = fields.Node("UseDefaultCustomer").AsBoolean();
+    UseDefaultNote = fields.Node("UseDefaultNote").AsBoolean();
+    UseDefaultCellType = fields.Node("UseDefaultCellType").AsBoolean();
     // Older files lack this flag; the definition then keeps inheriting the default bar grade.
-    const XmlNode &barGradeFlag = node("UseDefaultBarGrade");
+    const XmlNode &barGradeFlag = fields.Node("UseDefaultBarGrade");
     if (!barGradeFlag.IsNull())
         UseDefaultBarGrade = barGradeFlag.AsBoolean();
-    Grouped = node("Grouped").AsBoolean();
-    CellType = node("CellType").AsString();
-    BarGrade = byte("BarGrade");
+    Grouped = fields.Node("Grouped").AsBoolean();
+    CellType = fields.Node("CellType").AsString();
+    BarGrade = fields.Byte("BarGrade");
 }
 
-QString TTemplateItem::UnitName() const
-{
-    switch (BatchType) {
-    case 0:
-        return CoverUnitName();
-    case 1:
-        return HalfCellUnitName();
-    }
-    InvalidBatchType();
-}
+QString TTemplateItem::UnitName() const { return BatchTypeUnitName(BatchType); }
 
-double TTemplateItem::FromDisplay(double value) const
-{
-    switch (BatchType) {
-    case 0:
-        return CoverFromDisplay(value);
-    case 1:
-        return HalfCellFromDisplay(value);
-    }
-    InvalidBatchType();
-}
+double TTemplateItem::FromDisplay(double value) const { return BatchTypeFromDisplay(BatchType, value); }
 
-QString TTemplateItem::FormatValueRounded(double value) const
-{
-    switch (BatchType) {
-    case 0:
-        return FormatCoverRounded(value);
-    case 1:
-        return FormatHalfCell(value);
-    }
-    InvalidBatchType();
-}
+QString TTemplateItem::FormatValueRounded(double value) const { return BatchTypeFormatValueRounded(BatchType, value); }
 
-int TTemplateItem::CompareValues(double a, double b) const
-{
-    switch (BatchType) {
-    case 0:
-        return CompareCover(a, b);
-    case 1:
-        return CompareHalfCell(a, b);
-    }
-    InvalidBatchType();
-}
+int TTemplateItem::CompareValues(double a, double b) const { return BatchTypeCompareValues(BatchType, a, b); }
 
 // ---------------------------------------------------------------------------------------------
 // TTemplateList

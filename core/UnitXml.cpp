@@ -297,3 +297,18 @@ void XmlDocument::SaveToFile(const QString &fileName) const
 }
 
 void XmlDocument::SaveToStream(QIODevice &stream) const { stream.write(SaveToBytes()); }
+
+void XmlFieldWriter::Integer(const char *name, int value) { FChildren.AddChild(QString::fromLatin1(name)).SetAsInteger(value); }
+
+void XmlFieldWriter::Boolean(const char *name, bool value) { FChildren.AddChild(QString::fromLatin1(name)).SetAsBoolean(value); }
+
+void XmlFieldWriter::Float(const char *name, double value) { FChildren.AddChild(QString::fromLatin1(name)).SetAsFloat(value); }
+
+void XmlFieldWriter::Text(const char *name, const QString &value)
+{
+    FChildren.AddChild(QString::fromLatin1(name)).SetAsString(value);
+}
+
+const XmlNode &XmlFieldReader::Node(const char *name) const { return FChildren.FindByName(QString::fromLatin1(name)); }
+
+std::uint8_t XmlFieldReader::Byte(const char *name) const { return static_cast<std::uint8_t>(Node(name).AsInteger() & 0xFF); }

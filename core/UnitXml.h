@@ -3,6 +3,7 @@
 // byte-exact writer for a fixed subset of XML.
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -88,6 +89,32 @@ public:
     QByteArray SaveToBytes() const;
     QString SaveToText() const;
     void Clear() { Nodes.Clear(); }
+};
+
+// The records kept as one child element per field (batches, templates) write and read their
+// fields through these. Names are Latin-1 literals.
+class XmlFieldWriter {
+public:
+    explicit XmlFieldWriter(XmlNodeList &children) : FChildren(children) {}
+    void Integer(const char *name, int value);
+    void Boolean(const char *name, bool value);
+    void Float(const char *name, double value);
+    void Text(const char *name, const QString &value);
+
+private:
+    XmlNodeList &FChildren;
+};
+
+class XmlFieldReader {
+public:
+    explicit XmlFieldReader(const XmlNodeList &children) : FChildren(children) {}
+    // The child of that name, else the null node.
+    const XmlNode &Node(const char *name) const;
+    // The child's integer cut to its low byte, for the one-byte fields.
+    std::uint8_t Byte(const char *name) const;
+
+private:
+    const XmlNodeList &FChildren;
 };
 
 // Entity rules of the files: "&", "<", ">", "'" (as "&pos;") and the double quote.

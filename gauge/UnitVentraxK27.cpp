@@ -189,23 +189,21 @@ TPacket TVentraxK27Interface::ReadPacket()
     timer.start();
     while (timer.elapsed() < K27::PacketTimeoutMs) {
         const char byte = ReadByte();
+        // A one-byte answer ends the read at once, whatever was gathered before it.
+        auto single = [&packet](TPacketKind kind) {
+            packet.Kind = kind;
+            packet.Payload.clear();
+            return packet;
+        };
         switch (byte) {
         case K27::DC4:
-            packet.Kind = pkEnd;
-            packet.Payload.clear();
-            return packet;
+            return single(pkEnd);
         case K27::ACK:
-            packet.Kind = pkAck;
-            packet.Payload.clear();
-            return packet;
+            return single(pkAck);
         case K27::NAK:
-            packet.Kind = pkNak;
-            packet.Payload.clear();
-            return packet;
+            return single(pkNak);
         case K27::BEL:
-            packet.Kind = pkBell;
-            packet.Payload.clear();
-            return packet;
+            return single(pkBell);
         default:
             break;
         }

@@ -1,5 +1,6 @@
 #pragma once
 // Helpers of the chart tests: batches built cell by cell, pictures rendered into images and SVG.
+#include "TestBatchCells.h"
 #include "UnitBatchList.h"
 #include "UnitChartCanvas.h"
 #include "UnitUnits.h"
@@ -15,26 +16,6 @@
 #include <optional>
 #include <vector>
 
-// A cell of a test batch: a value, or empty, over range, under range.
-struct TCell {
-    enum Kind { Empty, Valid, Over, Under } What = Empty;
-    double Value = 0;
-};
-inline TCell V(double v) { return {TCell::Valid, v}; }
-inline TCell Over() { return {TCell::Over, OverRangeValue}; }
-inline TCell Under() { return {TCell::Under, UnderRangeValue}; }
-inline TCell E() { return {}; }
-
-inline void SetCell(TBatchItem &b, int column, int row, const TCell &cell)
-{
-    b.SetReadingType(column, row, cell.What == TCell::Empty ? ReadingTypeEmpty : ReadingTypeReading);
-    b.SetMeasureType(column, row,
-                     cell.What == TCell::Over    ? MeasureTypeOverRange
-                     : cell.What == TCell::Under ? MeasureTypeUnderRange
-                                                 : MeasureTypeInRange);
-    b.SetValue(column, row, cell.Value);
-}
-
 // A batch of the given size whose cells, row by row, are `cells` (the rest stay empty).
 inline TBatchItem MakeBatch(std::uint8_t type, std::uint8_t format, int columns, int rows,
                             const std::vector<TCell> &cells = {}, double grid = 100)
@@ -46,9 +27,7 @@ inline TBatchItem MakeBatch(std::uint8_t type, std::uint8_t format, int columns,
     b.Rows = rows;
     b.Grid = grid;
     b.SetSize();
-    for (size_t k = 0; k < cells.size(); ++k)
-        SetCell(b, static_cast<int>(k % columns), static_cast<int>(k / columns), cells[k]);
-    b.Readings = b.ValidCount();
+    SetCells(b, cells);
     return b;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Test support: every test runs with its own temporary home, configuration and data folders,
 // and answers prompts from a script.
+#include "UnitException.h"
 #include "UnitPrompt.h"
 
 #include <QStringList>
@@ -57,6 +58,18 @@ protected:
     TTempHome Home;
     TScriptedPrompt Prompts;
 };
+
+// The message of the exception of class E that `action` raises; empty when it raises none.
+template <class E = Exception>
+QString MessageOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const E &e) {
+        return e.Message();
+    }
+    return QString();
+}
 
 // Path of a file kept in tests/data.
 QString TestDataFile(const QString &name);

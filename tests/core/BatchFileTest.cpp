@@ -128,7 +128,7 @@ TEST_F(BatchFile, ValuesKeepFifteenDigitsWithAPoint)
     const double values[] = {12.5, 0.1 + 0.2, 1e-5, -0.0, 123456789012345.0, 1e20, -2147483647, 1.0 / 3};
     const char *texts[] = {"12.5", "0.3", "1E-5", "0", "123456789012345", "1E20", "-2147483647", "0.333333333333333"};
     TBatchItem b;
-    std::vector<TCellSpec> cells;
+    std::vector<TCell> cells;
     for (double v : values)
         cells.push_back(V(v));
     FillBatch(b, BatchTypeCover, BatchFormatLinear, 1, 8, cells);
@@ -218,7 +218,7 @@ TEST_F(BatchFile, CommaTextRules)
         XmlDocument doc;
         doc.Parse(text);
         TBatchItem b;
-        EXPECT_EQ(BatchMessageOf([&] { b.LoadFromXml(doc.Nodes); }), QString()) << c.Text;
+        EXPECT_EQ(MessageOf([&] { b.LoadFromXml(doc.Nodes); }), QString()) << c.Text;
         ASSERT_TRUE(b.HasCells());
         EXPECT_EQ(b.Value(1, 1), c.Cell3) << c.Text;
     }
@@ -256,7 +256,7 @@ TEST_F(BatchFile, BadInputFailsWithAClearMessage)
         FillBatch(b, BatchTypeHalfCell, BatchFormatGrid, 1, 1, {V(-42)});
         b.ID = QStringLiteral("Before");
         b.Path = QStringLiteral("/before/");
-        const QString message = BatchMessageOf([&] { b.LoadFromFile(name); });
+        const QString message = MessageOf([&] { b.LoadFromFile(name); });
         EXPECT_TRUE(message.startsWith(QString::fromUtf8(c.Message))) << message.toStdString();
         // A failed load leaves the record as it was.
         EXPECT_EQ(b.ID, QStringLiteral("Before"));
@@ -265,7 +265,7 @@ TEST_F(BatchFile, BadInputFailsWithAClearMessage)
         EXPECT_EQ(b.Value(0, 0), -42);
     }
     TBatchItem b;
-    EXPECT_FALSE(BatchMessageOf([&] { b.LoadFromFile(Temp(QStringLiteral("missing.vcb"))); }).isEmpty());
+    EXPECT_FALSE(MessageOf([&] { b.LoadFromFile(Temp(QStringLiteral("missing.vcb"))); }).isEmpty());
 }
 
 TEST_F(BatchFile, SaveReplacesAtomically)
@@ -278,7 +278,7 @@ TEST_F(BatchFile, SaveReplacesAtomically)
     EXPECT_TRUE(ReadWholeFile(name).startsWith("<?xml version=\"1.0\"?>\r\n<Batch>\r\n  <Slot>0</Slot>\r\n"));
     QDir dir(Home.Path());
     EXPECT_EQ(dir.entryList(QStringList{QStringLiteral("A.vcb*")}, QDir::Files | QDir::Hidden), QStringList{QStringLiteral("A.vcb")});
-    EXPECT_FALSE(BatchMessageOf([&] { b.SaveToFile(Temp(QStringLiteral("no/such/folder/B.vcb"))); }).isEmpty());
+    EXPECT_FALSE(MessageOf([&] { b.SaveToFile(Temp(QStringLiteral("no/such/folder/B.vcb"))); }).isEmpty());
 }
 
 TEST_F(BatchFile, ShippedSamplesLoadAndWriteBackUnchanged)

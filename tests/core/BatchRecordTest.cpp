@@ -85,7 +85,7 @@ TEST_F(Batch, OutOfRangeCellsCountAsPositionsButNotAsReadings)
 TEST_F(Batch, PercentagesUseGridOrLinearDenominator)
 {
     // 10 x 10: 50 valid readings, of which 5 below the applied low limit.
-    std::vector<TCellSpec> cells;
+    std::vector<TCell> cells;
     for (int i = 0; i < 50; ++i)
         cells.push_back(V(i < 5 ? 10 : 50));
     for (std::uint8_t format : {BatchFormatGrid, BatchFormatLinear}) {
@@ -173,7 +173,7 @@ TEST_F(Batch, UnitOperationsDispatchOnBatchType)
     b.BatchType = 2;
     for (auto f : std::vector<std::function<void()>>{[&] { b.UnitName(); }, [&] { b.FormatValue(1); },
                                                      [&] { b.CompareValues(1, 2); }, [&] { b.SummaryGrid(); }})
-        EXPECT_EQ(BatchMessageOf(f), QStringLiteral("Invalid Batch Type"));
+        EXPECT_EQ(MessageOf(f), QStringLiteral("Invalid Batch Type"));
 }
 
 TEST_F(Batch, ConvertCellTypeShiftsEveryCell)
@@ -187,17 +187,17 @@ TEST_F(Batch, ConvertCellTypeShiftsEveryCell)
     EXPECT_EQ(b.CellType, QStringLiteral("cu/cuso4")); // left to the caller
 
     b.CellType = QStringLiteral("AG/AGCL");
-    EXPECT_EQ(BatchMessageOf([&] { b.ConvertCellType(CellTypeAgAgCl); }),
+    EXPECT_EQ(MessageOf([&] { b.ConvertCellType(CellTypeAgAgCl); }),
               QStringLiteral("Unable to convert data to cell type"));
     EXPECT_EQ(b.Value(0, 0), -219); // unchanged by the failure
     b.ConvertCellType(CellTypeCuCuSO4);
     EXPECT_EQ(b.Value(0, 0), -300);
 
     b.CellType = QStringLiteral("Zn");
-    EXPECT_EQ(BatchMessageOf([&] { b.ConvertCellType(CellTypeCuCuSO4); }),
+    EXPECT_EQ(MessageOf([&] { b.ConvertCellType(CellTypeCuCuSO4); }),
               QStringLiteral("Unable to convert data to cell type"));
     b.BatchType = BatchTypeCover;
-    EXPECT_EQ(BatchMessageOf([&] { b.ConvertCellType(CellTypeAgAgCl); }),
+    EXPECT_EQ(MessageOf([&] { b.ConvertCellType(CellTypeAgAgCl); }),
               QStringLiteral("Invalid batch type - must be half-cell"));
 }
 
@@ -238,7 +238,7 @@ TEST_F(Batch, BarSizeLookups)
     }
     TBatchItem b;
     b.BarSeries = 4;
-    EXPECT_EQ(BatchMessageOf([&] { b.BarSizeName(); }), QStringLiteral("Unable to locate bar series name"));
+    EXPECT_EQ(MessageOf([&] { b.BarSizeName(); }), QStringLiteral("Unable to locate bar series name"));
 
     b.BarSeries = 0;
     b.SetBarSizeByName(QStringLiteral("16 mm"));
@@ -247,7 +247,7 @@ TEST_F(Batch, BarSizeLookups)
     b.SetBarSizeByName(QStringLiteral("#5"));
     EXPECT_EQ(b.BarSize, 15.88);
     for (const char *label : {"16 mm", "#5 ", "", "#17"})
-        EXPECT_EQ(BatchMessageOf([&] { b.SetBarSizeByName(QString::fromLatin1(label)); }),
+        EXPECT_EQ(MessageOf([&] { b.SetBarSizeByName(QString::fromLatin1(label)); }),
                   QStringLiteral("Unknown bar series item"));
     EXPECT_EQ(b.BarSize, 15.88);
 
@@ -281,11 +281,11 @@ TEST_F(Batch, ResizeKeepsTheCommonCells)
             EXPECT_EQ(b.Value(c, r), 0);
         }
     EXPECT_EQ(b.Readings, 5); // 1, 2, 4, 7, 8
-    EXPECT_EQ(BatchMessageOf([&] { b.Value(2, 0); }), QStringLiteral("Cell index out of range (2, 0)"));
+    EXPECT_EQ(MessageOf([&] { b.Value(2, 0); }), QStringLiteral("Cell index out of range (2, 0)"));
 
     // A refused size leaves the record as it was.
-    EXPECT_FALSE(BatchMessageOf([&] { b.Resize(-1, 5); }).isEmpty());
-    EXPECT_FALSE(BatchMessageOf([&] { b.Resize(1001, 1000); }).isEmpty());
+    EXPECT_FALSE(MessageOf([&] { b.Resize(-1, 5); }).isEmpty());
+    EXPECT_FALSE(MessageOf([&] { b.Resize(1001, 1000); }).isEmpty());
     EXPECT_EQ(b.Columns, 2);
     EXPECT_EQ(b.Value(1, 2), 8);
     b.Resize(0, 0);
@@ -299,7 +299,7 @@ TEST_F(Batch, SetSizeRefusesAbsurdSizes)
     for (auto [c, r] : {std::pair{-1, 3}, std::pair{3, -1}, std::pair{1000001, 1}, std::pair{65536, 65536}}) {
         b.Columns = c;
         b.Rows = r;
-        EXPECT_TRUE(BatchMessageOf([&] { b.SetSize(); }).startsWith(QStringLiteral("Invalid batch size")))
+        EXPECT_TRUE(MessageOf([&] { b.SetSize(); }).startsWith(QStringLiteral("Invalid batch size")))
             << c << " x " << r;
     }
     b.Columns = 1000;
@@ -333,8 +333,8 @@ TEST_F(Batch, AssignCopiesEverythingAndChecksTheClass)
     EXPECT_EQ(b.ValidCount(), 0);
 
     OtherPersistent other;
-    EXPECT_EQ(BatchMessageOf([&] { b.Assign(&other); }), QStringLiteral("Cannot assign object to Batch item"));
-    EXPECT_EQ(BatchMessageOf([&] { b.Assign(nullptr); }), QStringLiteral("Cannot assign object to Batch item"));
+    EXPECT_EQ(MessageOf([&] { b.Assign(&other); }), QStringLiteral("Cannot assign object to Batch item"));
+    EXPECT_EQ(MessageOf([&] { b.Assign(nullptr); }), QStringLiteral("Cannot assign object to Batch item"));
 }
 
 TEST_F(Batch, ClearAndNewBatchDefaults)
@@ -451,8 +451,8 @@ TEST(BatchList, AddFindDeleteAndTagged)
     EXPECT_EQ(list.TaggedCellCount(), 26);
     list.Delete(0);
     EXPECT_EQ(list.Items(0), b);
-    EXPECT_EQ(BatchMessageOf([&] { list.Items(2); }), QStringLiteral("List index out of bounds (2)"));
-    EXPECT_EQ(BatchMessageOf([&] { list.Delete(-1); }), QStringLiteral("List index out of bounds (-1)"));
+    EXPECT_EQ(MessageOf([&] { list.Items(2); }), QStringLiteral("List index out of bounds (2)"));
+    EXPECT_EQ(MessageOf([&] { list.Delete(-1); }), QStringLiteral("List index out of bounds (-1)"));
     list.Clear();
     EXPECT_EQ(list.Count(), 0);
 }
@@ -515,5 +515,5 @@ TEST_F(Batch, SummaryGridOfAHeaderOnlyOrVeryWideBatch)
 
     // A million columns in one row would need thirty million summary cells: refused.
     FillBatch(b, BatchTypeCover, BatchFormatGrid, 1000000, 1, {V(1)});
-    EXPECT_TRUE(BatchMessageOf([&] { b.SummaryGrid(); }).startsWith(QStringLiteral("The batch is too large")));
+    EXPECT_TRUE(MessageOf([&] { b.SummaryGrid(); }).startsWith(QStringLiteral("The batch is too large")));
 }

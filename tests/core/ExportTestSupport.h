@@ -1,5 +1,6 @@
 #pragma once
 // Batches for the export tests, built in memory.
+#include "TestBatchCells.h"
 #include "UnitBatchList.h"
 #include "UnitDateTime.h"
 
@@ -7,15 +8,7 @@
 inline void SetExportCell(TBatchItem &b, int column, int row, const char *kind, double value = 0)
 {
     const QByteArray k(kind);
-    if (k.isEmpty()) {
-        b.SetReadingType(column, row, ReadingTypeEmpty);
-        b.SetMeasureType(column, row, MeasureTypeInRange);
-        b.SetValue(column, row, 0);
-        return;
-    }
-    b.SetReadingType(column, row, ReadingTypeReading);
-    b.SetMeasureType(column, row, k == ">>" ? MeasureTypeOverRange : k == "<<" ? MeasureTypeUnderRange : MeasureTypeInRange);
-    b.SetValue(column, row, k == ">>" ? OverRangeValue : k == "<<" ? UnderRangeValue : value);
+    SetCell(b, column, row, k.isEmpty() ? E() : k == ">>" ? Over() : k == "<<" ? Under() : V(value));
 }
 
 // A small cover grid: readings 10 and 15 (mean 12.5), one over range, one empty cell, one empty

@@ -15,16 +15,6 @@ namespace {
 const QDateTime Stamp(QDate(2024, 5, 6), QTime(7, 8, 10));
 const std::int32_t StampPacked = ((44 << 9 | 5 << 5 | 6) << 16) | (7 << 11 | 8 << 5 | 5);
 
-QString MessageOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
-
 void SetTime(const QString &path, const QDateTime &time)
 {
     QFile f(path);
@@ -118,7 +108,6 @@ public:
     }
     void SaveToFile(const QString &fileName) override { WriteBytes(fileName, Content, QDateTime::currentDateTime()); }
 };
-
 } // namespace
 
 TEST(FileListBasics, TypesAndPackedTimes)

@@ -43,16 +43,6 @@ QMap<QString, QByteArray> Tree(const QString &root)
     return result;
 }
 
-QString MessageOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
-
 class FileOperations : public IsolatedTest {
 protected:
     QTemporaryDir Dir;
@@ -68,7 +58,6 @@ protected:
         QDir().mkpath(P("src/empty"));
     }
 };
-
 } // namespace
 
 TEST(FileNames, MakeFileNameSafeBlanksEveryUnsafeCharacter)

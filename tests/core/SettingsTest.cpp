@@ -10,16 +10,6 @@ class OtherPersistent : public TPersistent {
 public:
     void Assign(const TPersistent *) override {}
 };
-
-QString MessageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
 } // namespace
 
 class Settings : public IsolatedTest {

@@ -143,7 +143,7 @@ TEST_F(Templates, AbsentElementsAndMissingRoot)
     EXPECT_EQ(t.Default.Site, QString());
     EXPECT_FALSE(t.Default.UseDefaultSite);
 
-    EXPECT_FALSE(BatchMessageOf([&] { t.LoadFromFile(Temp(QStringLiteral("missing.vct"))); }).isEmpty());
+    EXPECT_FALSE(MessageOf([&] { t.LoadFromFile(Temp(QStringLiteral("missing.vct"))); }).isEmpty());
 }
 
 TEST_F(Templates, ApplyDefaultsCopiesOnlyTheFlaggedTexts)
@@ -172,7 +172,7 @@ TEST_F(Templates, AssignAndUnits)
 {
     TTemplateItem item;
     OtherPersistent other;
-    EXPECT_EQ(BatchMessageOf([&] { item.Assign(&other); }), QStringLiteral("Cannot assign object to Template item"));
+    EXPECT_EQ(MessageOf([&] { item.Assign(&other); }), QStringLiteral("Cannot assign object to Template item"));
     TTemplateItem source;
     source.Site = QStringLiteral("x");
     source.UseDefaultNote = false;
@@ -198,7 +198,7 @@ TEST_F(Templates, AssignAndUnits)
     EXPECT_EQ(b.Items(0)->Rows, 9);
     b.Assign(&other); // ignored
     EXPECT_EQ(b.Count(), 1);
-    EXPECT_EQ(BatchMessageOf([&] { b.Items(1); }), QStringLiteral("List index out of bounds (1)"));
+    EXPECT_EQ(MessageOf([&] { b.Items(1); }), QStringLiteral("List index out of bounds (1)"));
 
     TTemplateItem unit;
     EXPECT_EQ(unit.UnitName(), QStringLiteral("mm"));
@@ -206,7 +206,7 @@ TEST_F(Templates, AssignAndUnits)
     EXPECT_EQ(unit.FormatValueRounded(-350.4), QStringLiteral("-350"));
     EXPECT_EQ(unit.CompareValues(-350.4, -350), 0);
     unit.BatchType = 3;
-    EXPECT_EQ(BatchMessageOf([&] { unit.FromDisplay(1); }), QStringLiteral("Invalid Batch Type"));
+    EXPECT_EQ(MessageOf([&] { unit.FromDisplay(1); }), QStringLiteral("Invalid Batch Type"));
 }
 
 TEST_F(Templates, UploadListCopiesAndLocks)

@@ -1,3 +1,4 @@
+#include "BatchTestSupport.h"
 #include "TestSupport.h"
 #include "UnitException.h"
 #include "UnitUnits.h"
@@ -6,26 +7,7 @@
 
 namespace {
 // Runs with the given selections and the "C" locale for display, restoring both afterwards.
-class Units : public ::testing::Test {
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale::c()); }
-    void TearDown() override
-    {
-        CurrentCoverUnits = 0;
-        CurrentTemperatureUnits = 0;
-        QLocale::setDefault(QLocale::system());
-    }
-};
-
-QString MessageOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const Exception &e) {
-        return e.Message();
-    }
-    return QString();
-}
+class Units : public BatchUnitsTest {};
 } // namespace
 
 TEST_F(Units, RoundHalfUpTruncatesTowardZero)

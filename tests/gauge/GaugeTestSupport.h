@@ -21,18 +21,6 @@ inline bool WaitUntil(const std::function<bool()> &condition, int limitMs = 5000
     return true;
 }
 
-// The message of the exception that `action` raises; empty when it raises none.
-template <class E = Exception>
-QString MessageOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const E &e) {
-        return e.Message();
-    }
-    return QString();
-}
-
 class GaugeLinkTest : public IsolatedTest {
 protected:
     void SetUp() override
