@@ -3,7 +3,9 @@
 #include "UnitFormMain.h"
 #include "UnitGaugePaneLink.h"
 #include "UnitLanguage.h"
+#include "UnitPage.h"
 #include "UnitPromptDialogs.h"
+#include "UnitReport.h"
 #include "UnitStorage.h"
 
 #include <QApplication>
@@ -31,10 +33,15 @@ int main(int argc, char *argv[])
     } catch (...) {
     }
 
+    // Report files in the folder store load as report documents; pages ask the printer for paper.
+    RegisterReportDocument();
+    InstallPrinterPaperProvider();
+
     // An automation client starts the program without a window: the lists it reads are built at
     // once instead of when the window is shown.
     const bool hidden = HasAutomationSwitch(QApplication::arguments());
     TFormMain formMain(nullptr, !hidden);
+    SetReportSettings(&formMain.Settings());
     TFolderViewPlug folderView(formMain);
     new TGaugePaneLink(&formMain); // owned by the window
     if (hidden)
@@ -42,6 +49,7 @@ int main(int argc, char *argv[])
     else
         formMain.show();
     const int code = app.exec();
+    SetReportSettings(nullptr);
     SetPromptService(nullptr);
     return code;
 }
