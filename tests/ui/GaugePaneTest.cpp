@@ -275,3 +275,20 @@ TEST_F(GaugePaneTest, ACommandGivenBeforeTheThreadIsReadyWaitsForIt)
     EXPECT_EQ(Sim.Batches().size(), 4);
     EXPECT_EQ(Host.Progress.value(0), QStringLiteral("Please Wait..."));
 }
+
+TEST_F(GaugePaneTest, AFolderThatCannotBeWrittenIsReportedAndTheConnectionStays)
+{
+    ASSERT_TRUE(Connect());
+    Select({"DECK-GRID"});
+    // A file where the folder should be: nothing can be written below it.
+    WriteFileAtomic(Folder + QStringLiteral("gone"), QByteArray("x"));
+    const QString gone = Folder + QStringLiteral("gone/");
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(gone); }));
+    EXPECT_EQ(Prompts.Errors.size(), 1);
+    EXPECT_EQ(TaggedCount(), 0);
+    // The link is still up.
+    PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(Pane->Thread()->Ready());
+    EXPECT_FALSE(Pane->Thread()->isFinished());
+    EXPECT_TRUE(Pane->Connected());
+}
