@@ -90,6 +90,25 @@ double Threshold(int batchType)
                                                           : QStringLiteral("ThresholdHalfCell"));
 }
 
+// The window and look that the single and the combined map take from the same properties.
+template <class TMap>
+void SetMapProperties(TMap &o, const TPropertyList &p, const TBatchItem &batch, int firstRow, int firstColumn)
+{
+    o.FirstRow = firstRow;
+    o.FirstColumn = firstColumn;
+    o.RowCount = std::min(Prop(p, "GridRowsPerPage"), batch.Rows);
+    o.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), batch.Columns);
+    o.GreyScale = Flag(p, "GreyScale");
+    o.FontName = p["FontName"].AsString();
+    o.CellFontSize = Prop(p, "CellFontSize");
+    o.SquareCells = Flag(p, "SquareCells");
+    o.WarningBand = Band(p, batch.BatchType);
+    o.Threshold = Threshold(batch.BatchType);
+    o.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? batch.Grid : p["GridLineSpacing"].AsFloat();
+    o.GridLines = Flag(p, "GridLines");
+    o.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+}
+
 // Advances the paging window; true while more of the batch remains.
 bool AdvanceWindow(const TPropertyList &p, const TBatchItem &batch, int &firstRow, int &firstColumn)
 {
@@ -274,21 +293,9 @@ void TPageItemChartOverview::Draw()
     } else {
         TChartOverview o;
         o.Batch = batch;
-        o.FirstRow = FirstRow;
-        o.FirstColumn = FirstColumn;
-        o.RowCount = std::min(Prop(p, "GridRowsPerPage"), batch.Rows);
-        o.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), batch.Columns);
-        o.GreyScale = Flag(p, "GreyScale");
-        o.FontName = p["FontName"].AsString();
-        o.CellFontSize = Prop(p, "CellFontSize");
+        SetMapProperties(o, p, batch, FirstRow, FirstColumn);
         o.CellColour = Flag(p, "CellColor");
         o.CellText = Flag(p, "CellText");
-        o.SquareCells = Flag(p, "SquareCells");
-        o.WarningBand = Band(p, batch.BatchType);
-        o.Threshold = Threshold(batch.BatchType);
-        o.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? batch.Grid : p["GridLineSpacing"].AsFloat();
-        o.GridLines = Flag(p, "GridLines");
-        o.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
         DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
     }
     if (Flag(p, "ShowLegend")) {
@@ -367,19 +374,7 @@ void TPageItemChartCombinedOverview::Draw()
         o.Batches[0] = Page->Batches[0];
         o.Batches[1] = Page->Batches[1];
         o.SetPrimary(static_cast<std::uint8_t>(primary));
-        o.FirstRow = FirstRow;
-        o.FirstColumn = FirstColumn;
-        o.RowCount = std::min(Prop(p, "GridRowsPerPage"), batch.Rows);
-        o.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), batch.Columns);
-        o.GreyScale = Flag(p, "GreyScale");
-        o.FontName = p["FontName"].AsString();
-        o.CellFontSize = Prop(p, "CellFontSize");
-        o.SquareCells = Flag(p, "SquareCells");
-        o.WarningBand = Band(p, batch.BatchType);
-        o.Threshold = Threshold(batch.BatchType);
-        o.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? batch.Grid : p["GridLineSpacing"].AsFloat();
-        o.GridLines = Flag(p, "GridLines");
-        o.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+        SetMapProperties(o, p, batch, FirstRow, FirstColumn);
         DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
     }
     if (Flag(p, "ShowLegend")) {
