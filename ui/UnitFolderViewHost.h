@@ -4,6 +4,7 @@
 // supplies it; tests supply a small fake.
 #include <QStringList>
 
+class QTreeWidgetItem;
 class TSettings;
 
 class IFolderViewHost {
@@ -22,4 +23,7 @@ public:
     virtual void SelectFolder(const QString &folder) = 0;
     // Stops (false) and restarts (true) the folder watchers around the view's own file operations.
     virtual void SetWatching(bool watching) = 0;
+    // The tree node showing a folder (trailing "/"), looked up when asked: nodes come and go with
+    // every rescan, so the view keeps no pointers to them.
+    virtual QTreeWidgetItem *NodeOfFolder(const QString &folder) = 0;
 };

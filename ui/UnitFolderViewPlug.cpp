@@ -45,9 +45,8 @@ public:
         if (QTreeWidgetItem *node = FMain.NodeOfFolder(path + QLatin1Char('/')))
             FMain.SelectNode(node);
     }
-    // The window's watchers report the view's own changes a few seconds later; that rescan finds
-    // the tree already up to date, so they are left running.
-    void SetWatching(bool) override {}
+    void SetWatching(bool watching) override { FMain.SetWatching(watching); }
+    QTreeWidgetItem *NodeOfFolder(const QString &folder) override { return FMain.NodeOfFolder(folder); }
 
 private:
     TFormMain &FMain;

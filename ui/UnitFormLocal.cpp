@@ -3,6 +3,7 @@
 #include "UnitBusyCursor.h"
 #include "UnitException.h"
 #include "UnitFileOperations.h"
+#include "UnitFocusReturn.h"
 #include "UnitFolderViewHost.h"
 #include "UnitFormBatchView.h"
 #include "UnitFormViewPreviews.h"
@@ -427,6 +428,27 @@ void TListViewLocal::contextMenuEvent(QContextMenuEvent *event)
         menu->exec(event->globalPos());
 }
 
+// The host's folder watchers stay stopped while the view changes files itself, and watch again
+// on every way out.
+class TWatchPause {
+public:
+    explicit TWatchPause(IFolderViewHost *host) : FHost(host)
+    {
+        if (FHost)
+            FHost->SetWatching(false);
+    }
+    ~TWatchPause()
+    {
+        if (FHost)
+            FHost->SetWatching(true);
+    }
+    TWatchPause(const TWatchPause &) = delete;
+    TWatchPause &operator=(const TWatchPause &) = delete;
+
+private:
+    IFolderViewHost *FHost;
+};
+
 // ---------------------------------------------------------------------------------------------
 
 TFormLocal::TFormLocal(IFolderViewHost *host, QWidget *parent) : QWidget(parent), FHost(host)
@@ -446,6 +468,7 @@ TFormLocal::TFormLocal(IFolderViewHost *host, QWidget *parent) : QWidget(parent)
         ListViewLocal->header()->resizeSection(i, widths[i]);
     ListViewLocal->header()->setStretchLastSection(false);
     ListViewLocal->setMinimumHeight(MinimumPart);
+    new TFocusReturn(ListViewLocal);
 
     PanelPreview = new QFrame(this);
     PanelPreview->setObjectName(QStringLiteral("PanelPreview"));
@@ -579,6 +602,15 @@ int TFormLocal::SelectedBatchCount() const
     return count;
 }
 
+QTreeWidgetItem *TFormLocal::SelectedFolderNode() const
+{
+    const QList<int> rows = SelectedRows();
+    if (rows.size() != 1 || !FHost)
+        return nullptr;
+    const TFileItem *e = FFiles.Items(rows.first());
+    return e->FileType == FileTypeFolder ? FHost->NodeOfFolder(WithSlash(e->FileName)) : nullptr;
+}
+
 void TFormLocal::SelectRows(const QList<int> &rows)
 {
     QItemSelection selection;
@@ -645,8 +677,7 @@ void TFormLocal::DropFiles(const QStringList &paths, Qt::DropAction action, cons
     if (action != Qt::MoveAction && action != Qt::CopyAction)
         return;
     const QString folder = WithSlash(dropFolder);
-    if (FHost)
-        FHost->SetWatching(false);
+    TWatchPause pause(FHost);
     QStringList changed{folder};
     try {
         THourglass busy;
@@ -670,8 +701,6 @@ void TFormLocal::DropFiles(const QStringList &paths, Qt::DropAction action, cons
     if (FHost)
         FHost->FoldersChanged(changed);
     Refresh();
-    if (FHost)
-        FHost->SetWatching(true);
 }
 
 void TFormLocal::DeleteSelection()
@@ -692,8 +721,7 @@ void TFormLocal::DeleteSelection()
     if (Prompt().YesNo(question) != TPromptAnswer::Yes)
         return;
     const QStringList paths = SelectedPaths();
-    if (FHost)
-        FHost->SetWatching(false);
+    TWatchPause pause(FHost);
     try {
         THourglass busy;
         for (int i = int(paths.size()) - 1; i >= 0; --i)
@@ -704,8 +732,6 @@ void TFormLocal::DeleteSelection()
     if (FHost)
         FHost->FoldersChanged({FFolder});
     Refresh();
-    if (FHost)
-        FHost->SetWatching(true);
 }
 
 bool TFormLocal::Rename(int row, const QString &text)
@@ -737,6 +763,7 @@ bool TFormLocal::Rename(int row, const QString &text)
     }
     const QString oldPath = e->FileName;
     const bool folder = e->FileType == FileTypeFolder;
+    TWatchPause pause(FHost);
     const bool ok = !PathExists(newPath) &&
                     (folder ? QDir().rename(oldPath, newPath) : QFile::rename(oldPath, newPath));
     if (!ok) {
@@ -745,8 +772,6 @@ bool TFormLocal::Rename(int row, const QString &text)
         ListViewLocal->setFocus();
         return false;
     }
-    if (FHost)
-        FHost->SetWatching(false);
     e->FileName = newPath;
     e->Load();
     if (folder && FHost)
@@ -757,8 +782,6 @@ bool TFormLocal::Rename(int row, const QString &text)
     FModel->Reset();
     FUpdating = false;
     SelectByPath(newPath);
-    if (FHost)
-        FHost->SetWatching(true);
     return true;
 }
 

@@ -11,6 +11,7 @@
 class IFolderViewHost;
 class QFrame;
 class QMenu;
+class QTreeWidgetItem;
 class QSplitter;
 class QStackedWidget;
 class TFolderListModel;
@@ -79,6 +80,8 @@ public:
     QStringList SelectedPaths() const override; // full paths of the selected rows, in list order
     QList<int> SelectedRows() const;
     int SelectedBatchCount() const;
+    // With exactly one row selected and that row a folder, the folder's tree node; else nullptr.
+    QTreeWidgetItem *SelectedFolderNode() const;
     void SelectAll() override;
     void SelectRows(const QList<int> &rows);
 

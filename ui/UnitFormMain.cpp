@@ -2,6 +2,7 @@
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
 #include "UnitFileOperations.h"
+#include "UnitFocusReturn.h"
 #include "UnitFolderViewLink.h"
 #include "UnitFormPleaseWait.h"
 #include "UnitFormSplash.h"
@@ -200,6 +201,7 @@ void TFormMain::CreateLayout()
         node->sortChildren(0, Qt::AscendingOrder);
     });
     FTree->installEventFilter(this);
+    new TFocusReturn(FTree);
     FTree->setContextMenuPolicy(Qt::ActionsContextMenu);
     const char *contextActions[] = {"ActionChangeStorageDirectory", nullptr, "ActionCutFolderFile",
                                     "ActionCopyFolderFile", "ActionPasteFolderFile", nullptr,
@@ -561,6 +563,14 @@ void TFormMain::WatchNode(QTreeWidgetItem *node)
     };
     target(FWatcher, folder, false);
     target(FParentWatcher, parent, true);
+}
+
+void TFormMain::SetWatching(bool watching)
+{
+    if (watching)
+        WatchNode(SelectedNode());
+    else
+        StopWatchers();
 }
 
 void TFormMain::StopWatchers()

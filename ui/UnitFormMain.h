@@ -116,6 +116,9 @@ public:
     // has been selected, and while a file operation runs).
     TThreadDirectory *FolderWatcher() const { return FWatcher.get(); }
     TThreadDirectory *ParentWatcher() const { return FParentWatcher.get(); }
+    // Stops both watchers (false) around a file operation of the window or its panes, so that they
+    // do not report its own changes; true watches the selected node again.
+    void SetWatching(bool watching);
     // The pause of the folder watchers after each report (tests shorten it).
     void SetWatcherPauseMs(int ms);
 

@@ -27,6 +27,7 @@ public:
     void FolderRenamed(const QString &oldPath, const QString &newPath) override { Renamed << oldPath << newPath; }
     void SelectFolder(const QString &folder) override { Selected = folder; }
     void SetWatching(bool watching) override { (watching ? WatchStarts : WatchStops)++; }
+    QTreeWidgetItem *NodeOfFolder(const QString &) override { return nullptr; }
 };
 
 // A batch of `columns` x `rows` whose cell (c, r) holds 10 + c + r (internal units).
