@@ -229,7 +229,7 @@ void SetMapOptions(TMap &chart, const TOptions &o, const TBatchItem &b, std::uin
 
 std::function<void(QPainter &, const QRect &)> MakeDrawing(const TOptions &o)
 {
-    const std::uint8_t method = o.Method < 0 ? cmNone : std::uint8_t(o.Method);
+    const std::uint8_t method = o.Method < 0 ? std::uint8_t(cmNone) : std::uint8_t(o.Method);
     if (o.Kind == "combined") {
         TBatchItem first = Load(o.Files[0]);
         TBatchItem second = Load(o.Files[1]);
