@@ -8,6 +8,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 QSize ChartPictureSize(int width, int height)
@@ -31,6 +32,27 @@ double NiceTickInterval(double span, int ticks)
 }
 
 namespace {
+// Convex hull of a few points (monotone chain), counter-clockwise.
+QPolygonF ConvexHull(QList<QPointF> p)
+{
+    std::sort(p.begin(), p.end(), [](const QPointF &a, const QPointF &b) { return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y()); });
+    const auto cross = [](const QPointF &o, const QPointF &a, const QPointF &b) {
+        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+    };
+    QPolygonF hull;
+    for (int pass = 0; pass < 2; ++pass) {
+        const qsizetype start = hull.size();
+        for (const QPointF &q : p) {
+            while (hull.size() >= start + 2 && cross(hull[hull.size() - 2], hull.last(), q) <= 0)
+                hull.removeLast();
+            hull.append(q);
+        }
+        hull.removeLast(); // the first point of the other chain
+        std::reverse(p.begin(), p.end());
+    }
+    return hull;
+}
+
 void StyleAxis(QValueAxis *axis)
 {
     axis->setMinorTickCount(0);
@@ -197,7 +219,7 @@ void PaintBarDepth(QPainter &painter, const QRectF &front, const QColor &colour,
     painter.restore();
 }
 
-void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColor &colour, int depth)
+void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColor &colour, int depth, double column)
 {
     if (points.size() < 2)
         return;
@@ -209,10 +231,37 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
     // One flat ribbon and its back edge: the depth reads clearly without cluttering the print.
     painter.setPen(QPen(face, 0));
     painter.setBrush(face);
-    for (int i = 0; i + 1 < points.size(); ++i)
-        painter.drawPolygon(QPolygonF({points[i], points[i + 1], points[i + 1] + d, points[i] + d}));
+    for (qsizetype i = 0; i + 1 < points.size();) {
+        // The run i .. j stays within one column; it joins the next run as a plain segment.
+        qsizetype j = i + 1;
+        double left = std::min(points[i].x(), points[j].x()), right = std::max(points[i].x(), points[j].x());
+        while (j + 1 < points.size()) {
+            const double x = points[j + 1].x();
+            if (std::max(right, x) - std::min(left, x) >= column)
+                break;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            ++j;
+        }
+        if (j == i + 1 || right - left >= column) {
+            j = i + 1;
+            painter.drawPolygon(QPolygonF({points[i], points[j], points[j] + d, points[i] + d}));
+        } else {
+            QList<QPointF> run = points.mid(i, j - i + 1);
+            for (qsizetype k = i; k <= j; ++k)
+                run.append(points[k] + d);
+            painter.drawPolygon(ConvexHull(run));
+        }
+        i = j;
+    }
     painter.setPen(QPen(face.darker(115), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(QPolygonF(points).translated(d));
+    // Line by line: a wide pen over one long zigzag polyline is stroked as a single outline,
+    // whose filling takes seconds for a few thousand points.
+    QList<QLineF> edge;
+    edge.reserve(points.size() - 1);
+    for (int i = 0; i + 1 < points.size(); ++i)
+        edge.append(QLineF(points[i] + d, points[i + 1] + d));
+    painter.drawLines(edge);
     painter.restore();
 }

@@ -177,6 +177,25 @@ TEST_F(ReportTest, PdfPagesAndDocumentInformation)
     EXPECT_EQ(report.Pages(2)->PageNumber, 3);
 }
 
+TEST_F(ReportTest, PdfReplacesTheTargetOnlyWhenComplete)
+{
+    TReport report;
+    AddMemo(report.AddPage(), QStringLiteral("New text"));
+    const QString file = Home.Path() + QStringLiteral("/out.pdf");
+    WriteFileAtomic(file, "old contents");
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    report.SaveToPdf(false, QStringLiteral("Again"), file);
+    EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}).contains(QStringLiteral("New text")));
+    EXPECT_TRUE(PdfInfo(file).contains(QRegularExpression(QStringLiteral("Keywords: +Ventrax Orvalis\\n"))));
+    EXPECT_EQ(QFile::permissions(file) & 0xF0FF, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup); // the user bits aside
+    // Written beside the target and renamed: nothing else is left in the folder.
+    EXPECT_EQ(QDir(Home.Path()).entryList({QStringLiteral("out.pdf*")}, QDir::Files), QStringList{QStringLiteral("out.pdf")});
+    // A folder that does not exist: the failure is reported and nothing is written.
+    const QString missing = Home.Path() + QStringLiteral("/none/out.pdf");
+    EXPECT_THROW(report.SaveToPdf(false, QStringLiteral("Again"), missing), Exception);
+    EXPECT_FALSE(QFileInfo::exists(Home.Path() + QStringLiteral("/none")));
+}
+
 TEST_F(ReportTest, JpegPicturesHaveTheLongerSide1024)
 {
     TReport report;
