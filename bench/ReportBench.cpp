@@ -79,7 +79,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // The design: the first argument (unless it is "-"), else the shipped one found above the
-    // program's folder. A second argument "pdf" or "jpeg" measures only that output (for profiling).
+    // program's folder. A second argument "pdf" or "jpeg" measures only that output (for profiling,
+    // "both" for both), a third names a folder to keep the files in (to look at them).
     QString design = argc > 1 && std::strcmp(argv[1], "-") != 0 ? QString::fromLocal8Bit(argv[1]) : QString();
     const char *only = argc > 2 ? argv[2] : "";
     for (QDir d(QCoreApplication::applicationDirPath()); design.isEmpty(); ) {
@@ -87,7 +88,7 @@ int main(int argc, char **argv)
         if (QFileInfo::exists(candidate))
             design = candidate;
         else if (!d.cdUp()) {
-            std::fprintf(stderr, "usage: ReportBench [REPORT.vcr|-] [pdf|jpeg]\n");
+            std::fprintf(stderr, "usage: ReportBench [REPORT.vcr|-] [pdf|jpeg|both] [FOLDER]\n");
             return 1;
         }
     }
@@ -95,10 +96,11 @@ int main(int argc, char **argv)
     const TBatchItem batch = CoverGrid(255, 255);
     TReport stored;
     stored.LoadFromFile(design);
+    const QDir out(argc > 3 ? QString::fromLocal8Bit(argv[3]) : dir.path());
     if (std::strcmp(only, "jpeg") != 0)
-        BenchPdf(stored, batch, dir.filePath(QStringLiteral("bench.pdf")));
+        BenchPdf(stored, batch, out.filePath(QStringLiteral("bench.pdf")));
     if (std::strcmp(only, "pdf") != 0)
-        BenchJpeg(stored, batch, dir.filePath(QStringLiteral("page")));
+        BenchJpeg(stored, batch, out.filePath(QStringLiteral("page")));
     std::printf("peak memory: %.0f MB\n", PeakMegabytes());
     return 0;
 }
