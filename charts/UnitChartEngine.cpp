@@ -8,6 +8,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <algorithm>
 #include <cmath>
 
 QSize ChartPictureSize(int width, int height)
@@ -31,6 +32,68 @@ double NiceTickInterval(double span, int ticks)
 }
 
 namespace {
+// Outline of the band a line sweeps when moved by (s, -s) for s from 0 to depth. At each x the
+// band runs from the least to the greatest y(x - s) - s, which for a line through points is found
+// at one of the points or at either end of the sweep; the outline is worked out exactly at every
+// point's x and at every x + depth. Of those within one pixel column (`column` wide) it keeps the
+// highest top and the lowest bottom: the pixels need no more. The points come in strictly
+// ascending x.
+QPolygonF SweptOutline(const QList<QPointF> &p, double depth, double column)
+{
+    const qsizetype n = p.size();
+    const auto yAt = [&](double x) {
+        const auto next = std::upper_bound(p.begin(), p.end(), x, [](double v, const QPointF &q) { return v < q.x(); });
+        if (next == p.begin())
+            return p.first().y();
+        if (next == p.end())
+            return p.last().y();
+        const QPointF &a = *(next - 1), &b = *next;
+        return a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x());
+    };
+    std::vector<double> xs(static_cast<size_t>(2 * n));
+    {
+        std::vector<double> at, shifted;
+        for (const QPointF &q : p) {
+            at.push_back(q.x());
+            shifted.push_back(q.x() + depth);
+        }
+        std::merge(at.begin(), at.end(), shifted.begin(), shifted.end(), xs.begin());
+        xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    }
+    QPolygonF top, bottom;
+    qsizetype first = 0;
+    double bucket = -1;
+    for (const double x : xs) {
+        const double sLo = std::max(0.0, x - p.last().x());
+        const double sHi = std::min(depth, x - p.first().x());
+        double lo = yAt(x - sLo) - sLo;
+        double hi = lo;
+        const double end = yAt(x - sHi) - sHi;
+        lo = std::min(lo, end);
+        hi = std::max(hi, end);
+        while (first < n && p[first].x() < x - sHi)
+            ++first;
+        for (qsizetype i = first; i < n && p[i].x() <= x - sLo; ++i) {
+            const double v = p[i].y() - (x - p[i].x());
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
+        const double b = std::floor((x - xs.front()) / column);
+        if (b != bucket || x == xs.back()) {
+            bucket = b;
+            top.append(QPointF(x, lo));
+            bottom.append(QPointF(x, hi));
+        } else {
+            if (lo < top.last().y())
+                top.last() = QPointF(x, lo);
+            if (hi > bottom.last().y())
+                bottom.last() = QPointF(x, hi);
+        }
+    }
+    std::reverse(bottom.begin(), bottom.end());
+    return top + bottom;
+}
+
 void StyleAxis(QValueAxis *axis)
 {
     axis->setMinorTickCount(0);
@@ -197,7 +260,7 @@ void PaintBarDepth(QPainter &painter, const QRectF &front, const QColor &colour,
     painter.restore();
 }
 
-void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColor &colour, int depth)
+void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColor &colour, int depth, double column)
 {
     if (points.size() < 2)
         return;
@@ -209,10 +272,37 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
     // One flat ribbon and its back edge: the depth reads clearly without cluttering the print.
     painter.setPen(QPen(face, 0));
     painter.setBrush(face);
+    bool ascending = true;
+    for (qsizetype i = 0; ascending && i + 1 < points.size(); ++i)
+        ascending = points[i].x() < points[i + 1].x();
+    const double spacing = (points.last().x() - points.first().x()) / double(points.size() - 1);
+    if (ascending && spacing < column) {
+        // Points closer than the target's pixels: the parallelograms would paint each column's
+        // height over and over; the band they make up is painted once.
+        painter.drawPolygon(SweptOutline(points, depth, column));
+    } else {
+        for (int i = 0; i + 1 < points.size(); ++i)
+            painter.drawPolygon(QPolygonF({points[i], points[i + 1], points[i + 1] + d, points[i] + d}));
+    }
+    // Line by line: a wide pen over one long zigzag polyline is stroked as a single outline,
+    // whose filling takes seconds for a few thousand points.
+    QList<QLineF> edge;
+    edge.reserve(points.size() - 1);
     for (int i = 0; i + 1 < points.size(); ++i)
-        painter.drawPolygon(QPolygonF({points[i], points[i + 1], points[i + 1] + d, points[i] + d}));
-    painter.setPen(QPen(face.darker(115), 1));
+        edge.append(QLineF(points[i] + d, points[i + 1] + d));
+    double width = 1;
+    const QTransform t = painter.transform();
+    if (t.type() == QTransform::TxScale) {
+        // A chart stretched a little unevenly onto its rectangle: a pen under such a scale is
+        // stroked the slow general way, many times slower than the same lines drawn in device
+        // pixels with the pen's width scaled by the mean of the two.
+        for (QLineF &line : edge)
+            line = t.map(line);
+        width = std::sqrt(std::abs(t.m11() * t.m22()));
+        painter.resetTransform();
+    }
+    painter.setPen(QPen(face.darker(115), width));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(QPolygonF(points).translated(d));
+    painter.drawLines(edge);
     painter.restore();
 }

@@ -76,5 +76,8 @@ constexpr int ChartDepth = 10;
 void PaintDepthWalls(QPainter &painter, const QRectF &plot, int depth);
 // Top and side faces of a bar whose front face is `front`.
 void PaintBarDepth(QPainter &painter, const QRectF &front, const QColor &colour, int depth);
-// A ribbon behind a line through the points.
-void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColor &colour, int depth);
+// A ribbon behind a line through the points. Where the points lie closer together than `column`
+// (a pixel column of the target, in the painter's units), the ribbon is painted as the one band
+// it makes up instead of piece by piece.
+void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColor &colour, int depth,
+                    double column = 0);

@@ -11,6 +11,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace {
 // The integer nearest to x, ties going to the even integer.
@@ -73,14 +74,34 @@ THistogramBins ComputeHistogramBins(const TBatchItem &batch)
     b.Bins = bins;
     b.Start = start;
     b.Counts.assign(bins, 0);
+    // A reading belongs to bin q when the bin's lower edge is not above it and its upper edge (the
+    // next bin's lower edge) is, compared at display resolution. The edges rise with q, so the
+    // one bin a reading can belong to is found by halving instead of by trying every bin; the
+    // edges are the exact values the bin test itself compares with.
+    std::vector<double> edges(static_cast<size_t>(bins) + 1);
+    for (int q = 0; q <= bins; ++q)
+        edges[static_cast<size_t>(q)] = batch.FromDisplay(start + q * size);
+    // Readings repeat (a gauge reads in steps), so each distinct value is placed only once.
+    std::unordered_map<double, std::ptrdiff_t> placed;
+    const auto binOf = [&](double x) {
+        const auto known = placed.find(x);
+        if (known != placed.end())
+            return known->second;
+        const auto above = std::partition_point(edges.begin(), edges.end() - 1,
+                                                [&](double edge) { return batch.CompareValues(edge, x) != 1; });
+        std::ptrdiff_t q = above - edges.begin() - 1;
+        if (q >= 0 && batch.CompareValues(edges[static_cast<size_t>(q) + 1], x) != 1)
+            q = -1;
+        placed.emplace(x, q);
+        return q;
+    };
     for (int r = 0; r < batch.Rows; ++r)
         for (int c = 0; c < batch.Columns; ++c) {
             if (!CellIsValid(batch, c, r))
                 continue;
-            const double x = batch.Value(c, r);
-            for (int q = 0; q < bins; ++q)
-                if (batch.InBin(q, start, size, x))
-                    ++b.Counts[q];
+            const std::ptrdiff_t q = binOf(batch.Value(c, r));
+            if (q >= 0)
+                ++b.Counts[static_cast<size_t>(q)];
         }
     for (int q = 0; q < bins; ++q) {
         const double centre = start + q * size + size / 2;

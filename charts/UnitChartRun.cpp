@@ -39,9 +39,39 @@ void SetRangeWithTicks(QValueAxis *axis, double lo, double hi, bool whole)
 }
 } // namespace
 
+QList<QPointF> ThinToPixelColumns(const QList<QPointF> &points, double x0, double width)
+{
+    const qsizetype n = points.size();
+    if (n < 2 || !(width > 0) || !std::isfinite(x0))
+        return points;
+    const double span = (points.last().x() - points.first().x()) / width + 1;
+    if (!(n > 4 * span))
+        return points;
+    auto column = [&](qsizetype i) { return std::floor((points[i].x() - x0) / width); };
+    QList<QPointF> out;
+    out.reserve(4 * (static_cast<qsizetype>(span) + 2));
+    for (qsizetype i = 0; i < n;) {
+        const double col = column(i);
+        qsizetype lo = i, hi = i, j = i + 1;
+        for (; j < n && column(j) == col; ++j) {
+            if (points[j].y() < points[lo].y())
+                lo = j;
+            if (points[j].y() > points[hi].y())
+                hi = j;
+        }
+        const qsizetype keep[4] = {i, std::min(lo, hi), std::max(lo, hi), j - 1};
+        for (int k = 0; k < 4; ++k)
+            if (k == 0 || keep[k] != keep[k - 1])
+                out.append(points[keep[k]]);
+        i = j;
+    }
+    return out;
+}
+
 void TChartRun::Draw(QPainter &canvas, const QRect &rect)
 {
     Points.clear();
+    DrawnPoints.clear();
     LeftAxisAutomatic = false;
     const bool bars = ChartType == 1;
     HighLimitSeries->clear();
@@ -107,8 +137,6 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
         for (const QPointF &p : Points)
             values.append(p.y());
         barSet->append(values);
-    } else {
-        line->replace(Points); // one signal for the whole series: appending point by point is quadratic
     }
 
     Engine.ShowInLegend(HighLimitSeries, Batch.HighLimitApplied);
@@ -147,6 +175,37 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
     else
         SetRangeWithTicks(AxisBottom(), 0.5, 1.5, true); // one reading: a range of no width would hide it
 
+    double column = 0; // a pixel column of the target in picture pixels
+    if (!bars) {
+        // A long batch has far more readings than the plot has pixel columns on the target; the
+        // line keeps only what each column shows. The columns are half the target's pixels,
+        // aligned with them (where the wide pen reaches over into the next pixel, a line through
+        // the kept points then still inks the same pixels), or the picture's own pixels where the
+        // target is coarser (a PDF page, which a viewer may still zoom).
+        DrawnPoints = Points;
+        column = 1;
+        const QSize picture = ChartPictureSize(rect.width(), rect.height());
+        const QValueAxis *bottom = AxisBottom();
+        if (!picture.isEmpty() && bottom->max() > bottom->min()) {
+            Engine.Layout(picture);
+            const QRectF plot = Chart->plotArea();
+            const double sx = double(rect.width()) / picture.width();
+            const QTransform t = canvas.deviceTransform();
+            const double device = std::hypot(t.m11(), t.m12()) * sx; // device pixels per picture pixel
+            const double unitsPerPicturePixel = (bottom->max() - bottom->min()) / plot.width();
+            if (device >= 1)
+                column = 1 / device;
+            if (plot.width() > 0 && device >= 1 && t.m12() == 0) {
+                const double left = t.map(QPointF(rect.left() + plot.left() * sx, 0)).x();
+                const double width = unitsPerPicturePixel / device / 2;
+                DrawnPoints = ThinToPixelColumns(Points, bottom->min() - (left - std::floor(left)) * width, width);
+            } else if (plot.width() > 0) {
+                DrawnPoints = ThinToPixelColumns(Points, bottom->min(), unitsPerPicturePixel);
+            }
+        }
+        line->replace(DrawnPoints); // one signal for the whole series: appending point by point is quadratic
+    }
+
     const QString units = Batch.UnitName();
     auto under = [&](QPainter &p, const QSize &) {
         if (!View3D)
@@ -160,9 +219,9 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
                 }
             } else {
                 QList<QPointF> pixels;
-                for (const QPointF &pt : Points)
+                for (const QPointF &pt : DrawnPoints)
                     pixels.append(Chart->mapToPosition(pt, data));
-                PaintLineDepth(p, pixels, LineColour, ChartDepth);
+                PaintLineDepth(p, pixels, LineColour, ChartDepth, column);
             }
         });
     };

@@ -7,6 +7,14 @@
 #include <QList>
 #include <QPointF>
 
+// The points a line through `points` needs when pixel column k spans x0 + k * width up to
+// x0 + (k + 1) * width: of the points falling into each column, the first, the lowest, the highest
+// and the last, in their order. A line through them covers the same pixels as one through every
+// point, since within a column it still runs from the first point over the whole vertical extent
+// to the last one, and joins the neighbouring columns as before. Points must come in ascending x;
+// with no more than four points per column on average they are returned unchanged.
+QList<QPointF> ThinToPixelColumns(const QList<QPointF> &points, double x0, double width);
+
 class TChartRun {
 public:
     TChartRun();
@@ -30,6 +38,8 @@ public:
 
     // What the last Draw put on the chart (display units): the data points, and the axes.
     QList<QPointF> Points;
+    // The points of the line as drawn: Points thinned to the pixel columns of the plot.
+    QList<QPointF> DrawnPoints;
     QValueAxis *AxisLeft() const { return Engine.AxisLeft; }
     QValueAxis *AxisBottom() const;
     bool LeftAxisAutomatic = false;

@@ -181,9 +181,9 @@ void TPageItemChartRun::Draw()
     TPageItem::Draw();
     if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
         return;
-    if (!FChart)
-        FChart = std::make_unique<TChartRun>();
-    TChartRun &c = *FChart;
+    // A renderer for this drawing only: a chart kept by every item of a long report (each
+    // continuation page has its own items) would hold on to megabytes per page.
+    TChartRun c;
     c.Batch = Batch();
     c.FontName = Properties["FontName"].AsString();
     c.View3D = Properties["3D"].AsBoolean();
@@ -191,11 +191,6 @@ void TPageItemChartRun::Draw()
     c.LineColour = ColourFromInt(Properties["LineColor"].AsColour());
     c.ShowLegend = Properties["ShowLegend"].AsBoolean();
     c.ChartType = static_cast<std::uint8_t>(Properties["ChartType"].AsInteger());
-    // The renderer keeps no copy of the batch between drawings: continuation pages add up.
-    struct TDrop {
-        TBatchItem &B;
-        ~TDrop() { B.Clear(); }
-    } drop{c.Batch};
     DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
                          [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
 }
@@ -221,9 +216,7 @@ void TPageItemChartHistogram::Draw()
     TPageItem::Draw();
     if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
         return;
-    if (!FChart)
-        FChart = std::make_unique<TChartHistogram>();
-    TChartHistogram &c = *FChart;
+    TChartHistogram c; // for this drawing only, as for the run chart
     c.Batch = Batch();
     c.FontName = Properties["FontName"].AsString();
     c.View3D = Properties["3D"].AsBoolean();
@@ -232,11 +225,6 @@ void TPageItemChartHistogram::Draw()
     c.BarGap = Properties["BarGap"].AsBoolean();
     c.ShowLegend = Properties["ShowLegend"].AsBoolean();
     c.ShowMarkFrame = Properties["ShowMarkFrame"].AsBoolean();
-    // The renderer keeps no copy of the batch between drawings: continuation pages add up.
-    struct TDrop {
-        TBatchItem &B;
-        ~TDrop() { B.Clear(); }
-    } drop{c.Batch};
     DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
                          [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
 }

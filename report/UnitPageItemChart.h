@@ -4,20 +4,12 @@
 // batches window by window.
 #include "UnitPage.h"
 
-#include <memory>
-
-class TChartRun;
-class TChartHistogram;
-
 class TPageItemChartRun : public TPageItemSingleData {
 public:
     explicit TPageItemChartRun(TPage *page);
     ~TPageItemChartRun() override;
     QString ClassName() const override { return QStringLiteral("TPageItemChartRun"); }
     void Draw() override;
-
-private:
-    std::unique_ptr<TChartRun> FChart; // made at the first drawing
 };
 
 class TPageItemChartHistogram : public TPageItemSingleData {
@@ -26,9 +18,6 @@ public:
     ~TPageItemChartHistogram() override;
     QString ClassName() const override { return QStringLiteral("TPageItemChartHistogram"); }
     void Draw() override;
-
-private:
-    std::unique_ptr<TChartHistogram> FChart;
 };
 
 class TPageItemChartOverview : public TPageItemSingleData {

@@ -135,8 +135,12 @@ QString TPageItemMemo::SubstitutedText() const
     const QString units = b.UnitName();
     const auto withUnits = [&](const QString &v) { return v + QLatin1Char(' ') + units; };
     for (const int f : kBatchFieldOrder) {
+        // A field missing from the text at its turn is not worked out: the statistics go over
+        // every reading, and most memos show none of them.
+        if (!t.contains(QLatin1Char('[') + MemoFieldName(f) + QLatin1Char(']')))
+            continue;
         QString v;
-        if (loaded)
+        if (loaded && Page->IsInner())
             switch (f) {
             case 0: v = b.ID; break;
             case 1: v = b.Path; break;

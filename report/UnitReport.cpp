@@ -20,8 +20,14 @@
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QSvgGenerator>
+#include <QTemporaryFile>
 #include <QUrl>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // ---------------------------------------------------------------- page list
 
@@ -260,51 +266,146 @@ void TReport::PrintPages(const QString &title, int first, int last, QPrinter *gi
 
 // ---------------------------------------------------------------- PDF
 
-QByteArray AddPdfKeywords(const QByteArray &pdf, const QString &keywords)
+namespace {
+// A file written in place of another: the writing goes to a temporary file in the same folder,
+// which can be read back, and which replaces the target (keeping its permissions) only on Commit.
+class TAtomicFile {
+public:
+    explicit TAtomicFile(const QString &fileName)
+        : FName(fileName), FTemp(QFileInfo(fileName).absoluteFilePath() + QStringLiteral(".XXXXXX"))
+    {
+        if (!FTemp.open())
+            throw Exception(Tr("Cannot create file \"%1\". %2").arg(fileName, FTemp.errorString()));
+    }
+    // Open for reading and writing (again, when a writer closed it).
+    QIODevice &Device()
+    {
+        if (!FTemp.isOpen() && !FTemp.open())
+            Fail(FTemp.errorString());
+        return FTemp;
+    }
+    void Commit()
+    {
+        Device();
+        if (!FTemp.flush() || ::fsync(FTemp.handle()) != 0)
+            Fail(FTemp.errorString());
+        if (QFileInfo::exists(FName)) {
+            FTemp.setPermissions(QFile::permissions(FName));
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            ::fchmod(FTemp.handle(), 0666 & ~mask);
+        }
+        FTemp.close();
+        if (std::rename(QFile::encodeName(FTemp.fileName()).constData(), QFile::encodeName(FName).constData()) != 0)
+            Fail(QString::fromLocal8Bit(std::strerror(errno)));
+        FTemp.setAutoRemove(false);
+    }
+
+private:
+    [[noreturn]] void Fail(const QString &why) { throw Exception(Tr("Cannot write file \"%1\". %2").arg(FName, why)); }
+    QString FName;
+    QTemporaryFile FTemp;
+};
+
+[[noreturn]] void PdfInformationFailure() { throw Exception(Tr("Unable to write the PDF document information")); }
+
+// The text of `length` bytes from `offset`.
+QByteArray ReadAt(QIODevice &device, qint64 offset, qint64 length)
 {
-    const qsizetype trailer = pdf.lastIndexOf("trailer");
-    const qsizetype startxref = pdf.lastIndexOf("startxref");
+    if (!device.seek(offset))
+        PdfInformationFailure();
+    return device.read(length);
+}
+
+// The file offset of object `number`, read from the cross-reference table at `xref`.
+qint64 ObjectOffset(QIODevice &device, qint64 xref, qint64 number)
+{
+    if (!device.seek(xref) || device.readLine().trimmed() != "xref")
+        PdfInformationFailure();
+    for (;;) {
+        const QList<QByteArray> header = device.readLine().simplified().split(' ');
+        bool okFirst = false, okCount = false;
+        const qint64 first = header.size() == 2 ? header[0].toLongLong(&okFirst) : 0;
+        const qint64 count = header.size() == 2 ? header[1].toLongLong(&okCount) : 0;
+        if (!okFirst || !okCount)
+            return -1; // the trailer: the object is not listed
+        const qint64 entries = device.pos();
+        if (number >= first && number < first + count) {
+            const QByteArray entry = ReadAt(device, entries + (number - first) * 20, 20);
+            bool ok = false;
+            const qint64 offset = entry.left(10).toLongLong(&ok);
+            return ok && entry.mid(17, 1) == "n" ? offset : -1;
+        }
+        if (!device.seek(entries + count * 20))
+            PdfInformationFailure();
+    }
+}
+} // namespace
+
+void AppendPdfKeywords(QIODevice &pdf, const QString &keywords)
+{
+    // Only the end of the file (trailer and cross-reference table) and the old information
+    // dictionary are read, so a long document never has to be held in memory.
+    const qint64 size = pdf.size();
+    const qint64 tailStart = std::max<qint64>(0, size - 8192);
+    const QByteArray tail = ReadAt(pdf, tailStart, size - tailStart);
+    const qsizetype trailer = tail.lastIndexOf("trailer");
+    const qsizetype startxref = tail.lastIndexOf("startxref");
     if (trailer < 0 || startxref < trailer)
-        throw Exception(Tr("Unable to write the PDF document information"));
-    const QByteArray trailerText = pdf.mid(trailer, startxref - trailer);
+        PdfInformationFailure();
+    const QString trailerText = QString::fromLatin1(tail.mid(trailer, startxref - trailer));
     const auto number = [&](const char *key) -> QByteArray {
         const QRegularExpression re(QStringLiteral("/%1\\s+(\\d+)").arg(QLatin1String(key)));
-        const auto m = re.match(QString::fromLatin1(trailerText));
+        const auto m = re.match(trailerText);
         return m.hasMatch() ? m.captured(1).toLatin1() : QByteArray();
     };
-    const QByteArray size = number("Size"), root = number("Root"), info = number("Info");
-    const QRegularExpression xrefRe(QStringLiteral("startxref\\s+(\\d+)"));
-    const auto xm = xrefRe.match(QString::fromLatin1(pdf.mid(startxref)));
-    if (size.isEmpty() || root.isEmpty() || !xm.hasMatch())
-        throw Exception(Tr("Unable to write the PDF document information"));
+    const QByteArray objects = number("Size"), root = number("Root"), info = number("Info");
+    static const QRegularExpression xrefRe(QStringLiteral("startxref\\s+(\\d+)"));
+    const auto xm = xrefRe.match(QString::fromLatin1(tail.mid(startxref)));
+    if (objects.isEmpty() || root.isEmpty() || !xm.hasMatch())
+        PdfInformationFailure();
+    const QByteArray previousXref = xm.captured(1).toLatin1();
     // The old information dictionary, kept entry for entry.
     QByteArray entries;
     if (!info.isEmpty()) {
-        const qsizetype obj = pdf.indexOf("\n" + info + " 0 obj");
-        const qsizetype endobj = obj < 0 ? -1 : pdf.indexOf("endobj", obj);
-        if (endobj > obj) {
-            const QByteArray body = pdf.mid(obj, endobj - obj);
-            const qsizetype open = body.indexOf("<<"), close = body.lastIndexOf(">>");
-            if (open >= 0 && close > open)
-                entries = body.mid(open + 2, close - open - 2);
+        const qint64 offset = ObjectOffset(pdf, previousXref.toLongLong(), info.toLongLong());
+        if (offset >= 0) {
+            QByteArray body = ReadAt(pdf, offset, 65536);
+            const qsizetype endobj = body.indexOf("endobj");
+            if (body.left(64).simplified().startsWith(info + " 0 obj") && endobj > 0) {
+                body.truncate(endobj);
+                const qsizetype open = body.indexOf("<<"), close = body.lastIndexOf(">>");
+                if (open >= 0 && close > open)
+                    entries = body.mid(open + 2, close - open - 2);
+            }
         }
     }
     QByteArray kw = "<FEFF";
     for (const QChar c : keywords)
         kw += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
     kw += ">";
-    QByteArray out = pdf;
-    if (!out.endsWith('\n'))
+    QByteArray out;
+    if (!tail.endsWith('\n'))
         out += '\n';
-    const QByteArray objNumber = size;
-    const qsizetype objOffset = out.size();
-    out += objNumber + " 0 obj\n<<" + entries + "\n/Keywords " + kw + "\n>>\nendobj\n";
-    const qsizetype xrefOffset = out.size();
-    out += "xref\n" + objNumber + " 1\n" + QByteArray::number(objOffset).rightJustified(10, '0') + " 00000 n \n";
-    out += "trailer\n<<\n/Size " + QByteArray::number(objNumber.toLongLong() + 1) + "\n/Root " + root +
-           " 0 R\n/Info " + objNumber + " 0 R\n/Prev " + xm.captured(1).toLatin1() + "\n>>\nstartxref\n" +
+    const qint64 objOffset = size + out.size();
+    out += objects + " 0 obj\n<<" + entries + "\n/Keywords " + kw + "\n>>\nendobj\n";
+    const qint64 xrefOffset = size + out.size();
+    out += "xref\n" + objects + " 1\n" + QByteArray::number(objOffset).rightJustified(10, '0') + " 00000 n \n";
+    out += "trailer\n<<\n/Size " + QByteArray::number(objects.toLongLong() + 1) + "\n/Root " + root +
+           " 0 R\n/Info " + objects + " 0 R\n/Prev " + previousXref + "\n>>\nstartxref\n" +
            QByteArray::number(xrefOffset) + "\n%%EOF\n";
-    return out;
+    if (!pdf.seek(size) || pdf.write(out) != out.size())
+        PdfInformationFailure();
+}
+
+QByteArray AddPdfKeywords(const QByteArray &pdf, const QString &keywords)
+{
+    QByteArray bytes = pdf;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadWrite);
+    AppendPdfKeywords(buffer, keywords);
+    return bytes;
 }
 
 void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString &fileName, int onlyPage)
@@ -313,11 +414,11 @@ void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString
         throw Exception(Tr("Page does not exist"));
     const int first = onlyPage >= 0 ? onlyPage : 0;
     const int last = onlyPage >= 0 ? onlyPage : Count() - 1;
-    QByteArray bytes;
+    // Written straight into a file next to the target, which replaces the target only when
+    // complete: memory stays flat however long the document, and a failure leaves the old file.
+    TAtomicFile file(fileName);
     {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
+        QPdfWriter writer(&file.Device());
         writer.setResolution(72);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Ventrax Orvalis"));
@@ -354,7 +455,8 @@ void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString
             }
         }
     }
-    WriteFileAtomic(fileName, AddPdfKeywords(bytes, QStringLiteral("Ventrax Orvalis")));
+    AppendPdfKeywords(file.Device(), QStringLiteral("Ventrax Orvalis"));
+    file.Commit();
     if (openAfterwards)
         QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
 }

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class QIODevice;
 class QPrinter;
 
 class TReport : public TFileDocument {
@@ -82,7 +83,10 @@ void DownsampleBox4(const QImage &source, QImage &target);
 void RenderPageThumbnail(TPage &page, int quality, QImage &picture, QImage &mask, const QSize &size = QSize(64, 64),
                          const QColor &background = QColor(240, 240, 240));
 
-// Appends an incremental update to a finished PDF that adds Keywords to its document information.
+// Appends an incremental update to a finished PDF that adds Keywords to its document information:
+// on a device open for reading and writing (only its end and the information dictionary are
+// read), or on the bytes of a whole document.
+void AppendPdfKeywords(QIODevice &pdf, const QString &keywords);
 QByteArray AddPdfKeywords(const QByteArray &pdf, const QString &keywords);
 
 // Lets the folder store hold report documents, and the paper functions see the real printer.

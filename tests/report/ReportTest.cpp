@@ -16,6 +16,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 QString RunTool(const QString &program, const QStringList &args)
@@ -175,6 +176,51 @@ TEST_F(ReportTest, PdfPagesAndDocumentInformation)
     EXPECT_TRUE(text.contains(QStringLiteral("Opening text")));
     EXPECT_TRUE(text.contains(QStringLiteral("Site M25")));
     EXPECT_EQ(report.Pages(2)->PageNumber, 3);
+}
+
+TEST_F(ReportTest, PdfReplacesTheTargetOnlyWhenComplete)
+{
+    TReport report;
+    AddMemo(report.AddPage(), QStringLiteral("New text"));
+    const QString file = Home.Path() + QStringLiteral("/out.pdf");
+    WriteFileAtomic(file, "old contents");
+    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    report.SaveToPdf(false, QStringLiteral("Again"), file);
+    EXPECT_TRUE(RunTool(QStringLiteral("pdftotext"), {file, QStringLiteral("-")}).contains(QStringLiteral("New text")));
+    EXPECT_TRUE(PdfInfo(file).contains(QRegularExpression(QStringLiteral("Keywords: +Ventrax Orvalis\\n"))));
+    EXPECT_EQ(QFile::permissions(file) & 0xF0FF, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup); // the user bits aside
+    // Written beside the target and renamed: nothing else is left in the folder.
+    EXPECT_EQ(QDir(Home.Path()).entryList({QStringLiteral("out.pdf*")}, QDir::Files), QStringList{QStringLiteral("out.pdf")});
+    // A folder that does not exist: the failure is reported and nothing is written.
+    const QString missing = Home.Path() + QStringLiteral("/none/out.pdf");
+    EXPECT_THROW(report.SaveToPdf(false, QStringLiteral("Again"), missing), Exception);
+    EXPECT_FALSE(QFileInfo::exists(Home.Path() + QStringLiteral("/none")));
+}
+
+TEST_F(ReportTest, PdfStoresAPictureOnEveryPageOnce)
+{
+    QImage image(300, 200, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x * y) % 256));
+    TVentraxGraphic graphic;
+    graphic.Bitmap = image;
+    TReport report;
+    TPageItemGraphic *item = report.AddPage()->AddItem<TPageItemGraphic>();
+    item->Properties["Width"].SetFloat(60);
+    item->Properties["Height"].SetFloat(40);
+    item->Properties["Graphic"].SetGraphic(graphic);
+    for (int i = 0; i < 4; ++i) // continuation pages are copies of the page
+        report.AddPage()->Assign(report.Pages(0));
+    const QString file = Home.Path() + QStringLiteral("/logo.pdf");
+    report.SaveToPdf(false, QStringLiteral("Logo"), file);
+    // One row per page; the object number (column 11) is the same on each.
+    QStringList rows = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    ASSERT_EQ(rows.size(), 5);
+    QSet<QString> objects;
+    for (const QString &row : rows)
+        objects.insert(row.simplified().split(QLatin1Char(' ')).value(10));
+    EXPECT_EQ(objects.size(), 1) << rows.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(ReportTest, JpegPicturesHaveTheLongerSide1024)
