@@ -56,17 +56,37 @@ TCommK27Thread::~TCommK27Thread()
     wait();
 }
 
-void TCommK27Thread::SetCommand(std::uint8_t code)
+bool TCommK27Thread::SetCommand(std::uint8_t code)
 {
     QMutexLocker guard(&CommandLock);
-    if (code == cmdIdle || Command == cmdIdle)
-        Command = code;
+    if (code != cmdIdle && Command != cmdIdle)
+        return false;
+    Command = code;
+    if (code != cmdIdle)
+        ++FCommandSerial;
+    return true;
 }
 
 std::uint8_t TCommK27Thread::GetCommand() const
 {
     QMutexLocker guard(&CommandLock);
     return Command;
+}
+
+std::uint8_t TCommK27Thread::TakeCommand(quint64 &serial) const
+{
+    QMutexLocker guard(&CommandLock);
+    serial = FCommandSerial;
+    return Command;
+}
+
+void TCommK27Thread::EndCommand(quint64 serial)
+{
+    // The owner may give the next command as soon as the last event of this one has run, before
+    // this thread gets here; that command must not be wiped.
+    QMutexLocker guard(&CommandLock);
+    if (FCommandSerial == serial)
+        Command = cmdIdle;
 }
 
 bool TCommK27Thread::TerminateAndWait()
@@ -210,7 +230,11 @@ void TCommK27Thread::run()
                 SetCommand(cmdIdle);
                 FReady = true;
                 while (!Terminated()) {
-                    switch (GetCommand() & 0x7F) {
+                    // The command stays pending through all of its stages (a download is two),
+                    // so the owner cannot slip in another one that the end would then wipe.
+                    quint64 serial = 0;
+                    const std::uint8_t command = TakeCommand(serial) & 0x7F;
+                    switch (command) {
                     case cmdIdle:
                         QThread::msleep(10);
                         break;
@@ -239,10 +263,11 @@ void TCommK27Thread::run()
                     default:
                         // An unknown code would otherwise stay pending for ever, spinning the
                         // loop and shutting out every later command.
-                        SetCommand(cmdIdle);
                         QThread::msleep(10);
                         break;
                     }
+                    if (command != cmdIdle && !Terminated())
+                        EndCommand(serial);
                 }
             }
         }
@@ -340,7 +365,6 @@ void TCommK27Thread::ReadBatchList()
     }
     SetStatus(QString());
     Synchronize(OnBatchList);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::ReadHeaders()
@@ -371,7 +395,6 @@ void TCommK27Thread::ReadHeaders()
     }
     SetStatus(QString());
     Synchronize(OnBatchHeaders);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::ReadReadings()
@@ -402,7 +425,6 @@ void TCommK27Thread::ReadReadings()
     }
     SetStatus(QString());
     Synchronize(OnBatchReadings);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::EndTemplateStage()
@@ -413,7 +435,6 @@ void TCommK27Thread::EndTemplateStage()
     }
     SetStatus(QString());
     Synchronize(OnTemplatesWritten);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::WriteTemplates()
@@ -531,5 +552,4 @@ void TCommK27Thread::DeleteBatches()
     }
     SetStatus(QString());
     Synchronize(OnBatchesDeleted);
-    SetCommand(cmdIdle);
 }
