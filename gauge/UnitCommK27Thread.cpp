@@ -186,6 +186,14 @@ void TCommK27Thread::ReportError(const QString &message)
     }
 }
 
+void TCommK27Thread::CheckTerminated() const
+{
+    // The link notices the request only when it has to wait; a gauge that sends fast enough
+    // would otherwise let a cut-short stage pass for a finished one.
+    if (Terminated())
+        throw VentraxK27Exception(Tr("Communications Error: (%1)").arg(Tr("Read data timeout")));
+}
+
 void TCommK27Thread::SleepUnlessTerminated(int ms)
 {
     QDeadlineTimer deadline(ms);
@@ -352,7 +360,8 @@ void TCommK27Thread::ReadBatchList()
     Progress = -1;
     SetStatus(Tr("Retrieving Batch List..."));
     Link.RequestBatchList();
-    while (!Terminated()) {
+    for (;;) {
+        CheckTerminated();
         TBatchItem entry;
         if (!Link.ReadBatchListEntry(entry))
             break;
@@ -380,6 +389,7 @@ void TCommK27Thread::ReadHeaders()
             TBatchItem *entry = BatchList.Items(i);
             if (!entry->Tagged)
                 continue;
+            CheckTerminated();
             Link.ReadBatchHeader(entry->Slot, *entry);
             entry->GaugeSerialNumber = GaugeSerialNumber;
             entry->GaugeType = GaugeModel;
@@ -413,7 +423,8 @@ void TCommK27Thread::ReadReadings()
             Link.RequestReadings(entry->Slot);
             int column = 0;
             int row = 0;
-            while (!Terminated()) {
+            for (;;) {
+                CheckTerminated();
                 const int n = Link.ReadReadingsPacket(column, row, *entry);
                 if (n == 0)
                     break;
@@ -543,6 +554,7 @@ void TCommK27Thread::DeleteBatches()
         for (int i = BatchList.Count() - 1; i >= 0; --i) {
             if (!BatchList.Items(i)->Tagged)
                 continue;
+            CheckTerminated();
             Link.DeleteBatch(BatchList.Items(i)->Slot);
             ++done;
             Progress = Percent(done, tagged);

@@ -125,6 +125,8 @@ private:
     // Runs the handler on the owner's thread while this thread waits; rethrows its exception.
     void Synchronize(const TEvent &event);
     void SleepUnlessTerminated(int ms);
+    // Raises the link's read failure once the thread has been asked to end.
+    void CheckTerminated() const;
     // The pending command and the number of the setting that stored it.
     std::uint8_t TakeCommand(quint64 &serial) const;
     // Back to idle after the command's work, unless a newer command was stored meanwhile.

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTimer>
 
 // A download stamps its batches with the time it was made; two downloads differ only there.
 static QByteArray WithoutStamps(const QByteArray &file)
@@ -305,5 +306,92 @@ TEST_F(GaugePaneTest, AFolderThatCannotBeWrittenIsReportedAndTheConnectionStays)
     }
     EXPECT_EQ(Prompts.Errors.size(), 1) << Prompts.Errors.join('\n').toStdString();
     EXPECT_EQ(TaggedCount(), 0);
+
+    // A delete given straight after another failed save runs as well.
+    Select({"WALL-RUN"});
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(gone); }));
+    EXPECT_EQ(Prompts.Errors.size(), 2);
+    Prompts.Answers = {TPromptAnswer::Yes};
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->ActionDeleteBatch()->trigger(); }));
+    EXPECT_EQ(Sim.Batches().size(), 3);
+    EXPECT_EQ(List().topLevelItemCount(), 3);
     EXPECT_FALSE(Pane->Thread()->isFinished());
+}
+
+TEST_F(GaugePaneTest, CancelAsTheReadingsArriveSavesNothingAndTheNextDownloadRuns)
+{
+    // Cancel pressed while the gauge is sending at full speed: the link may not have to wait
+    // again before the stage ends, yet nothing of the cut-short download may be saved.
+    ASSERT_TRUE(Connect());
+    TCommK27Thread *first = Pane->Thread();
+    Select({"DECK-GRID", "WALL-RUN"});
+    bool cancelled = false;
+    Host.ProgressHook = [&](const QString &message) {
+        if (message == QStringLiteral("Retrieving Batch Readings...") && !cancelled) {
+            cancelled = true;
+            QTimer::singleShot(0, [this] { Host.CancelHandler(); });
+        }
+    };
+    Pane->DownloadTo(Folder);
+    ASSERT_TRUE(PumpUntil([&] { return cancelled && Pane->Thread() != first; }));
+    Host.ProgressHook = nullptr;
+    EXPECT_FALSE(Host.Busy);
+    EXPECT_TRUE(FilesIn(Folder).isEmpty());
+
+    ASSERT_TRUE(PumpUntil([&] { return Pane->Thread()->Ready() && List().topLevelItemCount() == 4; }));
+    Select({"DECK-GRID", "WALL-RUN"});
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(Folder); }));
+    EXPECT_EQ(FilesIn(Folder), QStringList({"DECK-GRID.vcb", "WALL-RUN.vcb"}));
+    TBatchItem grid;
+    grid.LoadFromFile(Folder + QStringLiteral("DECK-GRID.vcb"));
+    EXPECT_EQ(grid.Readings, 45);
+    EXPECT_EQ(TaggedCount(), 0);
+}
+
+TEST_F(GaugePaneTest, AGaugeFailingMidDownloadIsShownOnceAndAfterCancelTheNextCommandsRun)
+{
+    struct Case {
+        const char *Name;
+        QByteArray BellLetters; // commands the gauge refuses
+        int NakCount;           // refusals of every command before it answers
+        const char *Error;
+    };
+    const Case cases[] = {
+        {"readings refused", "C", 0, "Communications Error: (Must support command)"},
+        {"headers never taken", "", K27::CommandRetries, "Communications Error: (Invalid response to command)"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.Name);
+        Prompts.Errors.clear();
+        Sim.SetBatches(TK27Simulator::DemoBatches());
+        ASSERT_TRUE(Connect());
+        TSimOptions faulty;
+        faulty.BellLetters = c.BellLetters;
+        faulty.NakCount = c.NakCount;
+        Sim.SetOptions(faulty);
+        Select({"DECK-GRID", "WALL-RUN"});
+        Pane->DownloadTo(Folder);
+        ASSERT_TRUE(PumpUntil([&] { return Pane->Thread()->isFinished(); }));
+        PumpUntil([&] { return !Prompts.Errors.isEmpty(); });
+        EXPECT_EQ(Prompts.Errors, QStringList({QString::fromLatin1(c.Error)}));
+        EXPECT_TRUE(Host.Busy);
+        EXPECT_TRUE(FilesIn(Folder).isEmpty());
+
+        // Cancel restarts the connection; a download and a delete then run as usual.
+        Sim.SetOptions(TSimOptions());
+        Host.CancelHandler();
+        EXPECT_FALSE(Host.Busy);
+        ASSERT_TRUE(PumpUntil([&] { return Pane->Thread()->Ready() && List().topLevelItemCount() == 4; }));
+        Select({"DECK-GRID", "WALL-RUN"});
+        ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(Folder); }));
+        EXPECT_EQ(FilesIn(Folder), QStringList({"DECK-GRID.vcb", "WALL-RUN.vcb"}));
+        Select({"WALL-RUN"});
+        Prompts.Answers = {TPromptAnswer::Yes};
+        ASSERT_TRUE(RunUntilIdle([&] { Pane->ActionDeleteBatch()->trigger(); }));
+        EXPECT_EQ(Sim.Batches().size(), 3);
+        EXPECT_EQ(List().topLevelItemCount(), 3);
+        EXPECT_EQ(Prompts.Errors.size(), 1);
+        for (const QString &name : FilesIn(Folder))
+            QFile::remove(Folder + name);
+    }
 }
