@@ -56,17 +56,37 @@ TCommK27Thread::~TCommK27Thread()
     wait();
 }
 
-void TCommK27Thread::SetCommand(std::uint8_t code)
+bool TCommK27Thread::SetCommand(std::uint8_t code)
 {
     QMutexLocker guard(&CommandLock);
-    if (code == cmdIdle || Command == cmdIdle)
-        Command = code;
+    if (code != cmdIdle && Command != cmdIdle)
+        return false;
+    Command = code;
+    if (code != cmdIdle)
+        ++FCommandSerial;
+    return true;
 }
 
 std::uint8_t TCommK27Thread::GetCommand() const
 {
     QMutexLocker guard(&CommandLock);
     return Command;
+}
+
+std::uint8_t TCommK27Thread::TakeCommand(quint64 &serial) const
+{
+    QMutexLocker guard(&CommandLock);
+    serial = FCommandSerial;
+    return Command;
+}
+
+void TCommK27Thread::EndCommand(quint64 serial)
+{
+    // The owner may give the next command as soon as the last event of this one has run, before
+    // this thread gets here; that command must not be wiped.
+    QMutexLocker guard(&CommandLock);
+    if (FCommandSerial == serial)
+        Command = cmdIdle;
 }
 
 bool TCommK27Thread::TerminateAndWait()
@@ -166,6 +186,14 @@ void TCommK27Thread::ReportError(const QString &message)
     }
 }
 
+void TCommK27Thread::CheckTerminated() const
+{
+    // The link notices the request only when it has to wait; a gauge that sends fast enough
+    // would otherwise let a cut-short stage pass for a finished one.
+    if (Terminated())
+        throw VentraxK27Exception(Tr("Communications Error: (%1)").arg(Tr("Read data timeout")));
+}
+
 void TCommK27Thread::SleepUnlessTerminated(int ms)
 {
     QDeadlineTimer deadline(ms);
@@ -210,7 +238,11 @@ void TCommK27Thread::run()
                 SetCommand(cmdIdle);
                 FReady = true;
                 while (!Terminated()) {
-                    switch (GetCommand() & 0x7F) {
+                    // The command stays pending through all of its stages (a download is two),
+                    // so the owner cannot slip in another one that the end would then wipe.
+                    quint64 serial = 0;
+                    const std::uint8_t command = TakeCommand(serial) & 0x7F;
+                    switch (command) {
                     case cmdIdle:
                         QThread::msleep(10);
                         break;
@@ -239,10 +271,11 @@ void TCommK27Thread::run()
                     default:
                         // An unknown code would otherwise stay pending for ever, spinning the
                         // loop and shutting out every later command.
-                        SetCommand(cmdIdle);
                         QThread::msleep(10);
                         break;
                     }
+                    if (command != cmdIdle && !Terminated())
+                        EndCommand(serial);
                 }
             }
         }
@@ -327,7 +360,8 @@ void TCommK27Thread::ReadBatchList()
     Progress = -1;
     SetStatus(Tr("Retrieving Batch List..."));
     Link.RequestBatchList();
-    while (!Terminated()) {
+    for (;;) {
+        CheckTerminated();
         TBatchItem entry;
         if (!Link.ReadBatchListEntry(entry))
             break;
@@ -340,7 +374,6 @@ void TCommK27Thread::ReadBatchList()
     }
     SetStatus(QString());
     Synchronize(OnBatchList);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::ReadHeaders()
@@ -356,6 +389,7 @@ void TCommK27Thread::ReadHeaders()
             TBatchItem *entry = BatchList.Items(i);
             if (!entry->Tagged)
                 continue;
+            CheckTerminated();
             Link.ReadBatchHeader(entry->Slot, *entry);
             entry->GaugeSerialNumber = GaugeSerialNumber;
             entry->GaugeType = GaugeModel;
@@ -371,7 +405,6 @@ void TCommK27Thread::ReadHeaders()
     }
     SetStatus(QString());
     Synchronize(OnBatchHeaders);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::ReadReadings()
@@ -390,7 +423,8 @@ void TCommK27Thread::ReadReadings()
             Link.RequestReadings(entry->Slot);
             int column = 0;
             int row = 0;
-            while (!Terminated()) {
+            for (;;) {
+                CheckTerminated();
                 const int n = Link.ReadReadingsPacket(column, row, *entry);
                 if (n == 0)
                     break;
@@ -402,7 +436,6 @@ void TCommK27Thread::ReadReadings()
     }
     SetStatus(QString());
     Synchronize(OnBatchReadings);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::EndTemplateStage()
@@ -413,7 +446,6 @@ void TCommK27Thread::EndTemplateStage()
     }
     SetStatus(QString());
     Synchronize(OnTemplatesWritten);
-    SetCommand(cmdIdle);
 }
 
 void TCommK27Thread::WriteTemplates()
@@ -522,6 +554,7 @@ void TCommK27Thread::DeleteBatches()
         for (int i = BatchList.Count() - 1; i >= 0; --i) {
             if (!BatchList.Items(i)->Tagged)
                 continue;
+            CheckTerminated();
             Link.DeleteBatch(BatchList.Items(i)->Slot);
             ++done;
             Progress = Percent(done, tagged);
@@ -531,5 +564,4 @@ void TCommK27Thread::DeleteBatches()
     }
     SetStatus(QString());
     Synchronize(OnBatchesDeleted);
-    SetCommand(cmdIdle);
 }

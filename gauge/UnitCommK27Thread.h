@@ -66,7 +66,9 @@ public:
     TVentraxK27Interface Link;
 
     // Stores the code when it is cmdIdle or when no command is pending; otherwise ignored.
-    void SetCommand(std::uint8_t code);
+    // A command stays pending until all of its work is done and its last event has run; only
+    // then does the thread take the next one. Returns whether the code was stored.
+    bool SetCommand(std::uint8_t code);
     std::uint8_t GetCommand() const;
     // True while the thread waits for commands after reading the batch list; a command given
     // before then is dropped when the connection starts taking commands.
@@ -123,9 +125,16 @@ private:
     // Runs the handler on the owner's thread while this thread waits; rethrows its exception.
     void Synchronize(const TEvent &event);
     void SleepUnlessTerminated(int ms);
+    // Raises the link's read failure once the thread has been asked to end.
+    void CheckTerminated() const;
+    // The pending command and the number of the setting that stored it.
+    std::uint8_t TakeCommand(quint64 &serial) const;
+    // Back to idle after the command's work, unless a newer command was stored meanwhile.
+    void EndCommand(quint64 serial);
 
     mutable QMutex CommandLock;
     std::uint8_t Command = cmdIdle;
+    quint64 FCommandSerial = 0;
     std::atomic<bool> FReady{false};
     // Owner's side only.
     int FHandlerDepth = 0;

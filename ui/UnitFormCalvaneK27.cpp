@@ -167,15 +167,24 @@ void TFormCalvaneK27::ConnectEvents()
                 handler();
         };
     };
-    t->OnStatus = live([this, t] { FHost->SetPleaseWaitProgress(t->Status, t->Progress); });
+    // A connection being stopped (Cancel, Refresh) has already been let go of: what it still
+    // finishes is not this pane's any more, and a cut-short download must not be saved.
+    auto current = [this, t, live](std::function<void()> handler) {
+        return live([this, t, handler] {
+            if (FThread.get() == t)
+                handler();
+        });
+    };
+    t->OnStatus = current([this, t] { FHost->SetPleaseWaitProgress(t->Status, t->Progress); });
+    // Its error is still told, also while it is being stopped.
     t->OnError = live([t] { Prompt().Error(t->ErrorText); });
-    t->OnConnected = live([this] { OnConnected(); });
-    t->OnBatchList = live([this] { OnBatchList(); });
-    t->OnBatchReadings = live([this] { OnBatchReadings(); });
-    t->OnTemplatesWritten = live([this] { OnStageEnded(); });
-    t->OnBatchesDeleted = live([this] { OnStageEnded(); });
+    t->OnConnected = current([this] { OnConnected(); });
+    t->OnBatchList = current([this] { OnBatchList(); });
+    t->OnBatchReadings = current([this] { OnBatchReadings(); });
+    t->OnTemplatesWritten = current([this] { OnStageEnded(); });
+    t->OnBatchesDeleted = current([this] { OnStageEnded(); });
     t->OnBatchExists = [this, t] {
-        if (FClosing)
+        if (FClosing || FThread.get() != t)
             t->ExistingBatchAnswer = ebCancel;
         else
             OnBatchExists();

@@ -361,3 +361,52 @@ TEST_F(CommThreadTest, StoppingFromInsideAHandlerNeitherWaitsNorLeaks)
     ASSERT_TRUE(PumpUntil([&] { return watch.isNull(); }));
     EXPECT_EQ(Events, QStringList({"Connected"}));
 }
+
+// A download is two stages; the command stays pending through both, so the owner cannot give
+// another one in between that the end of the download would then wipe. The next command given
+// the moment the download's last event has run is carried out.
+TEST_F(CommThreadTest, ADownloadStaysPendingUntilItsReadingsAreIn)
+{
+    TCommK27Thread &t = Make();
+    QList<int> pending;
+    StatusHook = [&pending](TCommK27Thread &thread) {
+        if (thread.Status == QLatin1String("Retrieving Batch Readings..."))
+            pending << thread.GetCommand();
+    };
+    bool refused = false;
+    t.OnBatchReadings = [this, &t, &refused] {
+        Events << QStringLiteral("Readings");
+        refused = !t.SetCommand(cmdDeleteBatches);
+    };
+    t.start();
+    ASSERT_TRUE(PumpUntil([&] { return t.Ready() || t.isFinished(); }) && t.Ready());
+    Tag({"DECK-GRID", "WALL-RUN"});
+    ASSERT_TRUE(RunStage(cmdDownload, "Readings"));
+    ASSERT_FALSE(pending.isEmpty());
+    EXPECT_EQ(pending, QList<int>(pending.size(), cmdDownload));
+    EXPECT_TRUE(refused);
+
+    // Given at once, while the thread may not yet have come back from the event.
+    Tag({"DECK-GRID"});
+    ASSERT_TRUE(PumpUntil([&] { return t.SetCommand(cmdDeleteBatches); }));
+    ASSERT_TRUE(PumpUntil([this] { return Events.contains(QStringLiteral("Deleted")) || Thread->isFinished(); }));
+    EXPECT_EQ(SimCommands("F"), QStringList({"F 0000"}));
+    EXPECT_TRUE(Errors.isEmpty());
+}
+
+// The gauge sends so fast that the link never has to wait after the request to end: the stage
+// must still not pass for finished with half its readings.
+TEST_F(CommThreadTest, TerminatingWhileTheGaugeSendsAtFullSpeedReportsNoFinishedDownload)
+{
+    ASSERT_TRUE(Connect());
+    Tag({"DECK-GRID", "WALL-RUN"});
+    StatusHook = [](TCommK27Thread &t) {
+        if (t.Status == QLatin1String("Retrieving Batch Readings...") && t.Progress > 0)
+            t.Terminate();
+    };
+    Thread->SetCommand(cmdDownload);
+    ASSERT_TRUE(PumpUntil([this] { return Thread->isFinished(); }));
+    PumpUntil([] { return true; });
+    EXPECT_FALSE(Events.contains(QStringLiteral("Readings")));
+    EXPECT_EQ(Errors, QStringList({"Communications Error: (Read data timeout)"}));
+}

@@ -36,7 +36,14 @@ public:
             ++BusyOffCount;
         Busy = busy;
     }
-    void SetPleaseWaitProgress(const QString &message, int) override { Progress << message; }
+    void SetPleaseWaitProgress(const QString &message, int) override
+    {
+        Progress << message;
+        if (ProgressHook)
+            ProgressHook(message);
+    }
+    // Runs inside the thread's status event, with the communication thread waiting.
+    std::function<void(const QString &)> ProgressHook;
     void SetPleaseWaitCancelHandler(const std::function<void()> &handler) override { CancelHandler = handler; }
     void RescanFolderNodes(const QString &folder, bool recursive) override
     {

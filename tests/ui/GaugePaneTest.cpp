@@ -10,6 +10,14 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTimer>
+
+// A download stamps its batches with the time it was made; two downloads differ only there.
+static QByteArray WithoutStamps(const QByteArray &file)
+{
+    static const QRegularExpression stamp(QStringLiteral("<(CreationDate|UpdateDate)>[^<]*</"));
+    return QString::fromUtf8(file).replace(stamp, QStringLiteral("<\\1></")).toUtf8();
+}
 
 TEST_F(GaugePaneTest, ConnectionCaptionFollowsTheGaugeModel)
 {
@@ -110,16 +118,11 @@ TEST_F(GaugePaneTest, DownloadWritesTheSameFilesAsTheCommandLine)
               {"gauge", "download", "DECK-GRID", "WALL-RUN", "SLAB-CELLS", "--to", cliFolder, "--device", Path});
     ASSERT_TRUE(cli.waitForFinished(60000));
     ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    // A download stamps its batches with the time it was made: the two runs differ only there.
-    auto withoutStamps = [](QByteArray file) {
-        static const QRegularExpression stamp(QStringLiteral("<(CreationDate|UpdateDate)>[^<]*</"));
-        return QString::fromUtf8(file).replace(stamp, QStringLiteral("<\\1></")).toUtf8();
-    };
     for (const QString &name : FilesIn(Folder)) {
         SCOPED_TRACE(name.toStdString());
         const QByteArray pane = ReadWholeFile(Folder + name), cli = ReadWholeFile(cliFolder + name);
         EXPECT_TRUE(pane.contains("<CreationDate>"));
-        EXPECT_TRUE(withoutStamps(pane) == withoutStamps(cli));
+        EXPECT_TRUE(WithoutStamps(pane) == WithoutStamps(cli));
     }
     EXPECT_EQ(FilesIn(cliFolder), FilesIn(Folder));
 }
@@ -279,16 +282,116 @@ TEST_F(GaugePaneTest, ACommandGivenBeforeTheThreadIsReadyWaitsForIt)
 TEST_F(GaugePaneTest, AFolderThatCannotBeWrittenIsReportedAndTheConnectionStays)
 {
     ASSERT_TRUE(Connect());
-    Select({"DECK-GRID"});
+    const QStringList files{"DECK-GRID.vcb", "WALL-RUN.vcb"};
+    Select({"DECK-GRID", "WALL-RUN"});
     // A file where the folder should be: nothing can be written below it.
     WriteFileAtomic(Folder + QStringLiteral("gone"), QByteArray("x"));
     const QString gone = Folder + QStringLiteral("gone/");
     ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(gone); }));
     EXPECT_EQ(Prompts.Errors.size(), 1);
     EXPECT_EQ(TaggedCount(), 0);
-    // The link is still up.
-    PumpUntil([] { return false; }, 100);
-    EXPECT_TRUE(Pane->Thread()->Ready());
-    EXPECT_FALSE(Pane->Thread()->isFinished());
     EXPECT_TRUE(Pane->Connected());
+
+    // The link is still up: the next download, given at once, finishes.
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(Folder); }));
+    EXPECT_EQ(FilesIn(Folder), QStringList({"DECK-GRID.vcb", "WALL-RUN.vcb", "gone"}));
+    // Its files are those of a download that followed nothing unusual.
+    const QString reference = Folder + QStringLiteral("reference/");
+    QDir().mkpath(reference);
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(reference); }));
+    ASSERT_EQ(FilesIn(reference), files);
+    for (const QString &name : files) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(WithoutStamps(ReadWholeFile(Folder + name)) == WithoutStamps(ReadWholeFile(reference + name)));
+    }
+    EXPECT_EQ(Prompts.Errors.size(), 1) << Prompts.Errors.join('\n').toStdString();
+    EXPECT_EQ(TaggedCount(), 0);
+
+    // A delete given straight after another failed save runs as well.
+    Select({"WALL-RUN"});
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(gone); }));
+    EXPECT_EQ(Prompts.Errors.size(), 2);
+    Prompts.Answers = {TPromptAnswer::Yes};
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->ActionDeleteBatch()->trigger(); }));
+    EXPECT_EQ(Sim.Batches().size(), 3);
+    EXPECT_EQ(List().topLevelItemCount(), 3);
+    EXPECT_FALSE(Pane->Thread()->isFinished());
+}
+
+TEST_F(GaugePaneTest, CancelAsTheReadingsArriveSavesNothingAndTheNextDownloadRuns)
+{
+    // Cancel pressed while the gauge is sending at full speed: the link may not have to wait
+    // again before the stage ends, yet nothing of the cut-short download may be saved.
+    ASSERT_TRUE(Connect());
+    TCommK27Thread *first = Pane->Thread();
+    Select({"DECK-GRID", "WALL-RUN"});
+    bool cancelled = false;
+    Host.ProgressHook = [&](const QString &message) {
+        if (message == QStringLiteral("Retrieving Batch Readings...") && !cancelled) {
+            cancelled = true;
+            QTimer::singleShot(0, [this] { Host.CancelHandler(); });
+        }
+    };
+    Pane->DownloadTo(Folder);
+    ASSERT_TRUE(PumpUntil([&] { return cancelled && Pane->Thread() != first; }));
+    Host.ProgressHook = nullptr;
+    EXPECT_FALSE(Host.Busy);
+    EXPECT_TRUE(FilesIn(Folder).isEmpty());
+
+    ASSERT_TRUE(PumpUntil([&] { return Pane->Thread()->Ready() && List().topLevelItemCount() == 4; }));
+    Select({"DECK-GRID", "WALL-RUN"});
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(Folder); }));
+    EXPECT_EQ(FilesIn(Folder), QStringList({"DECK-GRID.vcb", "WALL-RUN.vcb"}));
+    TBatchItem grid;
+    grid.LoadFromFile(Folder + QStringLiteral("DECK-GRID.vcb"));
+    EXPECT_EQ(grid.Readings, 45);
+    EXPECT_EQ(TaggedCount(), 0);
+}
+
+TEST_F(GaugePaneTest, AGaugeFailingMidDownloadIsShownOnceAndAfterCancelTheNextCommandsRun)
+{
+    struct Case {
+        const char *Name;
+        QByteArray BellLetters; // commands the gauge refuses
+        int NakCount;           // refusals of every command before it answers
+        const char *Error;
+    };
+    const Case cases[] = {
+        {"readings refused", "C", 0, "Communications Error: (Must support command)"},
+        {"headers never taken", "", K27::CommandRetries, "Communications Error: (Invalid response to command)"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.Name);
+        Prompts.Errors.clear();
+        Sim.SetBatches(TK27Simulator::DemoBatches());
+        ASSERT_TRUE(Connect());
+        TSimOptions faulty;
+        faulty.BellLetters = c.BellLetters;
+        faulty.NakCount = c.NakCount;
+        Sim.SetOptions(faulty);
+        Select({"DECK-GRID", "WALL-RUN"});
+        Pane->DownloadTo(Folder);
+        ASSERT_TRUE(PumpUntil([&] { return Pane->Thread()->isFinished(); }));
+        PumpUntil([&] { return !Prompts.Errors.isEmpty(); });
+        EXPECT_EQ(Prompts.Errors, QStringList({QString::fromLatin1(c.Error)}));
+        EXPECT_TRUE(Host.Busy);
+        EXPECT_TRUE(FilesIn(Folder).isEmpty());
+
+        // Cancel restarts the connection; a download and a delete then run as usual.
+        Sim.SetOptions(TSimOptions());
+        Host.CancelHandler();
+        EXPECT_FALSE(Host.Busy);
+        ASSERT_TRUE(PumpUntil([&] { return Pane->Thread()->Ready() && List().topLevelItemCount() == 4; }));
+        Select({"DECK-GRID", "WALL-RUN"});
+        ASSERT_TRUE(RunUntilIdle([&] { Pane->DownloadTo(Folder); }));
+        EXPECT_EQ(FilesIn(Folder), QStringList({"DECK-GRID.vcb", "WALL-RUN.vcb"}));
+        Select({"WALL-RUN"});
+        Prompts.Answers = {TPromptAnswer::Yes};
+        ASSERT_TRUE(RunUntilIdle([&] { Pane->ActionDeleteBatch()->trigger(); }));
+        EXPECT_EQ(Sim.Batches().size(), 3);
+        EXPECT_EQ(List().topLevelItemCount(), 3);
+        EXPECT_EQ(Prompts.Errors.size(), 1);
+        for (const QString &name : FilesIn(Folder))
+            QFile::remove(Folder + name);
+    }
 }
