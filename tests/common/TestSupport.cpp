@@ -55,9 +55,14 @@ int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>
 {
     // Nothing a test does may reach the real user's files, even outside the fixtures.
     static TTempHome processHome;
+    // Files written to the current folder (gauge traces) go to the run's own folder too.
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(processHome.Path());
     ::testing::InitGoogleTest(&argc, argv);
     auto app = makeApp(argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    QDir::setCurrent(previousFolder);
+    return result;
 }
 
 QString BuiltProgram(const QString &name)
