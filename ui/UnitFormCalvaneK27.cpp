@@ -9,6 +9,8 @@
 #include "UnitPrompt.h"
 
 #include <QAction>
+#include <QStyle>
+#include <QApplication>
 #include <QDrag>
 #include <QHeaderView>
 #include <QMenu>
@@ -105,6 +107,12 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
     FActionRefreshBatchList = makeAction("ActionRefreshBatchList", Tr("Refresh"), [this] { StartConnection(); });
     FActionDeleteBatch = makeAction("ActionDeleteBatch", Tr("Delete"), [this] { ActionDeleteBatchExecute(); });
     FActionDeleteBatch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    // Pictures like the other panes' tool buttons.
+    QStyle *style = QApplication::style();
+    FActionDownload->setIcon(style->standardIcon(QStyle::SP_ArrowDown));
+    FActionUploadTemplate->setIcon(style->standardIcon(QStyle::SP_ArrowUp));
+    FActionRefreshBatchList->setIcon(style->standardIcon(QStyle::SP_BrowserReload));
+    FActionDeleteBatch->setIcon(style->standardIcon(QStyle::SP_TrashIcon));
 
     FPopup->addAction(FActionDownload);
     FPopup->addAction(FActionUploadTemplate);
