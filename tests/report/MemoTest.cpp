@@ -138,8 +138,9 @@ TEST(Memo, DrawsLinesClippedToTheItem)
     // Nothing outside the item rectangle.
     for (int y = 0; y < 297; ++y)
         for (int x = 0; x < 210; ++x)
-            if (x < 10 || x >= 50 || y < 10 || y >= 30)
+            if (x < 10 || x >= 50 || y < 10 || y >= 30) {
                 ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+            }
     // Zero width: no text.
     p.Memo->Properties["Width"].SetFloat(0);
     QImage empty(210, 297, QImage::Format_RGB32);
