@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -47,6 +49,26 @@ TPromptAnswer TScriptedPrompt::YesNoCancelAll(const QString &message)
     const TPromptAnswer a = Answers.front();
     Answers.pop_front();
     return a;
+}
+
+bool ServeEventsUntil(const std::function<bool()> &condition, int limitMs)
+{
+    if (condition())
+        return true;
+    QEventLoop loop;
+    QTimer check;
+    check.setInterval(2);
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (condition())
+            loop.quit();
+    });
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    check.start();
+    limit.start(limitMs);
+    loop.exec();
+    return condition();
 }
 
 QString TestDataFile(const QString &name) { return QStringLiteral(ORVALIS_TEST_DATA "/") + name; }

@@ -74,6 +74,9 @@ QString MessageOf(const std::function<void()> &action)
 // Path of a file kept in tests/data.
 QString TestDataFile(const QString &name);
 
+// Serves the event loop until the condition holds or the limit passes; true when it held.
+bool ServeEventsUntil(const std::function<bool()> &condition, int limitMs = 20000);
+
 // The common main of the test programs; `makeApp` creates the application object.
 int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>(int &, char **)> &makeApp);
 

@@ -13,20 +13,6 @@
 
 namespace {
 
-// Runs the event loop until the condition holds or the time limit passes.
-bool WaitUntil(const std::function<bool()> &condition, int limitMs = 20000)
-{
-    QDeadlineTimer deadline(limitMs);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
 void Touch(const QString &path)
 {
     QFile f(path);
@@ -73,9 +59,9 @@ public:
             &W, &TThreadDirectory::ChangeSeen, &W, [this] { Seen.store(true); }, Qt::DirectConnection);
     }
 
-    bool WaitArmedOn(const QString &folder) { return WaitUntil([&] { return Armed.contains(folder); }); }
+    bool WaitArmedOn(const QString &folder) { return ServeEventsUntil([&] { return Armed.contains(folder); }); }
     // Waits until the watcher is idle (nothing pending after its pause) since the given count.
-    bool WaitIdleSince(int count) { return WaitUntil([&] { return Waiting > count; }); }
+    bool WaitIdleSince(int count) { return ServeEventsUntil([&] { return Waiting > count; }); }
     bool WaitIdleAfterChange() { return WaitIdleSince(WaitingAtChange); }
     bool WaitIdleAfterArm() { return WaitIdleSince(WaitingAtArm); }
 };
@@ -102,7 +88,7 @@ TEST_F(FolderWatcher, BurstDuringThePauseIsReportedOnceOnTheUserInterfaceThread)
     // Both changes fall into the pause that follows arming.
     Touch(A() + QStringLiteral("/one.vcb"));
     Touch(A() + QStringLiteral("/two.vcb"));
-    ASSERT_TRUE(WaitUntil([&] { return w.Changes >= 1; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.Changes >= 1; }));
     ASSERT_TRUE(w.WaitIdleAfterChange());
     EXPECT_EQ(w.Changes, 1);
     EXPECT_TRUE(w.OnUiThread);
@@ -127,7 +113,7 @@ TEST_F(FolderWatcher, ReportsArePacedByThePause)
     w.W.Start();
     ASSERT_TRUE(w.WaitArmedOn(A()));
     Touch(A() + QStringLiteral("/first.vcb"));
-    ASSERT_TRUE(WaitUntil([&] { return w.Changes >= 3; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.Changes >= 3; }));
     ASSERT_TRUE(w.WaitIdleAfterChange());
     EXPECT_EQ(w.Changes, 3);
     ASSERT_EQ(gaps.size(), 2);
@@ -148,7 +134,7 @@ TEST_F(FolderWatcher, OwnCacheFileIsNoChange)
     ASSERT_TRUE(w.WaitIdleSince(idle));
     // A new folder is one event: a file written while the watcher runs may be seen in two parts.
     ASSERT_TRUE(QDir().mkdir(A() + QStringLiteral("/real")));
-    ASSERT_TRUE(WaitUntil([&] { return w.Changes >= 1; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.Changes >= 1; }));
     ASSERT_TRUE(w.WaitIdleAfterChange());
     EXPECT_EQ(w.Changes, 1);
     w.W.Stop();
@@ -181,7 +167,7 @@ TEST_F(FolderWatcher, RetargetedWatcherReportsOnlyTheNewFolder)
     ASSERT_TRUE(w.WaitIdleAfterArm());
     ASSERT_TRUE(QDir().mkdir(A() + QStringLiteral("/old")));
     ASSERT_TRUE(QDir().mkdir(B() + QStringLiteral("/new")));
-    ASSERT_TRUE(WaitUntil([&] { return w.Changes >= 1; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.Changes >= 1; }));
     ASSERT_TRUE(w.WaitIdleAfterChange());
     EXPECT_EQ(w.Changes, 1);
     EXPECT_EQ(w.FolderAtChange, B());
@@ -216,7 +202,7 @@ TEST_F(FolderWatcher, MissingFolderWaitsUntilToldAndVanishingFolderIsReported)
     EXPECT_FALSE(w.Armed.contains(gone));
     ASSERT_TRUE(w.WaitIdleAfterArm());
     ASSERT_TRUE(QDir(A()).removeRecursively());
-    ASSERT_TRUE(WaitUntil([&] { return w.Changes >= 1; }));
+    ASSERT_TRUE(ServeEventsUntil([&] { return w.Changes >= 1; }));
     QDir().mkpath(gone);
     w.W.SetFolder(gone);
     ASSERT_TRUE(w.WaitArmedOn(gone));

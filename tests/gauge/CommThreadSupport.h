@@ -14,22 +14,7 @@
 // or the limit passes; true when it held.
 inline bool PumpUntil(const std::function<bool()> &condition, int limitMs = 20000)
 {
-    if (condition())
-        return true;
-    QEventLoop loop;
-    QTimer check;
-    check.setInterval(2);
-    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-        if (condition())
-            loop.quit();
-    });
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    check.start();
-    limit.start(limitMs);
-    loop.exec();
-    return condition();
+    return ServeEventsUntil(condition, limitMs);
 }
 
 // One status report of the thread.

@@ -6,24 +6,12 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <functional>
 
 namespace {
-
-bool WaitUntil(const std::function<bool()> &condition, int ms = 5000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!condition()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
 
 class FocusReturnTest : public ::testing::Test {
 protected:
@@ -40,9 +28,9 @@ protected:
         new TFocusReturn(Tree);
         Window.show();
         Window.activateWindow();
-        ASSERT_TRUE(WaitUntil([this] { return Window.isActiveWindow(); }));
+        ASSERT_TRUE(ServeEventsUntil([this] { return Window.isActiveWindow(); }));
         Tree->setFocus(Qt::OtherFocusReason);
-        ASSERT_TRUE(WaitUntil([this] { return Tree->hasFocus(); }));
+        ASSERT_TRUE(ServeEventsUntil([this] { return Tree->hasFocus(); }));
     }
     void TearDown() override { Combo->hidePopup(); }
 
@@ -56,7 +44,7 @@ TEST_F(FocusReturnTest, TheControlThatTookTheFocusGetsItBackFromTheTree)
 {
     Edit->setFocus(Qt::MouseFocusReason);
     Tree->setFocus(Qt::OtherFocusReason); // e.g. a closing editor or a rescan
-    EXPECT_TRUE(WaitUntil([this] { return Edit->hasFocus(); }));
+    EXPECT_TRUE(ServeEventsUntil([this] { return Edit->hasFocus(); }));
     EXPECT_FALSE(Combo->view()->isVisible());
 
     // Focus the program moves on to a third control is left there.
@@ -79,7 +67,7 @@ TEST_F(FocusReturnTest, AComboBoxClickedIntoDropsItsListButNotWhenTabbedInto)
 
     Tree->setFocus(Qt::OtherFocusReason);
     Combo->setFocus(Qt::MouseFocusReason);
-    EXPECT_TRUE(WaitUntil([this] { return Combo->view()->isVisible(); }));
+    EXPECT_TRUE(ServeEventsUntil([this] { return Combo->view()->isVisible(); }));
 }
 
 } // namespace

@@ -114,13 +114,7 @@ protected:
     // Processes events until the condition holds or the time limit passes.
     static bool WaitUntil(const std::function<bool()> &condition, int ms = 10000)
     {
-        QDeadlineTimer deadline(ms);
-        while (!condition()) {
-            if (deadline.hasExpired())
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return true;
+        return ServeEventsUntil(condition, ms);
     }
 
     std::unique_ptr<TFormMain> Form;
