@@ -1,6 +1,7 @@
 #include "UnitFileOperations.h"
 #include "UnitException.h"
 #include "UnitPrompt.h"
+#include "UnitStorage.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -12,20 +13,8 @@
 
 namespace {
 
-QString WithSlash(const QString &path)
-{
-    return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-}
 
-QString WithoutSlash(const QString &path)
-{
-    QString result = path;
-    while (result.size() > 1 && result.endsWith(QLatin1Char('/')))
-        result.chop(1);
-    return result;
-}
-
-QString FileNameOf(const QString &path) { return QFileInfo(WithoutSlash(path)).fileName(); }
+QString FileNameOf(const QString &path) { return QFileInfo(ExcludeTrailingSlash(path)).fileName(); }
 
 // The full form of a folder path with a trailing "/": absolute, "." and ".." resolved, and
 // symbolic links resolved as far as the path exists, so that two spellings of one folder compare
@@ -38,7 +27,7 @@ QString FullFolderPath(const QString &path)
         const QFileInfo info(clean);
         if (info.exists()) {
             const QString canonical = info.canonicalFilePath();
-            return WithSlash((canonical.isEmpty() ? clean : canonical) + rest);
+            return IncludeTrailingSlash((canonical.isEmpty() ? clean : canonical) + rest);
         }
         const int slash = clean.lastIndexOf(QLatin1Char('/'));
         if (slash <= 0)
@@ -46,7 +35,7 @@ QString FullFolderPath(const QString &path)
         rest = clean.mid(slash) + rest;
         clean = clean.left(slash);
     }
-    return WithSlash(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    return IncludeTrailingSlash(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
 // A real folder, not a symbolic link to one: trees are walked without following links, so a
@@ -55,7 +44,7 @@ bool IsRealFolder(const QFileInfo &info) { return info.isDir() && !info.isSymLin
 
 bool EntryExists(const QString &path)
 {
-    const QFileInfo info(WithoutSlash(path));
+    const QFileInfo info(ExcludeTrailingSlash(path));
     return info.exists() || info.isSymLink();
 }
 
@@ -201,12 +190,12 @@ void MoveFile(const QString &source, const QString &destination, bool &yesToAll)
 // removes every folder it left empty.
 void TransferTree(const QString &source, const QString &destination, bool &yesToAll, bool move)
 {
-    const QFileInfo info(WithoutSlash(source));
+    const QFileInfo info(ExcludeTrailingSlash(source));
     if (!IsRealFolder(info)) {
         if (move)
-            MoveFile(WithoutSlash(source), WithoutSlash(destination), yesToAll);
+            MoveFile(ExcludeTrailingSlash(source), ExcludeTrailingSlash(destination), yesToAll);
         else
-            CopyFile(WithoutSlash(source), WithoutSlash(destination), yesToAll);
+            CopyFile(ExcludeTrailingSlash(source), ExcludeTrailingSlash(destination), yesToAll);
         return;
     }
     QString from = source, to = destination;
@@ -224,7 +213,7 @@ void TransferTree(const QString &source, const QString &destination, bool &yesTo
         TransferTree(file.filePath(), to + file.fileName(), yesToAll, move);
     if (!move)
         return;
-    const QString emptied = WithoutSlash(from);
+    const QString emptied = ExcludeTrailingSlash(from);
     if (Entries(emptied, QDir::AllEntries).isEmpty() && !QDir().rmdir(emptied))
         throw Exception(Tr("Unable to delete directory %1").arg(emptied));
 }
@@ -248,7 +237,7 @@ QString ShellFolderPath(TShellFolder folder)
         break;
     }
     QDir().mkpath(path);
-    return WithSlash(path);
+    return IncludeTrailingSlash(path);
 }
 
 void CopyTree(const QString &source, const QString &destination, bool &yesToAll)
@@ -263,7 +252,7 @@ void MoveTree(const QString &source, const QString &destination, bool &yesToAll)
 
 void DeleteTree(const QString &path)
 {
-    const QString target = WithoutSlash(path);
+    const QString target = ExcludeTrailingSlash(path);
     const QFileInfo info(target);
     if (!IsRealFolder(info)) {
         if (!QFile::remove(target))
@@ -282,8 +271,8 @@ void DeleteTree(const QString &path)
 
 QString CopyName(const QString &path)
 {
-    const QFileInfo info(WithoutSlash(path));
-    const QString folder = WithSlash(info.path());
+    const QFileInfo info(ExcludeTrailingSlash(path));
+    const QString folder = IncludeTrailingSlash(info.path());
     const QString name = info.fileName();
     QString candidate = folder + Tr("Copy of %1").arg(name);
     if (!EntryExists(candidate))
@@ -298,7 +287,7 @@ QString CopyName(const QString &path)
 
 QString DefaultName(const QString &folder, const QString &base, const QString &extension)
 {
-    const QString prefix = WithSlash(folder) + base;
+    const QString prefix = IncludeTrailingSlash(folder) + base;
     QString candidate = prefix + extension;
     if (!EntryExists(candidate))
         return candidate;
@@ -349,7 +338,7 @@ bool IsPictureFile(const QString &path)
 
 bool IsPdfFile(const QString &path) { return QFileInfo(path).suffix().toLower() == QLatin1String("pdf"); }
 
-QString TempFolder() { return WithSlash(QDir::tempPath()); }
+QString TempFolder() { return IncludeTrailingSlash(QDir::tempPath()); }
 
 bool IsCoverBatchType(int batchType)
 {
@@ -376,7 +365,7 @@ QStringList ApplicationFolders()
         dirs = QStringLiteral("/usr/local/share:/usr/share");
     result << dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (QString &dir : result)
-        dir = WithSlash(dir) + QStringLiteral("applications/");
+        dir = IncludeTrailingSlash(dir) + QStringLiteral("applications/");
     return result;
 }
 

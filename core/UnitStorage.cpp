@@ -103,6 +103,14 @@ QString IncludeTrailingSlash(const QString &path)
     return path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
 }
 
+QString ExcludeTrailingSlash(const QString &path)
+{
+    QString result = path;
+    while (result.size() > 1 && result.endsWith(QLatin1Char('/')))
+        result.chop(1);
+    return result;
+}
+
 QString DefaultStorageRoot()
 {
     QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);

@@ -33,6 +33,8 @@ QString SharedTemplateFolder();
 
 // Adds a trailing "/" when missing.
 QString IncludeTrailingSlash(const QString &path);
+// Removes trailing "/"s, keeping the root "/" itself.
+QString ExcludeTrailingSlash(const QString &path);
 
 // Creates the root and seeds each missing standard folder from the shared template folder.
 // Raises "Unable to create directories" or "Cannot read from the source file or disk".

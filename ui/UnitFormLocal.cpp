@@ -10,6 +10,7 @@
 #include "UnitPrompt.h"
 #include "UnitSettings.h"
 #include "UnitfocClipboard.h"
+#include "UnitStorage.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>
@@ -27,7 +28,6 @@
 #include <QPainter>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QStorageInfo>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -56,10 +56,7 @@ QString WithSlash(const QString &path)
 
 QString ParentFolder(const QString &path)
 {
-    QString p = path;
-    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
-        p.chop(1);
-    return WithSlash(QFileInfo(p).path());
+    return WithSlash(QFileInfo(ExcludeTrailingSlash(path)).path());
 }
 
 bool HasForbidden(const QString &text)
@@ -123,27 +120,6 @@ QDateTime UnpackFileTime(std::int32_t time)
     return QDateTime(date, clock);
 }
 
-Qt::DropAction ChooseDropAction(const QString &dropFolder, const QString &sourceFolder,
-                                Qt::KeyboardModifiers modifiers, Qt::DropActions offered)
-{
-    if (dropFolder.isEmpty() || WithSlash(dropFolder) == WithSlash(sourceFolder))
-        return Qt::IgnoreAction;
-    const bool ctrl = modifiers & Qt::ControlModifier, shift = modifiers & Qt::ShiftModifier;
-    if (ctrl && shift && (offered & Qt::LinkAction))
-        return Qt::IgnoreAction; // links are never made
-    if (shift && (offered & Qt::MoveAction))
-        return Qt::MoveAction;
-    if (ctrl && (offered & Qt::CopyAction))
-        return Qt::CopyAction;
-    if (!sourceFolder.isEmpty() && (offered & Qt::MoveAction) &&
-        QStorageInfo(sourceFolder).device() == QStorageInfo(dropFolder).device())
-        return Qt::MoveAction;
-    if (offered & Qt::CopyAction)
-        return Qt::CopyAction;
-    if (offered & Qt::MoveAction)
-        return Qt::MoveAction;
-    return Qt::IgnoreAction;
-}
 
 // ---------------------------------------------------------------------------------------------
 // The list model: one row per entry, each row filled (its batch loaded when needed) the first

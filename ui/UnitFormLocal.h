@@ -4,6 +4,7 @@
 // batch files, a picture, the first page of a PDF document, or the details of any other file).
 #include "UnitFileList.h"
 #include "UnitFolderViewLink.h"
+#include "UnitDropEffect.h"
 
 #include <QTreeView>
 #include <QWidget>
@@ -23,12 +24,6 @@ class TFormViewPDF;
 
 // List columns.
 enum TLocalColumn { ColumnName, ColumnType, ColumnColumns, ColumnRows, ColumnReadings, ColumnModified, ColumnCount };
-
-// The effect of a drop of files from `sourceFolder` (empty when unknown) into `dropFolder`:
-// never onto the source folder, never a link; Shift moves, Ctrl copies, otherwise a move on the
-// same device and a copy across devices.
-Qt::DropAction ChooseDropAction(const QString &dropFolder, const QString &sourceFolder,
-                                Qt::KeyboardModifiers modifiers, Qt::DropActions offered);
 
 // A packed file time as local date and time (invalid for an unknown time).
 QDateTime UnpackFileTime(std::int32_t time);

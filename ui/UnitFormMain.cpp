@@ -48,12 +48,6 @@ QIcon NodeIcon(int picture)
     }
 }
 
-QString WithoutTrailingSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
 } // namespace
 
 bool HasAutomationSwitch(const QStringList &arguments)
@@ -296,7 +290,7 @@ void TFormMain::BuildTree()
     const QSignalBlocker blocker(FTree);
     FTree->setUpdatesEnabled(false);
     FTree->clear();
-    FRootNode = AddFixedNode(nullptr, TNodeKind::Root, QFileInfo(WithoutTrailingSlash(GetStorageRoot())).fileName(), 0);
+    FRootNode = AddFixedNode(nullptr, TNodeKind::Root, QFileInfo(ExcludeTrailingSlash(GetStorageRoot())).fileName(), 0);
     FGaugeNode = AddFixedNode(FRootNode, TNodeKind::Gauge, Tr("Ventrax K27"), 6);
     FTemplatesNode = AddFixedNode(FRootNode, TNodeKind::Templates, Tr("Templates"), 2);
     FReportsNode = AddFixedNode(FRootNode, TNodeKind::Reports, Tr("Reports"), 3);
@@ -372,7 +366,7 @@ bool TFormMain::RenameFolderNode(QTreeWidgetItem *node, const QString &newName)
 {
     if (!IsBelowLocal(node) || newName == node->text(0))
         return false;
-    const QString oldPath = WithoutTrailingSlash(FolderPathOfNode(node));
+    const QString oldPath = ExcludeTrailingSlash(FolderPathOfNode(node));
     const QString newPath = FolderPathOfNode(node->parent()) + newName;
     bool ok = !newName.isEmpty() && !std::any_of(newName.begin(), newName.end(), IsForbiddenNameChar) &&
               newName != QLatin1String(".") && newName != QLatin1String("..") && !PathExists(newPath);
@@ -409,7 +403,7 @@ void TFormMain::UpdateFolderLabel(QTreeWidgetItem *node)
         return;
     }
     if (IsBelowLocal(node)) {
-        const QString relative = QDir(LocalFolder()).relativeFilePath(WithoutTrailingSlash(FolderPathOfNode(node)));
+        const QString relative = QDir(LocalFolder()).relativeFilePath(ExcludeTrailingSlash(FolderPathOfNode(node)));
         FLabelSelectedFolder->setText(Tr("Local") + QLatin1Char('/') + relative);
     } else {
         FLabelSelectedFolder->setText(node->text(0));

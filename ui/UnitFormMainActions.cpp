@@ -10,6 +10,7 @@
 #include "UnitFormMain.h"
 #include "UnitFormPreferences.h"
 #include "UnitPrompt.h"
+#include "UnitDropEffect.h"
 #include "UnitStorage.h"
 #include "UnitThreadDirectory.h"
 #include "UnitTreeViewMain.h"
@@ -21,19 +22,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QStorageInfo>
 #include <QStyle>
 #include <QUrl>
 
 namespace {
 const char *CopiedFilesType = "x-special/gnome-copied-files";
 
-QString WithoutSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
 
 QStringList LocalPathsOf(const QMimeData *mime)
 {
@@ -42,7 +36,7 @@ QStringList LocalPathsOf(const QMimeData *mime)
         return paths;
     for (const QUrl &url : mime->urls())
         if (url.isLocalFile())
-            paths << WithoutSlash(url.toLocalFile());
+            paths << ExcludeTrailingSlash(url.toLocalFile());
     return paths;
 }
 
@@ -234,7 +228,7 @@ void TFormMain::ActionDeleteFolderFileExecute()
                                .arg(node->text(0))) != TPromptAnswer::Yes)
             return;
         QTreeWidgetItem *parent = node->parent();
-        const QString path = WithoutSlash(FolderPathOfNode(node));
+        const QString path = ExcludeTrailingSlash(FolderPathOfNode(node));
         try {
             TBusyCursor busy;
             if (PathExists(path))
@@ -294,7 +288,7 @@ QStringList TFormMain::ActionPaths() const
 {
     if (TreeFocused()) {
         QTreeWidgetItem *node = SelectedNode();
-        return IsBelowLocal(node) ? QStringList{WithoutSlash(FolderPathOfNode(node))} : QStringList();
+        return IsBelowLocal(node) ? QStringList{ExcludeTrailingSlash(FolderPathOfNode(node))} : QStringList();
     }
     return FFolderView ? FFolderView->SelectedPaths() : QStringList();
 }
@@ -305,7 +299,7 @@ QMimeData *TFormMain::FileListMimeData(const QStringList &paths, bool cut)
     QList<QUrl> urls;
     QByteArray copied = cut ? "cut" : "copy";
     for (const QString &path : paths) {
-        const QUrl url = QUrl::fromLocalFile(WithoutSlash(path));
+        const QUrl url = QUrl::fromLocalFile(ExcludeTrailingSlash(path));
         urls << url;
         copied += '\n' + url.toEncoded();
     }
@@ -363,23 +357,9 @@ void TFormMain::SetDragSourceFolder(const QMimeData *mime)
 Qt::DropAction TFormMain::ChooseDropAction(QTreeWidgetItem *target, Qt::KeyboardModifiers modifiers,
                                            Qt::DropActions offered) const
 {
-    if (!IsUnderLocal(target) || FolderPathOfNode(target) == FDragSourceFolder)
+    if (!IsUnderLocal(target))
         return Qt::IgnoreAction;
-    const bool ctrl = modifiers & Qt::ControlModifier, shift = modifiers & Qt::ShiftModifier;
-    if (ctrl && shift && (offered & Qt::LinkAction))
-        return Qt::IgnoreAction; // links are never made
-    if (shift && (offered & Qt::MoveAction))
-        return Qt::MoveAction;
-    if (ctrl && (offered & Qt::CopyAction))
-        return Qt::CopyAction;
-    if (!FDragSourceFolder.isEmpty() && (offered & Qt::MoveAction) &&
-        QStorageInfo(FDragSourceFolder).rootPath() == QStorageInfo(FolderPathOfNode(target)).rootPath())
-        return Qt::MoveAction;
-    if (offered & Qt::CopyAction)
-        return Qt::CopyAction;
-    if (offered & Qt::MoveAction)
-        return Qt::MoveAction;
-    return Qt::IgnoreAction; // a link alone is offered: nothing to do
+    return ::ChooseDropAction(FolderPathOfNode(target), FDragSourceFolder, modifiers, offered);
 }
 
 void TFormMain::DropFiles(const QMimeData *mime, QTreeWidgetItem *target, Qt::DropAction action)

@@ -1,6 +1,7 @@
 #include "UnitfocClipboard.h"
 
 #include "UnitException.h"
+#include "UnitStorage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,13 +11,6 @@
 
 namespace {
 const QString CopiedFilesType = QStringLiteral("x-special/gnome-copied-files");
-
-QString WithoutSlash(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
-}
 } // namespace
 
 QByteArray EncodeClipboardStream(const QByteArray &stream)
@@ -93,7 +87,7 @@ QMimeData *FileListMimeData(const QStringList &paths, bool cut)
     QList<QUrl> urls;
     QByteArray copied = cut ? "cut" : "copy";
     for (const QString &path : paths) {
-        const QUrl url = QUrl::fromLocalFile(WithoutSlash(path));
+        const QUrl url = QUrl::fromLocalFile(ExcludeTrailingSlash(path));
         urls << url;
         copied += '\n' + url.toEncoded();
     }
@@ -114,12 +108,12 @@ bool ReadFileList(const QMimeData *mime, QStringList &paths, bool &cut)
         for (int i = 1; i < lines.size(); ++i) {
             const QUrl url = QUrl::fromEncoded(lines[i].trimmed());
             if (url.isLocalFile())
-                paths << WithoutSlash(url.toLocalFile());
+                paths << ExcludeTrailingSlash(url.toLocalFile());
         }
     }
     if (paths.isEmpty())
         for (const QUrl &url : mime->urls())
             if (url.isLocalFile())
-                paths << WithoutSlash(url.toLocalFile());
+                paths << ExcludeTrailingSlash(url.toLocalFile());
     return !paths.isEmpty();
 }
