@@ -2,9 +2,11 @@
 #include "UnitException.h"
 
 #include <QLocale>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <limits>
+#include <string>
 
 std::uint8_t CurrentCoverUnits = 0;
 std::uint8_t CurrentTemperatureUnits = 0;
@@ -73,15 +75,87 @@ int RoundHalfUp(double x)
     return static_cast<int>(t);
 }
 
+namespace {
+// The number of decimals of a "%.Nf" format, and the text before and after it.
+int DisplayDecimals(const char *format, QLatin1StringView &prefix, QLatin1StringView &suffix)
+{
+    const char *p = std::strchr(format, '%');
+    if (!p)
+        throw Exception(Tr("Invalid display format"));
+    const char *q = p + 1;
+    int decimals = 6;
+    if (*q == '.') {
+        ++q;
+        decimals = 0;
+        while (*q >= '0' && *q <= '9')
+            decimals = decimals * 10 + (*q++ - '0');
+    }
+    if (*q != 'f' || decimals > 15)
+        throw Exception(Tr("Invalid display format"));
+    prefix = QLatin1StringView(format, p);
+    suffix = QLatin1StringView(q + 1);
+    if (prefix.contains(QLatin1Char('%')) || (suffix.contains(QLatin1Char('%')) && !suffix.contains(QLatin1String("%%"))))
+        throw Exception(Tr("Invalid display format"));
+    return decimals;
+}
+} // namespace
+
 QString FormatDisplay(const char *format, double value)
 {
-    char buf[512];
-    std::snprintf(buf, sizeof buf, format, value);
-    QString s = QString::fromLatin1(buf);
+    QLatin1StringView prefix, suffix;
+    const int decimals = DisplayDecimals(format, prefix, suffix);
+    QString s;
+    if (!std::isfinite(value)) {
+        s = std::isnan(value) ? QStringLiteral("nan") : (value > 0 ? QStringLiteral("inf") : QStringLiteral("-inf"));
+    } else {
+        // Halves go away from zero (12.5 shows "13", -350.5 "-351"), the way people round, so
+        // that a reading and a limit that look equal compare equal. The scaled value is rounded
+        // as a double, like RoundHalfUp does, rather than from its exact binary expansion.
+        const double scale = std::pow(10.0, decimals);
+        const double scaled = value * scale;
+        char buf[400];
+        std::to_chars_result r;
+        if (std::fabs(scaled) < 9007199254740992.0) { // 2^53: below it a double holds every integer
+            const double whole = std::round(scaled);
+            r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(whole));
+            std::string digits(buf, r.ptr);
+            const bool negative = digits.front() == '-';
+            if (negative)
+                digits.erase(0, 1);
+            if (decimals > 0) {
+                if (static_cast<int>(digits.size()) <= decimals)
+                    digits.insert(0, decimals + 1 - digits.size(), '0');
+                digits.insert(digits.size() - decimals, 1, '.');
+            }
+            // A value that rounds to zero shows no sign.
+            if (negative && whole != 0)
+                digits.insert(0, 1, '-');
+            s = QString::fromLatin1(digits.data(), static_cast<qsizetype>(digits.size()));
+        } else {
+            r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+            s = QString::fromLatin1(buf, r.ptr - buf);
+        }
+    }
     const QString point = QLocale().decimalPoint();
     if (point != QLatin1String("."))
         s.replace(QLatin1Char('.'), point);
-    return s;
+    // "%%" stands for "%", as in printf.
+    return QString(prefix).replace(QLatin1String("%%"), QLatin1String("%")) + s +
+           QString(suffix).replace(QLatin1String("%%"), QLatin1String("%"));
+}
+
+double DisplayTextToFloat(const QString &text, bool *ok)
+{
+    const QString t = text.trimmed();
+    bool good = false;
+    double v = QLocale().toDouble(t, &good);
+    if (!good)
+        v = QLocale::c().toDouble(t, &good);
+    if (!good || !std::isfinite(v))
+        v = 0, good = false;
+    if (ok)
+        *ok = good;
+    return v;
 }
 
 // --- cover depths and bar sizes

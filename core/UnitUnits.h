@@ -23,8 +23,12 @@ private:
 // Add 0.5 and truncate toward zero; saturates at the 32-bit range, NaN gives 0.
 int RoundHalfUp(double x);
 
-// Applies a printf-style "%.Nf" format with the user's locale decimal separator.
+// The one formatter of every displayed number: a "%.Nf" format (text may surround it), halves
+// rounded away from zero, the user's locale decimal separator, whatever the C library's locale.
 QString FormatDisplay(const char *format, double value);
+// The one reader of numbers typed by the user: the user's locale, or "." as the program writes
+// them elsewhere. Only finite numbers count ("nan", "inf" are refused); 0 and ok = false otherwise.
+double DisplayTextToFloat(const QString &text, bool *ok = nullptr);
 
 double CoverToDisplay(double mm);
 double CoverFromDisplay(double value);

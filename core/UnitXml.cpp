@@ -3,8 +3,8 @@
 #include "UnitTextFile.h"
 
 #include <QIODevice>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 // ---------------------------------------------------------------------------------------------
 // Text and numbers
@@ -41,9 +41,10 @@ QString FloatToFileText(double value)
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (value == 0)
         return QStringLiteral("0"); // also for -0
+    // to_chars ignores the C library's locale, which follows the desktop (a decimal comma on many).
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    QString s = QString::fromLatin1(buf);
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    QString s = QString::fromLatin1(buf, r.ptr - buf);
     // "%g" writes "1e-05"; the files use "1E-5".
     const qsizetype e = s.indexOf(QLatin1Char('e'));
     if (e >= 0) {

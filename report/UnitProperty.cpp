@@ -451,9 +451,7 @@ void TProperty::SetDisplayText(const QString &text)
 {
     const auto number = [&](double &v) {
         bool ok = false;
-        v = QLocale().toDouble(text.trimmed(), &ok);
-        if (!ok)
-            v = FileTextToFloat(text.trimmed(), &ok);
+        v = DisplayTextToFloat(text, &ok);
         if (!ok)
             throw Exception(Tr("Invalid property value"));
     };
@@ -569,7 +567,7 @@ void TProperty::ReadXml(const XmlNodeList &nodes)
     case pkString:
     case pkMemo: Value = n.AsString(); break;
     case pkPicture: SetBytes(DecodePictureText(n.AsString())); return;
-    default: Value = n.AsInteger(); break;
+    default: Value = Bounded ? std::clamp(n.AsInteger(), Low, High) : n.AsInteger(); break;
     }
     FGraphicDecoded = false;
 }

@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-image-formats-plugins
   libqt6opengl6-dev libxkbcommon-dev libgl-dev zlib1g-dev fonts-liberation
   libgtest-dev libgmock-dev dbus poppler-utils xdg-utils libxml2-utils libpoppler-qt6-dev
-  gnumeric
+  gnumeric locales libxlsxwriter-dev unzip
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -7,6 +7,10 @@
 #include <QTimer>
 #include <QFileInfo>
 #include <QSettings>
+#include <QLocale>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <clocale>
 
 namespace {
 void SetEnv(const char *name, const QString &value) { qputenv(name, value.toLocal8Bit()); }
@@ -95,4 +99,51 @@ QString BuiltProgram(const QString &name)
             return path;
     }
     return QString();
+}
+
+namespace {
+// The folder holding the generated comma locale; empty when it could not be made.
+const QString &CommaLocaleFolder()
+{
+    static QTemporaryDir dir;
+    static const QString folder = [] {
+        if (!dir.isValid())
+            return QString();
+        QProcess p;
+        p.start(QStringLiteral("localedef"), {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                                              QStringLiteral("UTF-8"), dir.path() + QStringLiteral("/de_DE.UTF-8")});
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+            return QString();
+        // localedef warns (exit code 1) about some sources while still writing a usable locale.
+        if (!QFileInfo::exists(dir.path() + QStringLiteral("/de_DE.UTF-8/LC_NUMERIC")))
+            return QString();
+        return dir.path();
+    }();
+    return folder;
+}
+} // namespace
+
+TCommaLocale::TCommaLocale()
+{
+    const QString folder = CommaLocaleFolder();
+    if (folder.isEmpty())
+        return;
+    FOldLocale = std::setlocale(LC_ALL, nullptr);
+    qputenv("LOCPATH", QFile::encodeName(folder));
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
+        qunsetenv("LOCPATH");
+        return;
+    }
+    FActive = true;
+    FOldQLocale = QLocale();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+TCommaLocale::~TCommaLocale()
+{
+    if (!FActive)
+        return;
+    std::setlocale(LC_ALL, FOldLocale.constData());
+    qunsetenv("LOCPATH");
+    QLocale::setDefault(FOldQLocale);
 }

@@ -4,6 +4,7 @@
 #include "UnitException.h"
 #include "UnitPrompt.h"
 
+#include <QLocale>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
@@ -82,3 +83,19 @@ int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>
 
 // Path of a program built with the project (orvalis-cli, k27sim, orvalis).
 QString BuiltProgram(const QString &name);
+
+// Switches the C library's locale (LC_ALL, so printf and strtod write and read "12,5") and the
+// default QLocale to German for as long as it lives. The locale is generated once per test
+// program with localedef into a temporary LOCPATH, so the machine needs none installed.
+// Available() is false (and nothing is switched) when localedef or its sources are missing.
+class TCommaLocale {
+public:
+    TCommaLocale();
+    ~TCommaLocale();
+    bool Available() const { return FActive; }
+
+private:
+    bool FActive = false;
+    QByteArray FOldLocale;
+    QLocale FOldQLocale;
+};

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cstdio>
 
 namespace {
 class BatchFile : public IsolatedTest {
@@ -305,4 +306,35 @@ TEST_F(BatchFile, ShippedSamplesLoadAndWriteBackUnchanged)
     EXPECT_TRUE(grid);
     EXPECT_TRUE(halfCell);
     EXPECT_TRUE(linear);
+}
+
+TEST_F(BatchFile, WritesAndReadsPointDecimalsUnderACommaCLocale)
+{
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Available()) << "localedef could not generate de_DE.UTF-8";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 12.5);
+    ASSERT_STREQ(probe, "12,5"); // the C library itself writes a comma now
+    const QByteArray expected = ReadWholeFile(TestDataFile(QStringLiteral("BatchCover2x3.vcb")));
+    TBatchItem b;
+    FillExpected(b);
+    b.Temperature = 20.5;
+    b.BarSize = 12.7;
+    const QString name = Temp(b.FileName());
+    b.SaveToFile(name);
+    const QByteArray written = ReadWholeFile(name);
+    EXPECT_FALSE(written.contains("12,5"));
+    EXPECT_TRUE(written.contains("<Temperature>20.5</Temperature>"));
+    EXPECT_TRUE(written.contains("<BarSize>12.7</BarSize>"));
+    TBatchItem back;
+    back.LoadFromFile(name);
+    EXPECT_EQ(back.LowLimit, 12.5);
+    EXPECT_EQ(back.GaugeLowLimit, 0.001);
+    EXPECT_EQ(back.Temperature, 20.5);
+    EXPECT_EQ(back.BarSize, 12.7);
+    TBatchItem fixture;
+    fixture.LoadFromFile(TestDataFile(QStringLiteral("BatchCover2x3.vcb")));
+    EXPECT_EQ(fixture.LowLimit, 12.5);
+    fixture.SaveToFile(name);
+    EXPECT_EQ(ReadWholeFile(name), expected);
 }

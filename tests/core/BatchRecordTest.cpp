@@ -160,7 +160,7 @@ TEST_F(Batch, UnitOperationsDispatchOnBatchType)
     EXPECT_EQ(b.FormatValue(12.4), QStringLiteral("12"));
     b.BatchType = BatchTypeHalfCell;
     EXPECT_EQ(b.UnitName(), QStringLiteral("mV"));
-    EXPECT_EQ(b.FormatValueFine(-350.25), QStringLiteral("-350.2"));
+    EXPECT_EQ(b.FormatValueFine(-350.25), QStringLiteral("-350.3")); // halves away from zero
     EXPECT_EQ(b.ToDisplayRounded(-350.5), -350);
     {
         TCoverUnitsScope inches(1);

@@ -142,3 +142,58 @@ TEST_F(Units, ScopeRestoresTheSelection)
     }
     EXPECT_EQ(CurrentCoverUnits, 0);
 }
+
+TEST_F(Units, DisplayRoundsHalvesAwayFromZero)
+{
+    struct Case {
+        const char *Format;
+        double Value;
+        const char *Text;
+    };
+    // The C library's printf would give "12", "14"... here: ties to even.
+    const Case cases[] = {
+        {"%.0f", 12.5, "13"},      {"%.0f", 13.5, "14"},       {"%.0f", 20.5, "21"},
+        {"%.0f", 0.5, "1"},        {"%.0f", -350.5, "-351"},   {"%.0f", -0.5, "-1"},
+        {"%.0f", 12.4999, "12"},   {"%.0f", -0.4, "0"},        {"%.1f", 20.25, "20.3"},
+        {"%.1f", 12.45, "12.5"},   {"%.1f", -0.04, "0.0"},     {"%.2f", 1.125, "1.13"},
+        {"%.2f", 0.005, "0.01"},   {"%.2f", 1234567.125, "1234567.13"},
+        {"%.1f %%", 12.25, "12.3 %"}, {"%.0f", 1e300, nullptr}, {"%.2f", 0, "0.00"},
+    };
+    for (const Case &c : cases) {
+        const QString text = FormatDisplay(c.Format, c.Value);
+        if (c.Text)
+            EXPECT_EQ(text, QString::fromLatin1(c.Text)) << c.Format << " " << c.Value;
+        else
+            EXPECT_TRUE(text.size() == 301 && text.startsWith(QLatin1String("10000000000000000525"))) << text.toStdString();
+    }
+    // The same text for the readings grid, the summary and the comparison.
+    EXPECT_EQ(FormatCover(12.5), FormatCoverRounded(12.5));
+    EXPECT_EQ(FormatHalfCell(350.5), QStringLiteral("351"));
+    EXPECT_EQ(FormatTemperature(20.25), QStringLiteral("20.3"));
+    EXPECT_EQ(MessageOf([] { FormatDisplay("%d", 1); }), QStringLiteral("Invalid display format"));
+}
+
+TEST_F(Units, DisplayIgnoresTheCLibraryLocale)
+{
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Available());
+    EXPECT_EQ(FormatCoverFine(12.5), QStringLiteral("12,5"));
+    QLocale::setDefault(QLocale::c()); // the C library still writes commas
+    EXPECT_EQ(FormatCoverFine(12.5), QStringLiteral("12.5"));
+    EXPECT_EQ(FormatLength(1500), QStringLiteral("1.50"));
+}
+
+TEST_F(Units, TypedNumbersMustBeFinite)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    for (const char *text : {"nan", "NaN", "inf", "-inf", "+INF", "infinity", "", "12a", "1e400"}) {
+        bool ok = true;
+        EXPECT_EQ(DisplayTextToFloat(QString::fromLatin1(text), &ok), 0) << text;
+        EXPECT_FALSE(ok) << text;
+    }
+    bool ok = false;
+    EXPECT_EQ(DisplayTextToFloat(QStringLiteral(" 12,5 "), &ok), 12.5);
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(DisplayTextToFloat(QStringLiteral("12.5"), &ok), 12.5); // the program's own "." text
+    EXPECT_TRUE(ok);
+}

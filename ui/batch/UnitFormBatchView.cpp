@@ -149,14 +149,16 @@ void TFormBatchView::BatchChanged(const TFileItem &entry)
     saved.Assign(&entry);
     // A batch that cannot be written must not look saved: the user is told, and the views keep
     // showing the edit so that it can be tried again.
-    if (!saved.Save())
+    const bool written = saved.Save();
+    if (!written)
         Prompt().Error(Tr("Unable to save the batch file %1").arg(saved.FileName));
     for (int i = 0; i < FBatches.Count(); ++i) {
         TFileItem *item = FBatches.Items(i);
         if (item->FileName == saved.FileName && item->FileType == FileTypeBatch)
             item->Assign(&saved);
     }
-    if (OnBatchSaved)
+    // Only a written batch goes to the folder view, whose cache must describe the file on disk.
+    if (OnBatchSaved && written)
         OnBatchSaved(saved);
     // Both views take the saved batch, even when its file time did not move (two saves within
     // the two seconds the stored time resolves), so that neither edits a stale copy.

@@ -24,9 +24,7 @@ constexpr double GridLow = 50, GridHigh = 10000;
 bool ReadNumber(const QString &text, double &value)
 {
     bool ok = false;
-    value = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok) // text written by the program itself in another locale, or typed with "."
-        value = QLocale::c().toDouble(text.trimmed(), &ok);
+    value = DisplayTextToFloat(text, &ok);
     return ok;
 }
 
@@ -295,6 +293,18 @@ void TFormHeaderView::EditExit(QWidget *sender)
 {
     if (FBusy || FItem.FileType != FileTypeBatch || FItem.LoadState != LoadStateLoaded)
         return;
+    // Runs from focus and key events: a failure (a cell type that cannot be converted, a batch
+    // type the file should not hold) is shown and the fields show the batch as it still is.
+    try {
+        ApplyEdit(sender);
+    } catch (const Exception &e) {
+        Prompt().Error(e.Message());
+        Display();
+    }
+}
+
+void TFormHeaderView::ApplyEdit(QWidget *sender)
+{
     FBusy = true;
     struct Guard {
         bool &Flag;
@@ -430,8 +440,9 @@ void TFormHeaderView::EditExit(QWidget *sender)
         if (CellTypeIndex(b.GaugeCellType) != CellTypeOther) {
             const int chosen = ComboBoxCellType->currentIndex();
             if (chosen >= 0) {
-                // A stored cell type of another name has no known offset: only the name changes.
-                if (chosen != CellTypeIndex(b.CellType) && CellTypeIndex(b.CellType) != CellTypeOther)
+                // A stored cell type of another name has no known offset: the conversion refuses
+                // it ("Unable to convert data to cell type") and nothing is stored.
+                if (chosen != CellTypeIndex(b.CellType))
                     b.ConvertCellType(chosen);
                 b.CellType = ComboBoxCellType->currentText();
             }

@@ -39,6 +39,7 @@ public:
 
 private:
     void Display();
+    void ApplyEdit(QWidget *sender);
     void FillBarLists(const TBatchItem &batch);
     bool Fail(const QString &message, QLineEdit *field, const QString &stored);
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,7 @@
 #include "UnitFormReadingsView.h"
 
 #include "UnitException.h"
+#include "UnitPrompt.h"
 #include "UnitUnits.h"
 
 #include <QAbstractTableModel>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QVBoxLayout>
+#include <cmath>
 
 QString ColumnHeading(int column)
 {
@@ -200,16 +202,29 @@ QString TFormReadingsView::CellText(int column, int row) const
 
 void TFormReadingsView::CellEdited(int column, int row, const QString &text)
 {
+    // Runs from the grid's editor: a failure (a batch type the file should not hold) is shown,
+    // never thrown through the event loop.
+    try {
+        ApplyCellText(column, row, text);
+    } catch (const Exception &e) {
+        Prompt().Error(e.Message());
+    }
+}
+
+void TFormReadingsView::ApplyCellText(int column, int row, const QString &text)
+{
     TBatchItem &b = FItem.Batch;
     if (!b.HasCells() || column < 0 || row < 0 || column >= b.Columns || row >= b.Rows)
         return;
     const QString typed = text.trimmed();
     bool isNumber = false;
-    const double number = QLocale().toDouble(typed, &isNumber);
-    if (isNumber) {
+    const double number = DisplayTextToFloat(typed, &isNumber);
+    // A value too large for its unit conversion counts as no number, like "nan" and "inf".
+    const double value = isNumber ? b.FromDisplay(number) : 0;
+    if (isNumber && std::isfinite(value)) {
         b.SetReadingType(column, row, ReadingTypeReading);
         b.SetMeasureType(column, row, MeasureTypeInRange);
-        b.SetValue(column, row, b.FromDisplay(number));
+        b.SetValue(column, row, value);
     } else if (typed == QLatin1String(">>")) {
         b.SetReadingType(column, row, ReadingTypeReading);
         b.SetMeasureType(column, row, MeasureTypeOverRange);

@@ -45,6 +45,7 @@ public:
 
 private:
     friend class TReadingsModel;
+    void ApplyCellText(int column, int row, const QString &text);
     TFileItem FItem;
     TReadingsModel *FModel;
 };
