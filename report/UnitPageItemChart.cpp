@@ -35,6 +35,9 @@ template <class F> void DrawAtPageResolution(QPainter &canvas, const QRect &rect
 void ClampTo(TProperty &p, int lo, int hi)
 {
     p.OnValidate = [lo, hi](TProperty &, QVariant &v) { v = std::clamp(v.toInt(), lo, hi); };
+    p.Bounded = true;
+    p.Low = lo;
+    p.High = hi;
 }
 
 void AddOverviewProperties(TPropertyList &p, bool single)
@@ -69,6 +72,8 @@ void AddOverviewProperties(TPropertyList &p, bool single)
 
 int Prop(const TPropertyList &p, const char *name) { return p[QLatin1String(name)].AsInteger(); }
 bool Flag(const TPropertyList &p, const char *name) { return p[QLatin1String(name)].AsBoolean(); }
+// A rows- or columns-per-page property within its bounds, whatever was set, so paging ends.
+int PerPage(const TPropertyList &p, const char *name) { return std::clamp(Prop(p, name), 1, 255); }
 
 // Map and key rectangles: a key strip of 10 mm at the bottom with a gap of 10 mm above it.
 void OverviewRects(const TPageItem &item, QRect &map, QRect &key)
@@ -96,8 +101,8 @@ void SetMapProperties(TMap &o, const TPropertyList &p, const TBatchItem &batch, 
 {
     o.FirstRow = firstRow;
     o.FirstColumn = firstColumn;
-    o.RowCount = std::min(Prop(p, "GridRowsPerPage"), batch.Rows);
-    o.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), batch.Columns);
+    o.RowCount = std::min(PerPage(p, "GridRowsPerPage"), batch.Rows);
+    o.ColumnCount = std::min(PerPage(p, "GridColumnsPerPage"), batch.Columns);
     o.GreyScale = Flag(p, "GreyScale");
     o.FontName = p["FontName"].AsString();
     o.CellFontSize = Prop(p, "CellFontSize");
@@ -113,14 +118,14 @@ void SetMapProperties(TMap &o, const TPropertyList &p, const TBatchItem &batch, 
 bool AdvanceWindow(const TPropertyList &p, const TBatchItem &batch, int &firstRow, int &firstColumn)
 {
     if (batch.BatchFormat == BatchFormatLinear) {
-        const int n = Prop(p, "LinearRowsPerPage") * Prop(p, "LinearColumnsPerPage");
+        const int n = PerPage(p, "LinearRowsPerPage") * PerPage(p, "LinearColumnsPerPage");
         if (firstRow + n >= batch.LastReadingPosition())
             return false;
         firstRow += n;
         return true;
     }
-    const int cols = std::max(1, Prop(p, "GridColumnsPerPage"));
-    const int rows = std::max(1, Prop(p, "GridRowsPerPage"));
+    const int cols = PerPage(p, "GridColumnsPerPage");
+    const int rows = PerPage(p, "GridRowsPerPage");
     if (firstColumn + cols < batch.Columns) {
         firstColumn += cols;
         return true;
@@ -139,8 +144,8 @@ void SetupLinear(TChartLinearView &v, const TPropertyList &p, const TBatchItem &
     v.FirstReading = firstRow;
     v.FontName = p["FontName"].AsString();
     v.CellFontSize = Prop(p, "CellFontSize");
-    v.RowsPerColumn = Prop(p, "LinearRowsPerPage");
-    v.TableColumns = Prop(p, "LinearColumnsPerPage");
+    v.RowsPerColumn = PerPage(p, "LinearRowsPerPage");
+    v.TableColumns = PerPage(p, "LinearColumnsPerPage");
     v.GreyScale = Flag(p, "GreyScale");
     v.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
     v.WarningBand = Band(p, batch.BatchType);

@@ -93,6 +93,10 @@ public:
     QVariant Value;
     QStringList Choices;
     TValidate OnValidate;
+    // Bounds of an integer property, applied to loaded values too: a file is not trusted to
+    // hold what the editor would have allowed (a page size of 0 would page for ever).
+    bool Bounded = false;
+    int Low = 0, High = 0;
     TChange OnChange;
     TPropertyList *Owner = nullptr;
     bool Loading = false;

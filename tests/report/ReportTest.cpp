@@ -362,3 +362,45 @@ TEST_F(ReportTest, FolderStoreHoldsReportDocuments)
     EXPECT_EQ(ReportOf(item)->Count(), 1);
     EXPECT_EQ(ReportOf(item)->Name, QStringLiteral("Entry"));
 }
+
+TEST_F(ReportTest, PageSizesFromAFileAreBoundedSoPagingEnds)
+{
+    // A hand-edited report: zero and negative sizes a page, which the editor would never allow.
+    QByteArray text = ReadWholeFile(TestDataFile(QStringLiteral("ReportTwoPages.vcr")));
+    text.replace("<LinearRowsPerPage>20</LinearRowsPerPage>", "<LinearRowsPerPage>0</LinearRowsPerPage>");
+    text.replace("<LinearColumnsPerPage>10</LinearColumnsPerPage>", "<LinearColumnsPerPage>-3</LinearColumnsPerPage>");
+    text.replace("<GridRowsPerPage>10</GridRowsPerPage>", "<GridRowsPerPage>0</GridRowsPerPage>");
+    text.replace("<GridColumnsPerPage>25</GridColumnsPerPage>", "<GridColumnsPerPage>900</GridColumnsPerPage>");
+    const QString file = Home.Path() + QStringLiteral("/Zero.vcr");
+    WriteFileAtomic(file, text);
+    TReport report;
+    report.LoadFromFile(file);
+    int charts = 0;
+    for (int i = 0; i < report.Count(); ++i)
+        for (int k = 0; k < report.Pages(i)->Count(); ++k) {
+            const TPropertyList &p = report.Pages(i)->Item(k)->Properties;
+            if (p.IndexOf(QStringLiteral("LinearRowsPerPage")) < 0)
+                continue;
+            ++charts;
+            EXPECT_EQ(p[QStringLiteral("LinearRowsPerPage")].AsInteger(), 1);
+            EXPECT_EQ(p[QStringLiteral("LinearColumnsPerPage")].AsInteger(), 1);
+            EXPECT_EQ(p[QStringLiteral("GridRowsPerPage")].AsInteger(), 1);
+            EXPECT_EQ(p[QStringLiteral("GridColumnsPerPage")].AsInteger(), 255);
+        }
+    EXPECT_GT(charts, 0);
+    // A linear batch of 45 readings now gives one page each, instead of pages without end.
+    TBatchItem linear;
+    linear.BatchType = BatchTypeCover;
+    linear.BatchFormat = BatchFormatLinear;
+    linear.Columns = 1;
+    linear.Rows = 45;
+    linear.SetSize();
+    for (int r = 0; r < 45; ++r) {
+        linear.SetReadingType(0, r, ReadingTypeReading);
+        linear.SetValue(0, r, 30);
+    }
+    linear.Readings = linear.ValidCount();
+    report.FillWithBatches(&linear, nullptr);
+    report.ExpandPages();
+    EXPECT_EQ(report.Count(), 1 + 45);
+}
