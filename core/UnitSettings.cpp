@@ -1,5 +1,6 @@
 #include "UnitSettings.h"
 #include "UnitException.h"
+#include "UnitPrompt.h"
 #include "UnitXml.h"
 
 #include <QDir>
@@ -120,14 +121,35 @@ TSettingsItem &TSettings::Add(const QString &name, const QVariant &value)
 void TSettings::Changed()
 {
     if (AutoSave && FSuspend == 0 && !FileName.isEmpty())
+        AutoSaveNow();
+}
+
+void TSettings::AutoSaveNow()
+{
+    QString message;
+    try {
         Save(FileName);
+        FSaveFailed = false;
+        return;
+    } catch (const Exception &e) {
+        message = e.Message();
+    } catch (const std::exception &e) {
+        message = QString::fromLocal8Bit(e.what());
+    }
+    if (FSaveFailed)
+        return;
+    FSaveFailed = true; // before the box: its event loop may bring more changes
+    Prompt().Error(message);
 }
 
 void TSettings::LoadFromFile(const QString &fileName)
 {
     FileName = fileName;
+    FSaveFailed = false;
     if (QFileInfo::exists(fileName))
         Load(fileName);
+    else if (AutoSave)
+        AutoSaveNow();
     else
         Save(fileName);
 }

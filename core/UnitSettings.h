@@ -57,6 +57,7 @@ public:
     TSettingsItem &operator[](const QString &name) { return ItemByName(name); }
     TSettingsItem &Add(const QString &name, const QVariant &value);
 
+    // Also starts reporting save failures afresh: a new file may well be writable.
     void LoadFromFile(const QString &fileName);
     void Load(const QString &fileName);
     void Save(const QString &fileName) const;
@@ -64,10 +65,16 @@ public:
     // Raises "Unable to assign object to TSettings" for anything but a settings store.
     void Assign(const TPersistent *source) override;
 
-    // Called by items after a change.
+    // Called by items after a change. Saves when AutoSave is on and never raises: lookups and
+    // setters run in slots, where an exception would end the program. A failed save shows one
+    // error box; later changes try again silently until a save succeeds.
     void Changed();
+    // True while the last automatic save failed.
+    bool SaveFailed() const { return FSaveFailed; }
 
 private:
     std::vector<std::unique_ptr<TSettingsItem>> FItems;
     int FSuspend = 0;
+    bool FSaveFailed = false;
+    void AutoSaveNow();
 };

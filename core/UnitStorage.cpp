@@ -3,6 +3,7 @@
 #include "UnitLanguage.h"
 #include "UnitPrompt.h"
 #include "UnitSettings.h"
+#include "UnitTextFile.h"
 #include "UnitUnits.h"
 
 #include <QDir>
@@ -37,12 +38,11 @@ void CopyFolderTree(const QString &source, const QString &dest, bool replace)
             CopyFolderTree(entry.absoluteFilePath(), target, replace);
             continue;
         }
-        if (QFileInfo::exists(target)) {
-            if (!replace)
-                continue;
-            QFile::remove(target);
-        }
-        if (!QFile::copy(entry.absoluteFilePath(), target))
+        const bool exists = QFileInfo::exists(target);
+        if (exists && !replace)
+            continue;
+        // An existing file is replaced through a temporary copy, so a failed copy keeps it.
+        if (!(exists ? CopyFileOver(entry.absoluteFilePath(), target) : QFile::copy(entry.absoluteFilePath(), target)))
             throw Exception(Tr("Cannot read from the source file or disk"));
         // Seed files are read-only in an installed tree; the user's copies must be writable.
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
@@ -207,15 +207,10 @@ void SettingsSteps(TSettings &settings, const std::function<void()> &loadTabRepo
 void RunStorageStartup(TSettings &settings, const std::function<void()> &loadTabReports)
 {
     ShowStepFailure([] { EnsureStorageFolders(); });
-    bool loaded = false;
-    ShowStepFailure([&] {
-        settings.AutoSave = true;
-        settings.LoadFromFile(SettingsFileName());
-        loaded = true;
-    });
-    // The user has seen why the file cannot be written; do not repeat it for every setting.
-    if (!loaded)
-        settings.AutoSave = false;
+    // Auto-save stays on even when the load fails: the store reports a failed save once and
+    // saves again as soon as it can, so DatabaseVersion and later changes are not lost.
+    settings.AutoSave = true;
+    ShowStepFailure([&] { settings.LoadFromFile(SettingsFileName()); });
     SettingsSteps(settings, loadTabReports);
 }
 
@@ -226,6 +221,7 @@ void SetStorageRoot(const QString &path, TSettings &settings, const std::functio
     EnsureStorageFolders();
     if (rebuildTree)
         rebuildTree();
+    settings.AutoSave = true;
     settings.LoadFromFile(SettingsFileName());
     SettingsSteps(settings, loadTabReports);
 }

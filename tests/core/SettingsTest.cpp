@@ -3,6 +3,8 @@
 #include "UnitSettings.h"
 #include "UnitTextFile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 
 namespace {
@@ -135,4 +137,31 @@ TEST_F(Settings, AssignCopiesAndChecksTheClass)
               QStringLiteral("Unable to assign object to TSettingsItem"));
     main[QStringLiteral("Grid")].Assign(&main[QStringLiteral("ComPort")]);
     EXPECT_EQ(main.Items(main.IndexOf(QStringLiteral("ComPort"))).AsInteger(), 4);
+}
+
+TEST_F(Settings, FailedAutoSaveShowsOneErrorAndResumesWhenWritable)
+{
+    // A file where the settings folder should be: every save fails, whoever runs the test.
+    const QString blocker = Home.Path() + QStringLiteral("/blocker");
+    WriteFileAtomic(blocker, "x");
+    TSettings s;
+    s.AutoSave = true;
+    s.FileName = blocker + QStringLiteral("/settings.xml");
+    EXPECT_NO_THROW(s[QStringLiteral("FormRatio")].SetAsFloat(0.4)); // a lookup that appends
+    EXPECT_NO_THROW(s[QStringLiteral("BatchTab")].SetAsInteger(1));
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("Unable to create directories")});
+    EXPECT_TRUE(s.SaveFailed());
+    QFile::remove(blocker);
+    s[QStringLiteral("BatchTab")].SetAsInteger(2);
+    EXPECT_FALSE(s.SaveFailed());
+    TSettings onDisk;
+    onDisk.Load(s.FileName);
+    EXPECT_EQ(onDisk[QStringLiteral("FormRatio")].AsFloat(), 0.4);
+    EXPECT_EQ(onDisk[QStringLiteral("BatchTab")].AsInteger(), 2);
+    // A new failure after a good save is shown again, once.
+    QDir(blocker).removeRecursively();
+    WriteFileAtomic(blocker, "x");
+    s[QStringLiteral("BatchTab")].SetAsInteger(3);
+    s[QStringLiteral("BatchTab")].SetAsInteger(4);
+    EXPECT_EQ(Prompts.Errors.size(), 2);
 }

@@ -167,3 +167,51 @@ TEST(TextFile, Windows1252BothWays)
     EXPECT_EQ(DecodeWindows1252("\x80\xE9\x9F"), QStringLiteral("€éŸ"));
     EXPECT_EQ(EncodeWindows1252(QStringLiteral("€é漢")), QByteArray("\x80\xE9?"));
 }
+
+TEST_F(Storage, UnreadableSettingsKeepAutoSaveAndUpgradeOnlyOnce)
+{
+    WriteText(Shared() + QStringLiteral("Settings/Tab.vcr"), "shipped design");
+    const QString root = GetStorageRoot();
+    WriteText(root + QStringLiteral("Settings/Tab.vcr"), "old design");
+    // A folder where settings.xml should be: it can be neither read nor written.
+    const QString file = root + QStringLiteral("Settings/settings.xml");
+    QDir().mkpath(file);
+    {
+        TSettings settings;
+        RunStorageStartup(settings, nullptr);
+        EXPECT_TRUE(settings.AutoSave);
+        // One box for the failed load, one for the failed save; none for every later change.
+        EXPECT_EQ(Prompts.Errors.size(), 2) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(ReadWholeFile(root + QStringLiteral("Settings/Tab.vcr")), QByteArray("shipped design"));
+        settings[QStringLiteral("BatchTab")].SetAsInteger(1);
+        EXPECT_EQ(Prompts.Errors.size(), 2);
+        // The user mends it; the next change writes the whole store, the upgrade's version too.
+        QDir(file).removeRecursively();
+        settings[QStringLiteral("LastExcelExport")].SetAsString(QStringLiteral("/tmp/x.xlsx"));
+    }
+    TSettings onDisk;
+    onDisk.Load(file);
+    EXPECT_EQ(onDisk[QStringLiteral("DatabaseVersion")].AsString(), QStringLiteral("01.01"));
+    EXPECT_EQ(onDisk[QStringLiteral("LastExcelExport")].AsString(), QStringLiteral("/tmp/x.xlsx"));
+    // The user edits the copied report; the next start must leave it alone.
+    WriteText(root + QStringLiteral("Settings/Tab.vcr"), "user design");
+    TSettings again;
+    RunStorageStartup(again, nullptr);
+    EXPECT_EQ(ReadWholeFile(root + QStringLiteral("Settings/Tab.vcr")), QByteArray("user design"));
+    EXPECT_EQ(Prompts.Errors.size(), 2);
+}
+
+TEST_F(Storage, AutoSaveResumesAfterAStorageRootChange)
+{
+    const QString blocker = Home.Path() + QStringLiteral("/blocker");
+    WriteText(blocker, "x");
+    WriteStorageRoot(blocker + QStringLiteral("/root"));
+    TSettings settings;
+    RunStorageStartup(settings, nullptr);
+    ASSERT_FALSE(Prompts.Errors.isEmpty());
+    const QString other = Home.Path() + QStringLiteral("/other");
+    SetStorageRoot(other, settings, nullptr, nullptr);
+    settings[QStringLiteral("BatchTab")].SetAsInteger(5);
+    EXPECT_TRUE(ReadWholeFile(other + QStringLiteral("/Settings/settings.xml")).contains("<BatchTab>5</BatchTab>"));
+    EXPECT_TRUE(ReadWholeFile(other + QStringLiteral("/Settings/settings.xml")).contains("<DatabaseVersion>01.01</DatabaseVersion>"));
+}
