@@ -1,4 +1,5 @@
 #include "UnitFileOperations.h"
+#include "UnitTextFile.h"
 #include "UnitException.h"
 #include "UnitPrompt.h"
 #include "UnitStorage.h"
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <cstdio>
 
 namespace {
 
@@ -125,13 +127,16 @@ bool CopyOneFile(const QFileInfo &source, const QString &destination, bool repla
     if (EntryExists(destination)) {
         if (!replace || QFileInfo(destination).isDir())
             return false;
-        if (!QFile::remove(destination))
+        // Never delete first: a copy that fails must leave the old file.
+        if (!CopyFileOver(source.filePath(), destination))
             return false;
-    }
-    if (source.isSymLink())
+        if (source.isSymLink())
+            return true;
+    } else if (source.isSymLink()) {
         return QFile::link(source.symLinkTarget(), destination);
-    if (!QFile::copy(source.filePath(), destination))
+    } else if (!QFile::copy(source.filePath(), destination)) {
         return false;
+    }
     QFile copy(destination);
     if (copy.open(QIODevice::ReadWrite)) {
         copy.setPermissions(source.permissions() | QFileDevice::WriteOwner);
@@ -179,8 +184,25 @@ void MoveFile(const QString &source, const QString &destination, bool &yesToAll)
     if (EntryExists(destination)) {
         if (!ConfirmReplace(FilePrompt(destination), yesToAll))
             return;
-        if (!QFile::remove(destination))
+        const QFileInfo target(destination);
+        if (target.isDir() && !target.isSymLink())
             throw Exception(Tr("Unable to delete file %1").arg(FileNameOf(destination)));
+        // Replaced in one step (rename(2)) or, across file systems, through a temporary copy:
+        // the old file stays until the new one is complete.
+        if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(destination).constData()) == 0)
+            return;
+        if (!CopyFileOver(source, destination))
+            throw Exception(Tr("Unable to move file %1").arg(FileNameOf(destination)));
+        if (!info.isSymLink()) {
+            QFile copy(destination);
+            if (copy.open(QIODevice::ReadWrite)) {
+                copy.setPermissions(info.permissions() | QFileDevice::WriteOwner);
+                copy.setFileTime(info.lastModified(), QFileDevice::FileModificationTime);
+            }
+        }
+        if (!QFile::remove(source))
+            throw Exception(Tr("Unable to delete file %1").arg(FileNameOf(source)));
+        return;
     }
     if (!QFile::rename(source, destination))
         throw Exception(Tr("Unable to move file %1").arg(FileNameOf(destination)));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cstdio>
 
 namespace {
 // Code points of the bytes 0x80..0x9F in Windows-1252; 0 marks the five unassigned bytes.
@@ -85,4 +86,40 @@ QByteArray ReadWholeFile(const QString &fileName)
     if (file.error() != QFileDevice::NoError)
         throw Exception(Tr("Cannot read from the source file or disk"));
     return bytes;
+}
+
+bool CopyFileOver(const QString &source, const QString &target)
+{
+    const QFileInfo info(source);
+    const QFileInfo dest(target);
+    const QString temp = dest.absolutePath() + QStringLiteral("/.") + dest.fileName() + QStringLiteral(".part");
+    QFile::remove(temp);
+    bool ok = false;
+    if (info.isSymLink()) {
+        ok = QFile::link(info.symLinkTarget(), temp);
+    } else {
+        QFile in(source);
+        QFile out(temp);
+        if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            // Read to the end rather than to the size: some files (in /proc) report none.
+            for (;;) {
+                const QByteArray chunk = in.read(1 << 20);
+                if (chunk.isEmpty()) {
+                    ok = in.error() == QFileDevice::NoError;
+                    break;
+                }
+                if (out.write(chunk) != chunk.size())
+                    break;
+            }
+            ok = ok && out.flush();
+            out.close();
+            ok = ok && out.error() == QFileDevice::NoError;
+        }
+    }
+    // rename(2) replaces the target in one step, a link as well as a file.
+    if (ok)
+        ok = std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) == 0;
+    if (!ok)
+        QFile::remove(temp);
+    return ok;
 }

@@ -19,3 +19,8 @@ void WriteFileAtomic(const QString &fileName, const QByteArray &bytes);
 
 // Reads a whole file; raises Exception with a clear message when it cannot be read.
 QByteArray ReadWholeFile(const QString &fileName);
+
+// Copies a file over another through a temporary name beside the target, renamed over it only
+// once the copy is complete: a failed copy (full disk, unreadable source) leaves the old file.
+// A link is copied as a link. False on failure, with the target as it was.
+bool CopyFileOver(const QString &source, const QString &target);

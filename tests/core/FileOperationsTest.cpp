@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 #include "UnitException.h"
 #include "UnitFileOperations.h"
+#include "UnitTextFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -424,4 +425,38 @@ TEST_F(FileOperations, SpreadsheetProgramFromTheDesktopDefaults)
     QFile f(record);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(f.readAll()), QStringLiteral("--calc|") + P("my book.xls") + QLatin1Char('|'));
+}
+
+TEST_F(FileOperations, FailedReplaceKeepsTheOldFile)
+{
+    // A source that exists but cannot be read: reading /proc/self/mem at offset 0 fails (EIO).
+    const QString unreadable = QStringLiteral("/proc/self/mem");
+    ASSERT_TRUE(QFileInfo::exists(unreadable));
+    Write(P("b/Wall.vcb"), "old");
+    bool all = true;
+    EXPECT_EQ(MessageOf([&] { CopyTree(unreadable, P("b/Wall.vcb"), all); }),
+              QStringLiteral("Cannot read from the source file or disk"));
+    EXPECT_EQ(Tree(P("b")), (QMap<QString, QByteArray>{{QStringLiteral("Wall.vcb"), QByteArray("old")}}));
+    // A good replace leaves no temporary file behind.
+    Write(P("a/Wall.vcb"), "new");
+    CopyTree(P("a/Wall.vcb"), P("b/Wall.vcb"), all);
+    EXPECT_EQ(Tree(P("b")), (QMap<QString, QByteArray>{{QStringLiteral("Wall.vcb"), QByteArray("new")}}));
+    // A move that replaces keeps the new content and removes the source.
+    Write(P("a/Wall.vcb"), "moved");
+    MoveTree(P("a/Wall.vcb"), P("b/Wall.vcb"), all);
+    EXPECT_EQ(Tree(P("b")), (QMap<QString, QByteArray>{{QStringLiteral("Wall.vcb"), QByteArray("moved")}}));
+    EXPECT_FALSE(QFileInfo::exists(P("a/Wall.vcb")));
+}
+
+TEST(FileOver, FailedCopyLeavesTarget)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("t.vcb"));
+    WriteFileAtomic(target, "old");
+    EXPECT_FALSE(CopyFileOver(dir.filePath(QStringLiteral("missing")), target));
+    EXPECT_FALSE(CopyFileOver(dir.path(), target)); // a folder is no file to copy
+    EXPECT_FALSE(CopyFileOver(QStringLiteral("/proc/self/mem"), target));
+    EXPECT_EQ(ReadWholeFile(target), QByteArray("old"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("t.vcb")});
 }
