@@ -6,7 +6,7 @@
 
 namespace {
 
-TCliRegistration reg("export", "export OUT.xls|OUT.xml FILE...   batch files, one sheet each",
+TCliRegistration reg("export", "export OUT.xlsx|OUT.xls|OUT.xml|OUT.csv FILE...   batch files, one sheet (or .csv file) each",
                      [](const QStringList &args) {
     if (args.size() < 2) {
         CliErr(QStringLiteral("orvalis-cli: export needs an output file and at least one batch file\n"));
@@ -15,7 +15,7 @@ TCliRegistration reg("export", "export OUT.xls|OUT.xml FILE...   batch files, on
     const QString out = args.first();
     // The form is known before anything is loaded, so a wrong name writes nothing.
     if (ExportFormOf(out) == TExportForm::None) {
-        CliErr(QStringLiteral("orvalis-cli: \"%1\" names no spreadsheet form: use .xls or .xml\n").arg(out));
+        CliErr(QStringLiteral("orvalis-cli: \"%1\" names no spreadsheet form: use .xlsx, .xls, .xml or .csv\n").arg(out));
         return 1;
     }
     TBatchList list;

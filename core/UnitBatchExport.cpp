@@ -7,9 +7,14 @@
 #include "UnitException.h"
 #include "UnitTextFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <locale.h>
+#include <xlsxwriter.h>
 
 namespace {
 
@@ -68,7 +73,49 @@ TExportForm ExportFormOf(const QString &fileName)
         return TExportForm::Xls;
     if (suffix == QLatin1String("xml"))
         return TExportForm::Xml;
+    if (suffix == QLatin1String("xlsx"))
+        return TExportForm::Xlsx;
+    if (suffix == QLatin1String("csv"))
+        return TExportForm::Csv;
     return TExportForm::None;
+}
+
+namespace {
+struct TFormFilter {
+    TExportForm Form;
+    const char *Suffix;
+    const char *Text;
+};
+// Today's workbook first: older spreadsheet programs' .xls sheets lose their names elsewhere.
+const TFormFilter kFormFilters[] = {
+    {TExportForm::Xlsx, "xlsx", QT_TRANSLATE_NOOP("Orvalis", "Excel Workbook (*.xlsx)")},
+    {TExportForm::Xls, "xls", QT_TRANSLATE_NOOP("Orvalis", "Excel XLS (*.xls)")},
+    {TExportForm::Xml, "xml", QT_TRANSLATE_NOOP("Orvalis", "Excel XML (*.xml)")},
+    {TExportForm::Csv, "csv", QT_TRANSLATE_NOOP("Orvalis", "CSV, one file per batch (*.csv)")},
+};
+} // namespace
+
+QString ExportDialogFilter(const QString &lastFileName)
+{
+    const TExportForm last = ExportFormOf(lastFileName);
+    QStringList filters;
+    for (const TFormFilter &f : kFormFilters)
+        if (f.Form == last)
+            filters << Tr(f.Text);
+    for (const TFormFilter &f : kFormFilters)
+        if (f.Form != last)
+            filters << Tr(f.Text);
+    filters << Tr("All Files (*)");
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString ExportDefaultSuffix(const QString &lastFileName)
+{
+    const TExportForm last = ExportFormOf(lastFileName);
+    for (const TFormFilter &f : kFormFilters)
+        if (f.Form == last)
+            return QString::fromLatin1(f.Suffix);
+    return QStringLiteral("xlsx");
 }
 
 QStringList ExportSheetNames(const TBatchList &list)
@@ -163,12 +210,140 @@ void TBatchList::ExportXls(const QString &fileName) const
     excel.SaveToFile(fileName);
 }
 
+namespace {
+// The "C" number format for this thread while it lives: libxlsxwriter writes numbers with the C
+// library's printf, which follows the desktop's locale (a decimal comma on many desktops).
+class TCNumericScope {
+public:
+    TCNumericScope()
+    {
+        FLocale = newlocale(LC_NUMERIC_MASK, "C", duplocale(uselocale(nullptr)));
+        if (FLocale)
+            FPrevious = uselocale(FLocale);
+    }
+    ~TCNumericScope()
+    {
+        if (!FLocale)
+            return;
+        uselocale(FPrevious);
+        freelocale(FLocale);
+    }
+    TCNumericScope(const TCNumericScope &) = delete;
+    TCNumericScope &operator=(const TCNumericScope &) = delete;
+
+private:
+    locale_t FLocale = nullptr;
+    locale_t FPrevious = nullptr;
+};
+} // namespace
+
+void TBatchList::ExportXlsx(const QString &fileName) const
+{
+    RequireBatches(*this);
+    const TCNumericScope numbers;
+    const QStringList names = ExportSheetNames(*this);
+    // Written under a temporary name beside the target and renamed over it once complete, so a
+    // failure never leaves half a workbook or destroys the previous one.
+    const QFileInfo target(fileName);
+    const QString temp = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".part");
+    const QByteArray tempName = QFile::encodeName(temp);
+    lxw_workbook *book = workbook_new(tempName.constData());
+    if (!book)
+        throw Exception(Tr("Cannot create file \"%1\". %2").arg(fileName, Tr("The file could not be opened")));
+    const auto fail = [&](const QString &why) {
+        QFile::remove(temp);
+        throw Exception(Tr("Cannot write file \"%1\". %2").arg(fileName, why));
+    };
+    for (int k = 0; k < Count(); ++k) {
+        const QByteArray sheetName = names[k].toUtf8();
+        lxw_worksheet *sheet = workbook_add_worksheet(book, sheetName.constData());
+        if (!sheet) {
+            workbook_close(book);
+            fail(Tr("Invalid worksheet name \"%1\"").arg(names[k]));
+        }
+        const TSummaryGrid grid = Items(k)->SummaryGrid();
+        for (int r = 0; r < grid.RowCount; ++r)
+            for (int c = 0; c < grid.ColumnCount; ++c) {
+                const QVariant &cell = grid.Cell(r, c);
+                if (!cell.isValid())
+                    continue;
+                lxw_error e;
+                if (IsNumber(cell)) {
+                    e = worksheet_write_number(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                                               cell.toDouble(), nullptr);
+                } else {
+                    const QString text = cell.toString();
+                    if (text.isEmpty())
+                        continue;
+                    // A cell holds at most 32767 characters.
+                    const QByteArray bytes = text.left(32767).toUtf8();
+                    e = worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                                               bytes.constData(), nullptr);
+                }
+                if (e != LXW_NO_ERROR) {
+                    workbook_close(book);
+                    fail(QString::fromUtf8(lxw_strerror(e)));
+                }
+            }
+    }
+    const lxw_error closed = workbook_close(book);
+    if (closed != LXW_NO_ERROR)
+        fail(QString::fromUtf8(lxw_strerror(closed)));
+    if (std::rename(tempName.constData(), QFile::encodeName(fileName).constData()) != 0)
+        fail(QString::fromLocal8Bit(std::strerror(errno)));
+}
+
+namespace {
+// One CSV field (RFC 4180): quoted when it holds a comma, a quote or a line break.
+QString CsvField(const QVariant &cell)
+{
+    if (!cell.isValid())
+        return QString();
+    if (IsNumber(cell))
+        return NumberText(cell.toDouble());
+    QString text = cell.toString();
+    if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n')) ||
+        text.contains(QLatin1Char('\r'))) {
+        text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        text = QLatin1Char('"') + text + QLatin1Char('"');
+    }
+    return text;
+}
+} // namespace
+
+QStringList TBatchList::ExportCsv(const QString &fileName) const
+{
+    RequireBatches(*this);
+    const QStringList names = ExportSheetNames(*this);
+    const QFileInfo info(fileName);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-');
+    QStringList written;
+    for (int k = 0; k < Count(); ++k) {
+        const TSummaryGrid grid = Items(k)->SummaryGrid();
+        QString text;
+        for (int r = 0; r < grid.RowCount; ++r) {
+            for (int c = 0; c < grid.ColumnCount; ++c) {
+                if (c > 0)
+                    text += QLatin1Char(',');
+                text += CsvField(grid.Cell(r, c));
+            }
+            text += QStringLiteral("\r\n");
+        }
+        const QString name = stem + names[k] + QStringLiteral(".csv");
+        WriteFileAtomic(name, text.toUtf8());
+        written << name;
+    }
+    return written;
+}
+
 QStringList ExportSpreadsheet(const TBatchList &list, const QString &fileName)
 {
     switch (ExportFormOf(fileName)) {
     case TExportForm::Xls: list.ExportXls(fileName); return {fileName};
     case TExportForm::Xml: list.ExportXml(fileName); return {fileName};
+    case TExportForm::Xlsx: list.ExportXlsx(fileName); return {fileName};
+    case TExportForm::Csv: return list.ExportCsv(fileName);
     case TExportForm::None: break;
     }
-    throw Exception(Tr("\"%1\" names no spreadsheet form: use .xls or .xml").arg(fileName));
+    throw Exception(Tr("\"%1\" names no spreadsheet form: use .xlsx, .xls, .xml or .csv").arg(fileName));
 }

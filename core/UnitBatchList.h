@@ -230,6 +230,9 @@ public:
     // Spreadsheet export of every batch, one worksheet each (implemented by the export unit).
     void ExportXml(const QString &fileName) const;
     void ExportXls(const QString &fileName) const;
+    void ExportXlsx(const QString &fileName) const;
+    // One file per batch beside `fileName`: "<base>-<sheet name>.csv"; returns the files written.
+    QStringList ExportCsv(const QString &fileName) const;
 
 private:
     std::vector<std::unique_ptr<TBatchItem>> FItems;

@@ -1,6 +1,7 @@
 #pragma once
-// Spreadsheet export of a batch list, one worksheet per batch: TBatchList::ExportXml (XML
-// Spreadsheet 2003) and TBatchList::ExportXls (BIFF4W workbook).
+// Spreadsheet export of a batch list, one worksheet per batch: TBatchList::ExportXlsx (Office
+// Open XML workbook), ExportXls (BIFF4W workbook), ExportXml (XML Spreadsheet 2003) and
+// ExportCsv (one CSV file per batch).
 #include <QString>
 #include <QStringList>
 
@@ -8,8 +9,13 @@ class TBatchItem;
 class TBatchList;
 
 // The forms, chosen by the file name's extension (letter case ignored).
-enum class TExportForm { None, Xls, Xml };
+enum class TExportForm { None, Xls, Xml, Xlsx, Csv };
 TExportForm ExportFormOf(const QString &fileName);
+
+// The save dialog's filter, the form of `lastFileName` first (so it is the one offered), else
+// .xlsx; and the extension added to a name typed without one.
+QString ExportDialogFilter(const QString &lastFileName);
+QString ExportDefaultSuffix(const QString &lastFileName);
 
 // Worksheet names of the batches in list order: "%s (%s)" with ID and batch type name, made
 // valid for spreadsheet programs ([]:*?/\ replaced by "_", at most 31 characters, no leading or

@@ -73,6 +73,18 @@ TEST_F(CliExportTest, ExtensionDecidesWithoutRegardToCase)
 
     ASSERT_EQ(Run(QStringList{Out(QStringLiteral("sheets.Xls"))} + files), 0) << StdErr.toStdString();
     EXPECT_TRUE(ReadWholeFile(Out(QStringLiteral("sheets.Xls"))).startsWith("\x09\x04"));
+
+    ASSERT_EQ(Run(QStringList{Out(QStringLiteral("book.XLSX"))} + files), 0) << StdErr.toStdString();
+    EXPECT_TRUE(ReadWholeFile(Out(QStringLiteral("book.XLSX"))).startsWith("PK\x03\x04"));
+
+    // CSV: one file per batch, each named on its own output line.
+    ASSERT_EQ(Run(QStringList{Out(QStringLiteral("rows.csv"))} + files), 0) << StdErr.toStdString();
+    const QStringList written = StdOut.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(written.size(), 3) << StdOut.toStdString();
+    for (const QString &f : written) {
+        EXPECT_TRUE(QFileInfo(f).fileName().startsWith(QStringLiteral("rows-"))) << f.toStdString();
+        EXPECT_TRUE(ReadWholeFile(f).startsWith("Batch ID,"));
+    }
 }
 
 TEST_F(CliExportTest, RefusesWithoutWritingAnything)
@@ -84,7 +96,7 @@ TEST_F(CliExportTest, RefusesWithoutWritingAnything)
     } cases[] = {
         {QStringList{Out(QStringLiteral("out.txt"))} + files, ".xls"},
         {QStringList{Out(QStringLiteral("out"))} + files, ".xls"},
-        {QStringList{Out(QStringLiteral("out.csv"))} + files, ".xls"},
+        {QStringList{Out(QStringLiteral("out.ods"))} + files, ".xlsx"},
         {QStringList{Out(QStringLiteral("out.xls")), Dir() + QStringLiteral("missing.vcb")}, "missing.vcb"},
         {QStringList{Out(QStringLiteral("out.xls"))}, "batch file"},
     };

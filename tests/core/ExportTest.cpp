@@ -230,6 +230,8 @@ TEST_F(ExportTest, TheExtensionChoosesTheForm)
         {"b.XLS", "\x09\x04"},
         {"c.xml", "<?xml"},
         {"d.XML", "<?xml"},
+        {"e.xlsx", "PK\x03\x04"},
+        {"f.XLSX", "PK\x03\x04"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -237,13 +239,16 @@ TEST_F(ExportTest, TheExtensionChoosesTheForm)
         ASSERT_EQ(written, QStringList{Out(QString::fromLatin1(c.name))});
         EXPECT_TRUE(ReadWholeFile(written.first()).startsWith(c.starts));
     }
-    // The workbook is written through a temporary file: none is left behind.
-    EXPECT_TRUE(QDir(Home.Path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("tmp")).isEmpty());
+    // CSV: one file per batch, named after its sheet.
+    EXPECT_EQ(ExportSpreadsheet(list, Out(QStringLiteral("g.CSV"))), QStringList{Out(QStringLiteral("g-Example (Cover).csv"))});
+    // The workbooks are written through temporary files: none is left behind.
+    const QStringList left = QDir(Home.Path()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_TRUE(left.filter(QStringLiteral("tmp")).isEmpty() && left.filter(QStringLiteral(".part")).isEmpty()) << left.join(QLatin1Char(' ')).toStdString();
 
     // Any other extension writes nothing and says why.
     QDir dir(Home.Path());
     const QStringList before = dir.entryList(QDir::Files);
-    for (const char *name : {"g.txt", "h", "i.xls.bak", "j.ods", "k.xlsx", "l.csv"}) {
+    for (const char *name : {"g.txt", "h", "i.xls.bak", "j.ods", "k.xlsm", "l.tsv"}) {
         try {
             ExportSpreadsheet(list, Out(QString::fromLatin1(name)));
             ADD_FAILURE() << name << " was accepted";
@@ -286,7 +291,7 @@ TEST_F(ExportTest, SheetNamesAreValidAndUnique)
 TEST_F(ExportTest, AnEmptyListWritesNothing)
 {
     TBatchList list;
-    for (const char *name : {"e.xls", "e.xml"})
+    for (const char *name : {"e.xls", "e.xml", "e.xlsx", "e.csv"})
         EXPECT_THROW(ExportSpreadsheet(list, Out(QString::fromLatin1(name))), Exception) << name;
     EXPECT_TRUE(QDir(Home.Path()).entryList(QDir::Files).isEmpty());
 }
@@ -323,22 +328,46 @@ TEST_F(ExportTest, EveryFormOpensInGnumericWithTheSameCells)
         GTEST_SKIP() << "ssconvert (gnumeric) is not installed";
     TBatchList list;
     FillThreeBatches(list);
-    for (const char *name : {"all.xls", "all.xml"})
+    for (const char *name : {"all.xls", "all.xml", "all.xlsx"})
         ExportSpreadsheet(list, Out(QString::fromLatin1(name)));
+    const QStringList csvFiles = ExportSpreadsheet(list, Out(QStringLiteral("all.csv")));
 
     std::map<QString, QStringList> byForm;
-    for (const char *form : {"xls", "xml"})
+    for (const char *form : {"xls", "xml", "xlsx"})
         byForm[QString::fromLatin1(form)] =
             GnumericSheets(ssconvert, Out(QStringLiteral("all.") + QString::fromLatin1(form)),
                            Out(QStringLiteral("gnumeric-") + QString::fromLatin1(form)));
+    // Each CSV file read back by Gnumeric gives the sheet of its batch.
+    ASSERT_EQ(csvFiles, (QStringList{Out(QStringLiteral("all-Wall 1 (Cover).csv")), Out(QStringLiteral("all-Deck & <Pier> (Half Cell).csv")),
+                                     Out(QStringLiteral("all-Slab (Cover).csv"))}));
+    for (int k = 0; k < csvFiles.size(); ++k)
+        byForm[QStringLiteral("csv")] << GnumericSheets(ssconvert, csvFiles[k], Out(QStringLiteral("gnumeric-csv%1").arg(k))).value(0);
 
     const QStringList &xls = byForm[QStringLiteral("xls")];
     ASSERT_EQ(xls.size(), 3);
     for (const auto &[form, sheets] : byForm) {
         SCOPED_TRACE(form.toStdString());
         ASSERT_EQ(sheets.size(), 3);
-        for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(sheets[k], xls[k]) << "sheet " << k;
+        for (int k = 0; k < 3; ++k) {
+            if (form != QLatin1String("csv")) {
+                EXPECT_EQ(sheets[k], xls[k]) << "sheet " << k;
+                continue;
+            }
+            // Reading CSV, Gnumeric turns date texts into dates of its own form: the dates are
+            // compared as the files hold them instead.
+            const auto withoutDates = [](const QString &sheet) {
+                QStringList lines = sheet.split(QLatin1Char('\n'));
+                lines.removeIf([](const QString &l) { return l.contains(QLatin1String("Date\",")); });
+                return lines;
+            };
+            EXPECT_EQ(withoutDates(sheets[k]), withoutDates(xls[k])) << "sheet " << k;
+            const QString raw = QString::fromUtf8(ReadWholeFile(csvFiles[k]));
+            for (const QString &line : xls[k].split(QLatin1Char('\n')))
+                if (line.contains(QLatin1String("Date\","))) {
+                    const QString date = line.section(QLatin1Char(','), 1, 1).remove(QLatin1Char('"'));
+                    EXPECT_TRUE(raw.contains(QLatin1Char(',') + date)) << line.toStdString();
+                }
+        }
     }
     // What a user sees in the half-cell sheet.
     const QString deck = xls[1];
@@ -349,7 +378,7 @@ TEST_F(ExportTest, EveryFormOpensInGnumericWithTheSameCells)
     EXPECT_TRUE(xls[0].contains(QStringLiteral("\nMean,12.5,\n"))) << xls[0].toStdString();
 
     // Sheet names as Gnumeric reads them.
-    for (const char *form : {"xls", "xml"}) {
+    for (const char *form : {"xls", "xml", "xlsx"}) {
         QProcess p;
         const QString dir = Out(QStringLiteral("names-") + QString::fromLatin1(form));
         QDir().mkpath(dir);
@@ -361,4 +390,60 @@ TEST_F(ExportTest, EveryFormOpensInGnumericWithTheSameCells)
                                       QStringLiteral("Wall 1 (Cover).csv")}))
             << form;
     }
+}
+
+TEST_F(ExportTest, CsvQuotesAsRfc4180InUtf8)
+{
+    TBatchList list;
+    TBatchItem &b = *list.Add();
+    FillExampleBatch(b);
+    b.Site = QStringLiteral("Quay \"North\", Caf\u00e9 \u20ac");
+    b.Note = QStringLiteral("line one\nline two");
+    const QStringList files = ExportSpreadsheet(list, Out(QStringLiteral("q.csv")));
+    ASSERT_EQ(files.size(), 1);
+    const QByteArray bytes = ReadWholeFile(files.first());
+    EXPECT_FALSE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QString text = QString::fromUtf8(bytes);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Batch ID,Example\r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nSite,\"Quay \"\"North\"\", Caf\u00e9 \u20ac\"\r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nNote,\"line one\nline two\"\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nMean,12.5\r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+}
+
+TEST_F(ExportTest, XlsxAndCsvNumbersUseAPointUnderACommaCLocale)
+{
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Available());
+    TBatchList list;
+    FillExampleBatch(*list.Add());
+    list.ExportXlsx(Out(QStringLiteral("de.xlsx")));
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), Out(QStringLiteral("de.xlsx")), QStringLiteral("xl/worksheets/sheet1.xml")});
+    ASSERT_TRUE(unzip.waitForFinished(60000));
+    const QByteArray sheet = unzip.readAllStandardOutput();
+    ASSERT_FALSE(sheet.isEmpty()) << "unzip failed";
+    EXPECT_TRUE(sheet.contains("<v>12.5</v>")) << sheet.toStdString();
+    EXPECT_FALSE(sheet.contains("12,5"));
+    const QStringList csv = list.ExportCsv(Out(QStringLiteral("de.csv")));
+    EXPECT_TRUE(ReadWholeFile(csv.first()).contains("\r\nMean,12.5\r\n"));
+}
+
+TEST_F(ExportTest, XlsxOpensInLibreOffice)
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        GTEST_SKIP() << "soffice (LibreOffice) is not installed";
+    TBatchList list;
+    FillExampleBatch(*list.Add());
+    list.ExportXlsx(Out(QStringLiteral("lo.xlsx")));
+    QProcess p;
+    p.setWorkingDirectory(Home.Path());
+    p.start(soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://") + Home.Path() + QStringLiteral("/lo"),
+                      QStringLiteral("--convert-to"), QStringLiteral("csv"), QStringLiteral("--outdir"), Out(QStringLiteral("lo")),
+                      Out(QStringLiteral("lo.xlsx"))});
+    ASSERT_TRUE(p.waitForFinished(180000));
+    const QString text = QString::fromUtf8(ReadWholeFile(Out(QStringLiteral("lo/lo.csv"))));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Batch ID,Example"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\nMean,12.5"))) << text.toStdString();
 }
