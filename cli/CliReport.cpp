@@ -4,15 +4,18 @@
 #include "UnitBatchList.h"
 #include "UnitException.h"
 #include "UnitReport.h"
+#include "UnitSettings.h"
+#include "UnitStorage.h"
 
 #include <QFileInfo>
 
 namespace {
-const char *kUsage = "report --report FILE.vcr BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT]";
+const char *kUsage =
+    "report --report FILE.vcr BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT] [--settings FILE]";
 
 int RunReport(const QStringList &args)
 {
-    QString reportFile, out, title;
+    QString reportFile, out, title, settingsFile;
     QStringList batches;
     int page = 0; // 1-based; 0 all pages
     for (int i = 0; i < args.size(); ++i) {
@@ -28,6 +31,8 @@ int RunReport(const QStringList &args)
             out = value();
         } else if (a == QLatin1String("--title")) {
             title = value();
+        } else if (a == QLatin1String("--settings")) {
+            settingsFile = value();
         } else if (a == QLatin1String("--page")) {
             const QString v = value();
             bool ok = false;
@@ -45,6 +50,24 @@ int RunReport(const QStringList &args)
     const QString ext = QFileInfo(out).suffix().toLower();
     if (ext != QLatin1String("pdf") && ext != QLatin1String("jpg"))
         throw Exception(QStringLiteral("The output must be a .pdf or .jpg file: %1").arg(out));
+
+    // The thresholds and units of the user's settings, as the program uses them; never written.
+    TSettings settings;
+    if (!settingsFile.isEmpty()) {
+        settings.Load(settingsFile);
+    } else if (QFileInfo::exists(SettingsFileName())) {
+        try {
+            settings.Load(SettingsFileName());
+        } catch (const Exception &e) {
+            CliErr(QStringLiteral("orvalis-cli: %1: %2 (default settings used)\n").arg(SettingsFileName(), e.Message()));
+            settings.Clear();
+        }
+    }
+    ApplyUnitSettings(settings);
+    SetReportSettings(&settings);
+    struct TSettingsScope {
+        ~TSettingsScope() { SetReportSettings(nullptr); }
+    } settingsScope;
 
     InstallPrinterPaperProvider();
     TReport stored;

@@ -1,6 +1,10 @@
 #include "TestSupport.h"
+#include "UnitStorage.h"
+#include "UnitTextFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSize>
 #include <QRegularExpression>
@@ -122,4 +126,33 @@ TEST_F(CliReportTest, ClearErrors)
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.Message;
     }
+}
+
+TEST_F(CliReportTest, UsesTheSettingsOfTheStorageRootOrTheNamedFile)
+{
+    // The first page made an inner page whose memo shows the threshold and the units.
+    QByteArray design = ReadWholeFile(TestDataFile(QStringLiteral("ReportTwoPages.vcr")));
+    design.replace("<PageType>0</PageType>", "<PageType>1</PageType>");
+    design.replace("<Text>Cover survey\n[Site] &amp; &lt;[Location]&gt;</Text>", "<Text>T=[Threshold] U=[Units]</Text>");
+    const QString report = Home.Path() + QStringLiteral("/t.vcr");
+    WriteFileAtomic(report, design);
+    const auto memoText = [&](const QStringList &extra) {
+        const QString out = Home.Path() + QStringLiteral("/t.pdf");
+        const TReportRun run = RunReport(QStringList{QStringLiteral("--report"), report, Shipped("Local/Deck Soffit 00001.vcb"),
+                                                     QStringLiteral("-o"), out} + extra);
+        EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        return Tool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")}).simplified();
+    };
+    EXPECT_TRUE(memoText({}).contains(QStringLiteral("T=0 U=mm")));
+    QDir().mkpath(QFileInfo(SettingsFileName()).path());
+    WriteFileAtomic(SettingsFileName(), "<Settings><ThresholdCover>35</ThresholdCover><CoverUnits>0</CoverUnits></Settings>");
+    EXPECT_TRUE(memoText({}).contains(QStringLiteral("T=35 U=mm")));
+    const QString other = Home.Path() + QStringLiteral("/other.xml");
+    WriteFileAtomic(other, "<Settings><ThresholdCover>25.4</ThresholdCover><CoverUnits>1</CoverUnits></Settings>");
+    EXPECT_TRUE(memoText({QStringLiteral("--settings"), other}).contains(QStringLiteral("T=1.00 U=in")));
+    // A named file that cannot be read is an error.
+    const TReportRun bad = RunReport({QStringLiteral("--report"), report, Shipped("Local/Deck Soffit 00001.vcb"),
+                                      QStringLiteral("-o"), Home.Path() + QStringLiteral("/x.pdf"), QStringLiteral("--settings"),
+                                      Home.Path() + QStringLiteral("/none.xml")});
+    EXPECT_NE(bad.ExitCode, 0);
 }

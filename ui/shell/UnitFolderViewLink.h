@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QWidget;
+class TFileItem;
 
 class IFolderView {
 public:
@@ -20,6 +21,8 @@ public:
     virtual void SetListVisible(bool visible) = 0;
     // Full paths of the selected items, in view order.
     virtual QStringList SelectedPaths() const = 0;
+    // The listed entry of a batch file (its header values, possibly from the cache), or nullptr.
+    virtual const TFileItem *BatchEntry(const QString &path) const { return nullptr; }
     // Starts editing the caption of the selected item.
     virtual void EditSelectedCaption() = 0;
     virtual void SelectAll() = 0;

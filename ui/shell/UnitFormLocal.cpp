@@ -562,6 +562,12 @@ QList<int> TFormLocal::SelectedRows() const
     return rows;
 }
 
+const TFileItem *TFormLocal::BatchEntry(const QString &path) const
+{
+    const int row = FFiles.IndexOf(path, FileTypeBatch);
+    return row < 0 ? nullptr : FFiles.Items(row);
+}
+
 QStringList TFormLocal::SelectedPaths() const
 {
     QStringList paths;

@@ -73,6 +73,7 @@ public:
 
     void SelectByPath(const QString &path);
     QStringList SelectedPaths() const override; // full paths of the selected rows, in list order
+    const TFileItem *BatchEntry(const QString &path) const override;
     QList<int> SelectedRows() const;
     int SelectedBatchCount() const;
     // With exactly one row selected and that row a folder, the folder's tree node; else nullptr.

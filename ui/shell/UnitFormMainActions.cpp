@@ -417,9 +417,10 @@ void TFormMain::ExportToSpreadsheet()
     if (!FFolderView)
         return;
     TSettingsItem &last = FSettings.ItemByName(QStringLiteral("LastExcelExport"));
-    const QString fileName = DialogHooks().SaveFileName(
-        this, Tr("Export"), last.AsString(),
-        Tr("Excel XLS (*.xls);;Excel XML (*.xml);;All Files (*)"), QStringLiteral("xls"));
+    // The form of the last export is offered first.
+    const QString fileName = DialogHooks().SaveFileName(this, Tr("Export"), last.AsString(),
+                                                        ExportDialogFilter(last.AsString()),
+                                                        ExportDefaultSuffix(last.AsString()));
     if (fileName.isEmpty())
         return;
     last.SetAsString(fileName);
@@ -435,7 +436,11 @@ void TFormMain::ExportToSpreadsheet()
         try {
             batch->LoadFromFile(path);
         } catch (const Exception &) {
-            // Exported from what could be read, as the folder view shows it.
+            // Exported from what its entry holds (the header values, from the cache perhaps).
+            if (const TFileItem *entry = FFolderView->BatchEntry(path))
+                *batch = entry->Batch;
+            if (batch->ID.isEmpty())
+                batch->ID = QFileInfo(path).completeBaseName();
         }
     }
     if (ExportFormOf(fileName) != TExportForm::None)

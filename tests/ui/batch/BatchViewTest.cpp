@@ -4,10 +4,12 @@
 #include "UnitFormBatchView.h"
 #include "UnitFormHeaderView.h"
 #include "UnitFormReadingsView.h"
+#include "UnitTextFile.h"
 #include "UnitUnits.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -335,6 +337,10 @@ TEST_F(BatchViewTest, ReadingsEditsChangeTheFile)
         {0, 2, "<<", "<<", ReadingTypeReading, MeasureTypeUnderRange, 88},
         {1, 0, "", "", ReadingTypeEmpty, MeasureTypeInRange, 87},
         {1, 1, "x1", "", ReadingTypeEmpty, MeasureTypeInRange, 86},
+        // Not numbers either: stored, they would make the file unloadable.
+        {1, 2, "nan", "", ReadingTypeEmpty, MeasureTypeInRange, 85},
+        {2, 0, "inf", "", ReadingTypeEmpty, MeasureTypeInRange, 84},
+        {2, 1, "-Infinity", "", ReadingTypeEmpty, MeasureTypeInRange, 83},
     };
     for (const Edit &e : edits) {
         ASSERT_TRUE(model->setData(model->index(e.Row, e.Column), QString::fromUtf8(e.Text)));
@@ -346,7 +352,7 @@ TEST_F(BatchViewTest, ReadingsEditsChangeTheFile)
     }
     EXPECT_DOUBLE_EQ(OnDisk(path).Value(0, 0), 45.4);
     EXPECT_DOUBLE_EQ(OnDisk(path).Value(0, 1), OverRangeValue);
-    EXPECT_EQ(View.Batches().Items(0)->Batch.Readings, 86);
+    EXPECT_EQ(View.Batches().Items(0)->Batch.Readings, 83);
 }
 
 TEST_F(BatchViewTest, NumbersAreReadInTheUsersLocale)
@@ -388,3 +394,90 @@ TEST_F(BatchViewTest, EnterMovesDownThenToTheNextColumnThenBackToTheStart)
 }
 
 } // namespace
+
+TEST_F(BatchViewTest, HeaderNumbersThatAreNoNumbersAreRefused)
+{
+    TBatchItem b = MakeBatch(BatchTypeHalfCell, BatchFormatGrid, 2, 2);
+    b.HighLimitApplied = true;
+    b.HighLimit = -200;
+    const QString path = WriteBatch(Folder, QStringLiteral("NaN"), b);
+    Show(path);
+    TFormHeaderView *h = View.HeaderView;
+    const struct {
+        QLineEdit *Edit;
+        const char *Text;
+        const char *Message;
+    } cases[] = {
+        {h->EditHighLimit, "nan", "Enter valid high limit value (-999-999)"},
+        {h->EditHighLimit, "inf", "Enter valid high limit value (-999-999)"},
+        {h->EditLowLimit, "NaN", "'NaN' is not a valid floating point value"},
+        {h->EditTemperature, "nan", "Enter valid temperature (-20.0°C to 70.0°C)"},
+        {h->EditGrid, "nan", "Enter valid grid size (50 to 10000)"},
+    };
+    for (const auto &c : cases) {
+        Prompts.Errors.clear();
+        c.Edit->setText(QString::fromUtf8(c.Text));
+        h->EditExit(c.Edit);
+        EXPECT_EQ(Prompts.Errors, QStringList{QString::fromUtf8(c.Message)}) << c.Text;
+    }
+    const TBatchItem saved = OnDisk(path);
+    EXPECT_EQ(saved.HighLimit, -200);
+    EXPECT_EQ(saved.Grid, b.Grid);
+}
+
+TEST_F(BatchViewTest, CellTypeChangeFromAnUnknownStoredTypeIsRefused)
+{
+    TBatchItem b = MakeBatch(BatchTypeHalfCell, BatchFormatGrid, 2, 2);
+    b.GaugeCellType = QStringLiteral("CU/CUSO4");
+    b.CellType = QStringLiteral("Zinc");
+    const QString path = WriteBatch(Folder, QStringLiteral("U"), b);
+    Show(path);
+    TFormHeaderView *h = View.HeaderView;
+    ASSERT_EQ(h->ComboBoxCellType->currentIndex(), -1);
+    h->ComboBoxCellType->setCurrentIndex(CellTypeAgAgCl);
+    h->EditExit(h->ComboBoxCellType);
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("Unable to convert data to cell type")});
+    const TBatchItem saved = OnDisk(path);
+    EXPECT_EQ(saved.CellType, QStringLiteral("Zinc"));
+    EXPECT_DOUBLE_EQ(saved.Value(1, 1), 12);
+    EXPECT_EQ(h->ComboBoxCellType->currentIndex(), -1);
+}
+
+TEST_F(BatchViewTest, HeaderEditSavedUnderACommaCLocale)
+{
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Available());
+    const QString path = WriteBatch(Folder, QStringLiteral("Komma"), MakeBatch(BatchTypeCover, BatchFormatGrid, 2, 2));
+    Show(path);
+    TFormHeaderView *h = View.HeaderView;
+    h->EditGrid->setText(QStringLiteral("152,4"));
+    h->CheckBoxLowLimit->setChecked(true);
+    h->EditLowLimit->setText(QStringLiteral("12,5"));
+    h->EditExit(h->EditGrid);
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+    const QByteArray text = ReadWholeFile(path);
+    EXPECT_TRUE(text.contains("<Grid>152.4</Grid>")) << text.left(800).toStdString();
+    const TBatchItem saved = OnDisk(path);
+    EXPECT_EQ(saved.Grid, 152.4);
+    EXPECT_TRUE(text.contains("<LowLimit>12.5</LowLimit>"));
+    EXPECT_EQ(saved.LowLimit, 12.5); // the field shows whole millimetres, rounded half away from zero
+    EXPECT_EQ(h->EditLowLimit->text(), QStringLiteral("13"));
+}
+
+TEST_F(BatchViewTest, AFailedSaveLeavesTheFolderViewAlone)
+{
+    const QString path = WriteBatch(Folder, QStringLiteral("Gone"), MakeBatch(BatchTypeCover, BatchFormatGrid, 2, 2));
+    Show(path);
+    int handedOn = 0;
+    View.OnBatchSaved = [&](const TFileItem &) { ++handedOn; };
+    QDir(Folder).removeRecursively(); // nowhere to write
+    View.HeaderView->EditSite->setText(QStringLiteral("New site"));
+    View.HeaderView->EditExit(View.HeaderView->EditSite);
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("Unable to save the batch file %1").arg(path)});
+    EXPECT_EQ(handedOn, 0);
+    // A good save goes on to the folder view.
+    QDir().mkpath(Folder);
+    View.HeaderView->EditSite->setText(QStringLiteral("Newer site"));
+    View.HeaderView->EditExit(View.HeaderView->EditSite);
+    EXPECT_EQ(handedOn, 1);
+}

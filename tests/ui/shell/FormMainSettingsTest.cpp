@@ -271,8 +271,10 @@ TEST_F(FormMainTest, ExportWritesTheSelectedBatches)
     DialogHooks().SaveFileName = [&](QWidget *, const QString &title, const QString &, const QString &filter,
                                      const QString &suffix) {
         EXPECT_EQ(title, QStringLiteral("Export"));
-        EXPECT_EQ(suffix, QStringLiteral("xls"));
-        EXPECT_TRUE(filter.startsWith(QStringLiteral("Excel XLS (*.xls)")));
+        // Nothing exported yet: today's workbook is offered first.
+        EXPECT_EQ(suffix, QStringLiteral("xlsx"));
+        EXPECT_EQ(filter, QStringLiteral("Excel Workbook (*.xlsx);;Excel XLS (*.xls);;Excel XML (*.xml);;"
+                                         "CSV, one file per batch (*.csv);;All Files (*)"));
         return xml;
     };
     ASSERT_TRUE(Run("ActionExportToExcel"));
@@ -281,6 +283,35 @@ TEST_F(FormMainTest, ExportWritesTheSelectedBatches)
     EXPECT_LT(text.indexOf(QStringLiteral("Wall &amp; Deck (Cover)")), text.indexOf(QStringLiteral("Slab (Half Cell)")));
     EXPECT_EQ(Opened, QStringList{xml});
     EXPECT_EQ(Form->Settings().ItemByName(QStringLiteral("LastExcelExport")).AsString(), xml);
+
+    // The dialog offers the last form first; a batch that cannot be read is exported from its
+    // folder entry.
+    WriteFile(work + QStringLiteral("Broken.vcb"), "not a batch");
+    TFileItem broken;
+    broken.FileType = FileTypeBatch;
+    broken.FileName = work + QStringLiteral("Broken.vcb");
+    broken.Batch.SetNewBatchDefaults(BatchTypeCover, BatchFormatGrid);
+    broken.Batch.ID = QStringLiteral("Broken");
+    broken.Batch.Site = QStringLiteral("From the cache");
+    View.Entries[broken.FileName] = &broken;
+    View.Selection << broken.FileName;
+    const QString again = out.path() + QStringLiteral("/again.xml");
+    DialogHooks().SaveFileName = [&](QWidget *, const QString &, const QString &proposed, const QString &filter,
+                                     const QString &suffix) {
+        EXPECT_EQ(proposed, xml);
+        EXPECT_EQ(suffix, QStringLiteral("xml"));
+        EXPECT_TRUE(filter.startsWith(QStringLiteral("Excel XML (*.xml);;Excel Workbook (*.xlsx);;"))) << filter.toStdString();
+        return again;
+    };
+    ASSERT_TRUE(Run("ActionExportToExcel"));
+    const QString withBroken = ReadText(again);
+    EXPECT_EQ(withBroken.count(QStringLiteral("<Worksheet ")), 3);
+    EXPECT_TRUE(withBroken.contains(QStringLiteral("ss:Name=\"Broken (Cover)\"")));
+    EXPECT_TRUE(withBroken.contains(QStringLiteral(">From the cache<")));
+    View.Selection.removeLast();
+    DialogHooks().SaveFileName = [&](QWidget *, const QString &, const QString &, const QString &, const QString &) {
+        return xml;
+    };
 
     // An existing file: No keeps it.
     WriteFile(xml, "keep");

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMap>
 #include <QTreeWidget>
 #include <functional>
 #include <memory>
@@ -51,6 +52,8 @@ public:
     bool ListVisible() const override { return Visible; }
     void SetListVisible(bool visible) override { Visible = visible; }
     QStringList SelectedPaths() const override { return Selection; }
+    QMap<QString, const TFileItem *> Entries; // what BatchEntry hands out
+    const TFileItem *BatchEntry(const QString &path) const override { return Entries.value(path); }
     void EditSelectedCaption() override { Edited = Selection.value(0); }
     void SelectAll() override {}
     void SelectAndEdit(const QString &path) override { Edited = path; }
