@@ -260,3 +260,23 @@ TEST_F(Templates, ShippedTemplateLoadsAndWritesBackUnchanged)
         EXPECT_EQ(IDs(t), stored);
     }
 }
+
+TEST_F(Templates, SavedAndReloadedUnderACommaCLocale)
+{
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Available());
+    const QString source = TestDataFile(QStringLiteral("BridgeDeck.vct"));
+    TTemplateList t;
+    t.LoadFromFile(source);
+    EXPECT_EQ(t.Items(0)->LowLimit, 25.5);
+    t.Items(0)->Grid = 152.4; // six inches
+    const QString copy = Temp(QStringLiteral("comma.vct"));
+    t.SaveToFile(copy);
+    const QByteArray text = ReadWholeFile(copy);
+    EXPECT_TRUE(text.contains("<LowLimit>25.5</LowLimit>")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<Grid>152.4</Grid>"));
+    TTemplateList back;
+    back.LoadFromFile(copy);
+    EXPECT_EQ(back.Items(0)->LowLimit, 25.5);
+    EXPECT_EQ(back.Items(0)->Grid, 152.4);
+}

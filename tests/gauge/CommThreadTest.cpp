@@ -3,12 +3,14 @@
 #include "CommThreadSupport.h"
 #include "UnitCommandLine.h"
 #include "UnitDateTime.h"
+#include "UnitTextFile.h"
 #include "UnitUnits.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QPointer>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -409,4 +411,39 @@ TEST_F(CommThreadTest, TerminatingWhileTheGaugeSendsAtFullSpeedReportsNoFinished
     PumpUntil([] { return true; });
     EXPECT_FALSE(Events.contains(QStringLiteral("Readings")));
     EXPECT_EQ(Errors, QStringList({"Communications Error: (Read data timeout)"}));
+}
+
+TEST_F(CommThreadTest, ADownloadSavedUnderACommaCLocaleReadsBackTheSame)
+{
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Available());
+    ASSERT_TRUE(Connect());
+    Tag({"DECK-GRID"});
+    ASSERT_TRUE(RunStage(cmdDownload, "Readings"));
+    TBatchItem downloaded;
+    {
+        QMutexLocker guard(&Thread->BatchList.Mutex());
+        downloaded = *Thread->BatchList.Items(Thread->BatchList.IndexOf(QStringLiteral("DECK-GRID"), 0));
+    }
+    const QString file = Home.Path() + QStringLiteral("/DECK-GRID.vcb");
+    downloaded.SaveToFile(file);
+    const QByteArray text = ReadWholeFile(file);
+    for (const char *element : {"HighLimit", "LowLimit", "GaugeHighLimit", "GaugeLowLimit", "Grid", "BarSize", "Temperature"}) {
+        const QByteArray open = QByteArray("<") + element + ">";
+        const qsizetype at = text.indexOf(open);
+        ASSERT_GE(at, 0) << element;
+        const QByteArray value = text.mid(at + open.size(), text.indexOf('<', at + 1) - at - open.size());
+        EXPECT_FALSE(value.contains(',')) << element << " " << value.toStdString();
+    }
+    TBatchItem back;
+    back.LoadFromFile(file);
+    for (const auto &[name, a, b] : {std::tuple{"HighLimit", downloaded.HighLimit, back.HighLimit},
+                                     std::tuple{"LowLimit", downloaded.LowLimit, back.LowLimit},
+                                     std::tuple{"GaugeHighLimit", downloaded.GaugeHighLimit, back.GaugeHighLimit},
+                                     std::tuple{"GaugeLowLimit", downloaded.GaugeLowLimit, back.GaugeLowLimit},
+                                     std::tuple{"Grid", downloaded.Grid, back.Grid},
+                                     std::tuple{"BarSize", downloaded.BarSize, back.BarSize}})
+        EXPECT_NEAR(a, b, 1e-9 * std::max(1.0, std::fabs(a))) << name;
+    EXPECT_NE(back.LowLimit, 0);
+    EXPECT_EQ(back.Value(0, 0), downloaded.Value(0, 0));
 }

@@ -404,3 +404,23 @@ TEST_F(ReportTest, PageSizesFromAFileAreBoundedSoPagingEnds)
     report.ExpandPages();
     EXPECT_EQ(report.Count(), 1 + 45);
 }
+
+TEST_F(ReportTest, SavedAndReloadedUnderACommaCLocale)
+{
+    TCommaLocale comma;
+    ASSERT_TRUE(comma.Available());
+    TReport report;
+    report.LoadFromFile(TestDataFile(QStringLiteral("ReportTwoPages.vcr")));
+    // The fixture's memo is 100.5 mm wide: read back as that, written with a point.
+    EXPECT_EQ(report.Pages(0)->Item(0)->Properties["Width"].AsFloat(), 100.5);
+    report.Pages(0)->Item(0)->Properties["Top"].SetFloat(12.25);
+    const QString out = Home.Path() + QStringLiteral("/comma.vcr");
+    report.SaveToFile(out);
+    const QByteArray text = ReadWholeFile(out);
+    EXPECT_TRUE(text.contains("<Width>100.5</Width>")) << text.toStdString();
+    EXPECT_TRUE(text.contains("<Top>12.25</Top>"));
+    TReport back;
+    back.LoadFromFile(out);
+    EXPECT_EQ(back.Pages(0)->Item(0)->Properties["Top"].AsFloat(), 12.25);
+    EXPECT_EQ(back.Pages(0)->Item(0)->Properties["Width"].AsFloat(), 100.5);
+}
