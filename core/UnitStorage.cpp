@@ -31,7 +31,7 @@ void CopyFolderTree(const QString &source, const QString &dest, bool replace)
     MakePath(dest);
     const QDir dir(source);
     const QFileInfoList entries =
-        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo &entry : entries) {
         const QString target = IncludeTrailingSlash(dest) + entry.fileName();
         if (entry.isDir()) {

@@ -194,13 +194,16 @@ void TTemplateList::GenerateBatchIDs(bool commit)
         i += step;
     }
     qint64 number = BatchNameType == 1 ? AutoInc : 1;
+    qint64 next = number; // the first number not used by this run
     for (const auto &item : FItems) {
         item->ID = prefix + QString::asprintf(" %.5lld", number);
+        next = number + 1;
         if (!(item->Grouped && item->BatchType == 0))
             ++number;
     }
+    // A grouped cover definition at the end used its number too: the next run must not reuse it.
     if (BatchNameType == 1 && commit)
-        AutoInc = static_cast<std::int32_t>(std::min<qint64>(number, std::numeric_limits<std::int32_t>::max()));
+        AutoInc = static_cast<std::int32_t>(std::min<qint64>(next, std::numeric_limits<std::int32_t>::max()));
 }
 
 void TTemplateList::ApplyDefaults()

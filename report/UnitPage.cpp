@@ -328,11 +328,12 @@ void TPage::SizeChanged()
 void TPage::ApplyPaperSize()
 {
     const int paper = Properties["PaperSize"].AsInteger();
+    // Custom paper keeps its width and height; the orientation matters only to a paper size.
+    if (paper == 0)
+        return;
     const int o = Properties["PageOrientation"].AsInteger();
     if (o < 0 || o > 2)
         throw Exception(Tr("Invalid Page Orientation"));
-    if (paper == 0)
-        return;
     double w = 0, h = 0;
     if (paper == 1) {
         w = PrinterPaperWidth();

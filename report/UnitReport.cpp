@@ -262,6 +262,10 @@ void TReport::PrintPages(const QString &title, int first, int last, QPrinter *gi
                 throw Exception(Tr("Unable to start a new page"));
         }
     }
+    // The job is handed to the spooler when the painter ends: a failure there is a failure.
+    const bool ended = painter.end();
+    if (!ended || printer.printerState() == QPrinter::Error)
+        throw Exception(Tr("Unable to print the report"));
 }
 
 // ---------------------------------------------------------------- PDF

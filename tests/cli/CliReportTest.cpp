@@ -133,7 +133,8 @@ TEST_F(CliReportTest, UsesTheSettingsOfTheStorageRootOrTheNamedFile)
     // The first page made an inner page whose memo shows the threshold and the units.
     QByteArray design = ReadWholeFile(TestDataFile(QStringLiteral("ReportTwoPages.vcr")));
     design.replace("<PageType>0</PageType>", "<PageType>1</PageType>");
-    design.replace("<Text>Cover survey\n[Site] &amp; &lt;[Location]&gt;</Text>", "<Text>T=[Threshold] U=[Units]</Text>");
+    design.replace("<Text>Cover survey\r\n[Site] &amp; &lt;[Location]&gt;</Text>", "<Text>T=[Threshold] U=[Units]</Text>");
+    ASSERT_TRUE(design.contains("T=[Threshold]"));
     const QString report = Home.Path() + QStringLiteral("/t.vcr");
     WriteFileAtomic(report, design);
     const auto memoText = [&](const QStringList &extra) {

@@ -97,6 +97,14 @@ TEST_F(Templates, NumberingExamples)
     EXPECT_EQ(IDs(t), (QStringList{QStringLiteral("Bridge Dec 00001"), QStringLiteral("Bridge Dec 00002")}));
     EXPECT_EQ(t.AutoInc, 3);
 
+    // A grouped cover definition at the end used its number: the next run starts after it.
+    t.AutoInc = 7;
+    Define(t, {{1, false}, {0, true}});
+    t.GenerateBatchIDs(true);
+    EXPECT_EQ(IDs(t), (QStringList{QStringLiteral("Bridge Dec 00007"), QStringLiteral("Bridge Dec 00008")}));
+    EXPECT_EQ(t.AutoInc, 9);
+    Define(t, {{1, false}, {0, false}});
+
     // Numbers above 99999 keep all their digits; short names are used whole.
     t.Name = QStringLiteral("Ab");
     t.AutoInc = 99999;

@@ -424,3 +424,21 @@ TEST_F(ReportTest, SavedAndReloadedUnderACommaCLocale)
     EXPECT_EQ(back.Pages(0)->Item(0)->Properties["Top"].AsFloat(), 12.25);
     EXPECT_EQ(back.Pages(0)->Item(0)->Properties["Width"].AsFloat(), 100.5);
 }
+
+TEST_F(ReportTest, CustomPaperIgnoresTheOrientation)
+{
+    // Custom paper keeps its own size, so an orientation out of range does not matter to it.
+    QByteArray text = ReadWholeFile(TestDataFile(QStringLiteral("ReportTwoPages.vcr")));
+    text.replace("<PageOrientation>0</PageOrientation>\r\n        <PaperSize>1</PaperSize>",
+                 "<PageOrientation>7</PageOrientation>\r\n        <PaperSize>0</PaperSize>");
+    ASSERT_TRUE(text.contains("<PageOrientation>7</PageOrientation>"));
+    const QString file = Home.Path() + QStringLiteral("/Custom.vcr");
+    WriteFileAtomic(file, text);
+    TReport report;
+    EXPECT_NO_THROW(report.LoadFromFile(file));
+    // With a paper size the orientation is checked as before.
+    text.replace("<PaperSize>0</PaperSize>", "<PaperSize>4</PaperSize>");
+    WriteFileAtomic(file, text);
+    TReport a4;
+    EXPECT_EQ(MessageOf([&] { a4.LoadFromFile(file); }), QStringLiteral("Invalid Page Orientation"));
+}

@@ -3,6 +3,7 @@
 #include "UnitException.h"
 #include "UnitFileOperations.h"
 #include "UnitPrompt.h"
+#include "UnitDateTime.h"
 #include "UnitUnits.h"
 
 #include <QCheckBox>
@@ -35,13 +36,9 @@ bool ReadWhole(const QString &text, int &value)
     return ok;
 }
 
-QString DateText(TDateTime value)
-{
-    const QDateTime time = DateTimeToQDateTime(value);
-    const QLocale locale;
-    return locale.toString(time.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           locale.toString(time.time(), QLocale::LongFormat);
-}
+// Short date and long time, without the time zone Qt's long form would add (of today, not of
+// the stored moment): the same text as the summary.
+QString DateText(TDateTime value) { return DateTimeToDisplayText(value); }
 } // namespace
 
 TFormHeaderView::TFormHeaderView(QWidget *parent) : QWidget(parent)
@@ -209,7 +206,7 @@ void TFormHeaderView::Display()
 
     EditFileLocation->setText(FItem.FileName);
     EditBatchID->setText(b.ID);
-    EditReadings->setText(QStringLiteral("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
+    EditReadings->setText(Tr("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
     EditDateCreated->setText(loaded ? DateText(b.CreationDate) : QString());
     EditDateUpdated->setText(loaded ? DateText(b.UpdateDate) : QString());
     EditBatchFormat->setText(loaded ? BatchFormatName(b.BatchFormat) : QString());
@@ -331,8 +328,8 @@ void TFormHeaderView::ApplyEdit(QWidget *sender)
         const char *Message;
     };
     const LimitCheck limits[] = {
-        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, "Enter valid high limit value (%1-%2)"},
-        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, "Enter valid low limit value (%1-%2)"},
+        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, QT_TRANSLATE_NOOP("Orvalis", "Enter valid high limit value (%1-%2)")},
+        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, QT_TRANSLATE_NOOP("Orvalis", "Enter valid low limit value (%1-%2)")},
     };
     for (const LimitCheck &c : limits) {
         if (!c.Applied->isChecked())
@@ -398,7 +395,7 @@ void TFormHeaderView::ApplyEdit(QWidget *sender)
         }
         if (columns != b.Columns || rows != b.Rows) {
             b.Resize(columns, rows);
-            EditReadings->setText(QStringLiteral("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
+            EditReadings->setText(Tr("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
         }
         b.Grid = gridSpacing;
     }

@@ -15,9 +15,11 @@
 
 QString ColumnHeading(int column)
 {
-    if (column < 26)
-        return QString(QChar(u'A' + column));
-    return QString(QChar(u'A' + column / 26 - 1)) + QChar(u'A' + column % 26);
+    // A, ..., Z, AA, ..., ZZ, AAA, ...: files may hold many more columns than the editor makes.
+    QString heading;
+    for (qint64 n = qint64(column) + 1; n > 0; n = (n - 1) / 26)
+        heading.prepend(QChar(u'A' + int((n - 1) % 26)));
+    return heading;
 }
 
 class TReadingsModel : public QAbstractTableModel {

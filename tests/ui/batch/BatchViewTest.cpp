@@ -1,5 +1,6 @@
 // The batch view, the header view and the readings view on batch files in a temporary folder.
 #include "FolderViewSupport.h"
+#include "UnitDateTime.h"
 #include "UnitFileList.h"
 #include "UnitFormBatchView.h"
 #include "UnitFormHeaderView.h"
@@ -312,6 +313,10 @@ TEST(ColumnHeadingTest, LettersThenPairs)
     EXPECT_EQ(headings.mid(26), (QStringList{"AA", "AB", "AC", "AD"}));
     EXPECT_EQ(ColumnHeading(52), QStringLiteral("BA"));
     EXPECT_EQ(ColumnHeading(254), QStringLiteral("IU"));
+    // Past ZZ (a file may hold up to a million cells in one row) the letters go on.
+    EXPECT_EQ(ColumnHeading(701), QStringLiteral("ZZ"));
+    EXPECT_EQ(ColumnHeading(702), QStringLiteral("AAA"));
+    EXPECT_EQ(ColumnHeading(999999), QStringLiteral("BDWGN"));
 }
 
 TEST_F(BatchViewTest, ReadingsEditsChangeTheFile)
@@ -462,6 +467,8 @@ TEST_F(BatchViewTest, HeaderEditSavedUnderACommaCLocale)
     EXPECT_TRUE(text.contains("<LowLimit>12.5</LowLimit>"));
     EXPECT_EQ(saved.LowLimit, 12.5); // the field shows whole millimetres, rounded half away from zero
     EXPECT_EQ(h->EditLowLimit->text(), QStringLiteral("13"));
+    // Dates as the summary shows them: no time zone of today glued to a stored time.
+    EXPECT_EQ(h->EditDateCreated->text(), DateTimeToDisplayText(saved.CreationDate));
 }
 
 TEST_F(BatchViewTest, AFailedSaveLeavesTheFolderViewAlone)
