@@ -130,3 +130,40 @@ TEST_F(CliInfo, ABadFileIsReportedAndTheOthersStillPrinted)
     EXPECT_EQ(RunCli({QStringLiteral("info")}).ExitCode, 2);
     EXPECT_EQ(RunCli({QStringLiteral("info"), QStringLiteral("--units"), QStringLiteral("cubits"), bad}).ExitCode, 2);
 }
+
+TEST_F(CliInfo, HalvesShowAsTheReadingsGridAndTheComparisonSeeThem)
+{
+    // 12.5 mm and -350.5 mV: the C library would print "12" and "-350" (halves to even).
+    TBatchItem cover;
+    cover.SetNewBatchDefaults(BatchTypeCover, BatchFormatGrid);
+    cover.ID = QStringLiteral("Halves");
+    cover.Columns = 2;
+    cover.Rows = 1;
+    cover.SetSize();
+    for (int c = 0; c < 2; ++c)
+        cover.SetReadingType(c, 0, ReadingTypeReading);
+    cover.SetValue(0, 0, 12.5);
+    cover.SetValue(1, 0, 20.5);
+    cover.Readings = cover.ValidCount();
+    cover.HighLimit = 12.5;
+    const QString coverFile = Home.Path() + QStringLiteral("/Halves.vcb");
+    cover.SaveToFile(coverFile);
+    TBatchItem cell;
+    cell.SetNewBatchDefaults(BatchTypeHalfCell, BatchFormatGrid);
+    cell.ID = QStringLiteral("Cells");
+    cell.Columns = 1;
+    cell.Rows = 1;
+    cell.SetSize();
+    cell.SetReadingType(0, 0, ReadingTypeReading);
+    cell.SetValue(0, 0, -350.5);
+    cell.Readings = 1;
+    cell.Temperature = 20.25;
+    const QString cellFile = Home.Path() + QStringLiteral("/Cells.vch");
+    cell.SaveToFile(cellFile);
+
+    const TRun run = RunCli({QStringLiteral("info"), coverFile, cellFile});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    for (const char *line : {"High Limit: 13 mm", "Min: 13 mm", "Max: 21 mm", "Min: -351 mV", "Temperature: 20.3°C"})
+        EXPECT_TRUE(run.Out.contains(QString::fromUtf8(line))) << line << "\n" << run.Out.toStdString();
+    EXPECT_EQ(cover.FormatValueRounded(12.5), QStringLiteral("13")); // the readings grid's text
+}
