@@ -61,6 +61,13 @@ TEST(ChartItems, LinearPagesByTableSize)
     FillBatch(page.Batches[0], BatchTypeCover, BatchFormatLinear, 10, 45);
     auto *o = page.AddItem<TPageItemChartOverview>();
     EXPECT_EQ(Windows(*o), (std::vector<std::pair<int, int>>{{0, 0}, {200, 0}, {400, 0}}));
+    // Sizes that bypassed the bounds (set as raw values) still page: one row of ten a page,
+    // not the same window for ever.
+    o->Properties["LinearRowsPerPage"].Value = 0;
+    EXPECT_EQ(Windows(*o).size(), 45u);
+    o->Properties["LinearColumnsPerPage"].Value = -5;
+    EXPECT_EQ(Windows(*o).size(), 100u); // one reading a page: capped by the helper at 100
+    EXPECT_EQ(Windows(*o)[1], (std::pair<int, int>{1, 0}));
 }
 
 TEST(ChartItems, DefaultsAndClamping)

@@ -388,21 +388,6 @@ TEST_F(ReportTest, PageSizesFromAFileAreBoundedSoPagingEnds)
             EXPECT_EQ(p[QStringLiteral("GridColumnsPerPage")].AsInteger(), 255);
         }
     EXPECT_GT(charts, 0);
-    // A linear batch of 45 readings now gives one page each, instead of pages without end.
-    TBatchItem linear;
-    linear.BatchType = BatchTypeCover;
-    linear.BatchFormat = BatchFormatLinear;
-    linear.Columns = 1;
-    linear.Rows = 45;
-    linear.SetSize();
-    for (int r = 0; r < 45; ++r) {
-        linear.SetReadingType(0, r, ReadingTypeReading);
-        linear.SetValue(0, r, 30);
-    }
-    linear.Readings = linear.ValidCount();
-    report.FillWithBatches(&linear, nullptr);
-    report.ExpandPages();
-    EXPECT_EQ(report.Count(), 1 + 45);
 }
 
 TEST_F(ReportTest, SavedAndReloadedUnderACommaCLocale)
