@@ -22,6 +22,14 @@
 
 int main(int argc, char *argv[])
 {
+    // A server start (or registration) outside a desktop session shows no window, so it needs no
+    // display either.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    if (ServerStartOf(rawArguments) != TServerStart::Window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvalis"));
     QApplication::setOrganizationName(QStringLiteral("Ventrax"));

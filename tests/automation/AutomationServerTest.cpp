@@ -573,3 +573,67 @@ TEST(ServerStart, SwitchesWithSlashOrDashInAnyCase)
     for (const auto &[args, start] : cases)
         EXPECT_EQ(ServerStartOf(args), start) << args.join(QLatin1Char(' ')).toStdString();
 }
+
+// The example client of the user guide runs as written.
+TEST_F(AutomationServerTest, PythonExampleOfTheGuideRuns)
+{
+    QFile guide(QStringLiteral(ORVALIS_RESOURCE_DIR "/../docs/automation.md"));
+    ASSERT_TRUE(guide.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(guide.readAll());
+    const qsizetype start = text.indexOf(QStringLiteral("```python\n"));
+    ASSERT_GE(start, 0);
+    const qsizetype end = text.indexOf(QStringLiteral("```"), start + 10);
+    const QString script = Home.Path() + QStringLiteral("/client.py");
+    QFile out(script);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(text.mid(start + 10, end - start - 10).toUtf8());
+    out.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), Bus->Address());
+    // Debian's interpreter, which has python3-dbus.
+    const TProgramRun run = RunProgram(QStringLiteral("/usr/bin/python3"), {script}, env, 200000);
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.startsWith(QStringLiteral("Batch Deck Soffit 00001 taken 2025-"))) << run.Out.toStdString();
+    EXPECT_TRUE(run.Out.contains(QStringLiteral("Size 24 x 12 with "))) << run.Out.toStdString();
+    EXPECT_TRUE(run.Out.contains(QStringLiteral("The report has 2 pages for this batch"))) << run.Out.toStdString();
+}
+
+// On a real display: the automation start shows nothing; a window start beside it, which finds
+// the bus name taken, still shows its window.
+TEST_F(AutomationServerTest, EmbeddingShowsNoWindowAndAWindowStartStillDoes)
+{
+    TVirtualDisplay display;
+    ASSERT_FALSE(display.Name().isEmpty()) << "Xvfb did not start";
+    QProcessEnvironment x;
+    x.insert(QStringLiteral("DISPLAY"), display.Name());
+    x.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const QString folder = Home.Path() + QStringLiteral("/x");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    TPrivateBus bus(folder, x);
+    ASSERT_TRUE(bus.Running());
+    {
+        const QDBusConnection caller = bus.Connect(QStringLiteral("x-caller"));
+        EXPECT_EQ(ErrorOf(CallAutomation(caller, QStringLiteral("GetLocalPath"))), QString());
+        const uint pid = OwnerPid(caller, AutomationServiceName());
+        ASSERT_NE(pid, 0u);
+        EXPECT_EQ(display.ViewableWindows(), QStringList());
+
+        QProcess window;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(x);
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.Address());
+        window.setProcessEnvironment(env);
+        window.start(Program, {});
+        ASSERT_TRUE(window.waitForStarted(20000));
+        const bool shown = ServeEventsUntil(
+            [&] { return display.ViewableWindows().join(QLatin1Char('|')).contains(QStringLiteral("Ventrax Orvalis")); }, 120000);
+        EXPECT_TRUE(shown) << display.ViewableWindows().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(window.state(), QProcess::Running);
+        EXPECT_EQ(OwnerPid(caller, AutomationServiceName()), pid);
+        window.kill();
+        window.waitForFinished(10000);
+        ::kill(static_cast<pid_t>(pid), SIGTERM);
+        EXPECT_TRUE(ServeEventsUntil([&] { return !NameHasOwner(caller, AutomationServiceName()); }, 30000));
+    }
+    bus.Disconnect(QStringLiteral("x-caller"));
+}

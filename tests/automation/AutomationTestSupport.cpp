@@ -4,8 +4,9 @@
 #include <QDBusConnectionInterface>
 #include <QDBusReply>
 #include <QFile>
+#include <QRegularExpression>
 
-TPrivateBus::TPrivateBus(const QString &folder)
+TPrivateBus::TPrivateBus(const QString &folder, const QProcessEnvironment &extra)
 {
     FAddress = QStringLiteral("unix:path=") + folder + QStringLiteral("/bus");
     const QString config = folder + QStringLiteral("/bus.conf");
@@ -33,6 +34,10 @@ TPrivateBus::TPrivateBus(const QString &folder)
     // Programs the daemon starts find this bus as their session bus.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), FAddress);
+    // As in a session without a desktop: the server has to do without a display of its own accord.
+    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(extra);
     FDaemon.setProcessEnvironment(env);
     FDaemon.setProcessChannelMode(QProcess::SeparateChannels);
     FDaemon.start(QStringLiteral("dbus-daemon"),
@@ -105,4 +110,45 @@ bool NameHasOwner(const QDBusConnection &bus, const QString &name)
 {
     const QDBusReply<bool> has = bus.interface()->isServiceRegistered(name);
     return has.isValid() && has.value();
+}
+
+TVirtualDisplay::TVirtualDisplay()
+{
+    // Xvfb picks a free display and writes its number to the given descriptor.
+    FServer.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                           QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                                           QStringLiteral("tcp")});
+    if (!FServer.waitForStarted(20000))
+        return;
+    if (ServeEventsUntil([&] { return FServer.canReadLine() || FServer.state() != QProcess::Running; }, 30000) &&
+        FServer.state() == QProcess::Running)
+        FName = QLatin1Char(':') + QString::fromLatin1(FServer.readLine()).trimmed();
+}
+
+TVirtualDisplay::~TVirtualDisplay()
+{
+    if (FServer.state() != QProcess::NotRunning) {
+        FServer.terminate();
+        if (!FServer.waitForFinished(10000)) {
+            FServer.kill();
+            FServer.waitForFinished(5000);
+        }
+    }
+}
+
+QStringList TVirtualDisplay::ViewableWindows() const
+{
+    // No window manager runs, so top-level windows are children of the root window.
+    const TProgramRun children = RunProgram(QStringLiteral("xwininfo"), {QStringLiteral("-display"), FName,
+                                                                        QStringLiteral("-root"), QStringLiteral("-children")});
+    QStringList viewable;
+    static const QRegularExpression idLine(QStringLiteral("^\\s+(0x[0-9a-f]+) (.*)$"), QRegularExpression::MultilineOption);
+    for (auto it = idLine.globalMatch(children.Out); it.hasNext();) {
+        const auto m = it.next();
+        const TProgramRun info = RunProgram(QStringLiteral("xwininfo"),
+                                            {QStringLiteral("-display"), FName, QStringLiteral("-id"), m.captured(1)});
+        if (info.Out.contains(QStringLiteral("Map State: IsViewable")))
+            viewable << m.captured(2);
+    }
+    return viewable;
 }

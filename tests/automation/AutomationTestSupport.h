@@ -13,8 +13,9 @@
 
 class TPrivateBus {
 public:
-    // Starts the daemon; `folder` holds its configuration and socket.
-    explicit TPrivateBus(const QString &folder);
+    // Starts the daemon; `folder` holds its configuration and socket. Programs the bus starts get
+    // the test's environment without any display or Qt platform, and `extra`.
+    explicit TPrivateBus(const QString &folder, const QProcessEnvironment &extra = QProcessEnvironment());
     ~TPrivateBus();
     bool Running() const { return FReady; }
     QString Address() const { return FAddress; }
@@ -47,3 +48,18 @@ QString ErrorOf(const QDBusMessage &reply);
 // The process id of the name's owner on the bus, 0 when the name has none.
 uint OwnerPid(const QDBusConnection &bus, const QString &name);
 bool NameHasOwner(const QDBusConnection &bus, const QString &name);
+
+// An X display of its own (Xvfb) for looking at which windows a program shows.
+class TVirtualDisplay {
+public:
+    TVirtualDisplay();
+    ~TVirtualDisplay();
+    // ":N", empty when Xvfb could not be started.
+    QString Name() const { return FName; }
+    // The names of the top-level windows that are mapped and viewable.
+    QStringList ViewableWindows() const;
+
+private:
+    QProcess FServer;
+    QString FName;
+};
