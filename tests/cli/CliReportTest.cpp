@@ -156,6 +156,7 @@ TEST_F(CliReportTest, UsesTheSettingsOfTheStorageRootOrTheNamedFile)
                                       QStringLiteral("-o"), Home.Path() + QStringLiteral("/x.pdf"), QStringLiteral("--settings"),
                                       Home.Path() + QStringLiteral("/none.xml")});
     EXPECT_NE(bad.ExitCode, 0);
+}
 
 TEST_F(CliReportTest, ReportByNameFromMyReports)
 {
