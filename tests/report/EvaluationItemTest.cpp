@@ -76,16 +76,16 @@ TEST_F(EvaluationItems, MemoFieldsOnAnInnerPage)
         return memo->SubstitutedText();
     };
 
-    MakeBatch(page.Batches[1], BatchTypeHalfCell, 3, 2, {V(-100), V(-250), E(), V(-400), V(-420), Over()});
+    MakeBatch(page.Batches[1], BatchTypeHalfCell, 3, 2, {V(-150), V(-250), E(), V(-400), V(-420), Over()});
     page.Batches[1].CellType = QStringLiteral("CU/CUSO4");
     memo->Properties["BatchType"].SetInteger(1);
     EXPECT_EQ(show("[CorrosionLow]/[CorrosionIntermediate]/[CorrosionHigh]"), QStringLiteral("1/1/2"));
     EXPECT_EQ(show("[PerCorrosionLow] [PerCorrosionIntermediate] [PerCorrosionHigh]"),
               QStringLiteral("25.0% 25.0% 50.0%"));
     EXPECT_EQ(show("<[Quantile5][Quantile10][NormalQuantile5][Quantile5MeetsLowLimit]>"), QStringLiteral("<>"));
-    // On "AG/AGCL" the same readings are 81 mV more negative against CU/CUSO4.
+    // On "AG/AGCL" the same readings are 81 mV more negative against CU/CUSO4: -150 is -231.
     page.Batches[1].CellType = QStringLiteral("AG/AGCL");
-    EXPECT_EQ(show("[CorrosionLow]/[CorrosionIntermediate]/[CorrosionHigh]"), QStringLiteral("1/0/3"));
+    EXPECT_EQ(show("[CorrosionLow]/[CorrosionIntermediate]/[CorrosionHigh]"), QStringLiteral("0/2/2"));
 
     // Cover: 20, 22, ... 58 mm; the 5 % quantile at rank 0.95 is 21.9, the 10 % one 23.8, the
     // normal value 39 - 1.645 x 11.832 = 19.5.
