@@ -3,10 +3,13 @@
 #include "CliCommands.h"
 #include "UnitBatchList.h"
 #include "UnitChartCombinedOverview.h"
+#include "UnitChartCumulative.h"
+#include "UnitChartDifference.h"
 #include "UnitChartHistogram.h"
 #include "UnitChartLinearView.h"
 #include "UnitChartOverview.h"
 #include "UnitChartRun.h"
+#include "UnitEvaluation.h"
 #include "UnitException.h"
 #include "UnitTextFile.h"
 #include "UnitUnits.h"
@@ -22,7 +25,8 @@
 
 namespace {
 const char *kUsage =
-    "chart overview|key|run|histogram|linear|combined FILE [FILE2] -o OUT.png|OUT.svg|OUT.pdf [--size WxH]\n"
+    "chart overview|key|run|histogram|linear|combined|cumulative|difference FILE [FILE2] -o OUT.png|OUT.svg|OUT.pdf\n"
+    "      [--size WxH]"
     "      [--method none|warning|maxmin|limits|threshold] [--band N] [--threshold N] [--no-cell-colour]\n"
     "      [--cell-text] [--grey] [--grid-lines] [--grid-spacing MM|cell] [--window ROW,COL,ROWS,COLS]\n"
     "      [--no-square] [--key-steps N] [--type line|bar] [--3d] [--legend] [--grid] [--colour #RRGGBB]\n"
@@ -50,6 +54,7 @@ struct TOptions {
     bool Legend = false;
     bool Grid = false;
     QColor Colour = QColor(192, 192, 192);
+    bool ColourGiven = false;
     bool BarGap = false;
     bool MarkFrame = false;
     QString Font = QStringLiteral("Arial");
@@ -94,7 +99,7 @@ QSize SizeOf(const QString &text, const QString &option)
 TOptions Parse(const QStringList &args)
 {
     TOptions o;
-    const QStringList kinds{"overview", "key", "run", "histogram", "linear", "combined"};
+    const QStringList kinds{"overview", "key", "run", "histogram", "linear", "combined", "cumulative", "difference"};
     const QStringList methods{"none", "warning", "maxmin", "limits", "threshold"};
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
@@ -150,6 +155,7 @@ TOptions Parse(const QStringList &args)
             o.Colour = QColor(value());
             if (!o.Colour.isValid())
                 Fail(QStringLiteral("unknown colour \"%1\"").arg(args[i]));
+            o.ColourGiven = true;
         } else if (a == "--bar-gap")
             o.BarGap = true;
         else if (a == "--mark-frame")
@@ -181,7 +187,8 @@ TOptions Parse(const QStringList &args)
     }
     if (!kinds.contains(o.Kind))
         Fail(QStringLiteral("the chart is one of %1").arg(kinds.join(QStringLiteral(", "))));
-    const int needed = o.Kind == "combined" ? 2 : 1;
+    // A difference takes the earlier survey first, then the later one.
+    const int needed = o.Kind == "combined" || o.Kind == "difference" ? 2 : 1;
     if (o.Files.size() != needed)
         Fail(QStringLiteral("the %1 chart needs %2 batch file(s)").arg(o.Kind).arg(needed));
     if (o.Out.isEmpty())
@@ -242,7 +249,49 @@ std::function<void(QPainter &, const QRect &)> MakeDrawing(const TOptions &o)
         SetMapOptions(*chart, o, chart->BatchOf(o.Primary), method);
         return [chart](QPainter &c, const QRect &r) { chart->Draw(c, r); };
     }
+    if (o.Kind == "difference") {
+        auto chart = std::make_shared<TChartDifference>();
+        chart->Earlier = Load(o.Files[0]);
+        chart->Later = Load(o.Files[1]);
+        const TBatchItem &later = chart->Later;
+        chart->FontName = o.Font;
+        chart->CellFontSize = o.CellFontSize;
+        chart->SquareCells = o.Square;
+        chart->GridLineSpacing = GridSpacing(o, later);
+        chart->GridLines = o.GridLines;
+        chart->GreyScale = o.Grey;
+        chart->Method = o.Method < 0 ? std::uint8_t(cmMaxMin) : method;
+        chart->Threshold = o.Threshold;
+        const auto w = o.Window.value_or(std::array<int, 4>{0, 0, later.Rows, later.Columns});
+        chart->FirstRow = w[0];
+        chart->FirstColumn = w[1];
+        chart->RowCount = w[2];
+        chart->ColumnCount = w[3];
+        chart->CellText = o.CellText;
+        chart->KeySteps = o.KeySteps;
+        const QString problem = DifferenceProblem(chart->Earlier, later);
+        if (!problem.isEmpty())
+            Fail(problem);
+        if (later.BatchFormat == BatchFormatLinear)
+            Fail(QStringLiteral("the difference chart draws grid batches; these are linear"));
+        return [chart](QPainter &c, const QRect &r) {
+            // The key below the map, as on a report page: a strip of 10 mm with a gap of 10 mm.
+            const int k = std::min(r.height() / 4, RoundHalfUp(10 / 25.4 * 96));
+            chart->Draw(c, QRect(r.left(), r.top(), r.width(), r.height() - 2 * k),
+                        QRect(r.left(), r.bottom() + 1 - k, r.width(), k));
+        };
+    }
     const TBatchItem batch = Load(o.Files[0]);
+    if (o.Kind == "cumulative") {
+        auto chart = std::make_shared<TChartCumulative>();
+        chart->Batch = batch;
+        chart->FontName = o.Font;
+        chart->Grid = o.Grid;
+        chart->ShowLegend = o.Legend;
+        if (o.ColourGiven)
+            chart->PointColour = o.Colour;
+        return [chart](QPainter &c, const QRect &r) { chart->Draw(c, r); };
+    }
     if (o.Kind == "overview") {
         auto chart = std::make_shared<TChartOverview>();
         chart->Batch = batch;

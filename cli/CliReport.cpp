@@ -11,13 +11,14 @@
 #include <QFileInfo>
 
 namespace {
-const char *kUsage = "report --report FILE.vcr|--name NAME BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT] "
-                     "[--settings FILE]";
+const char *kUsage = "report --report FILE.vcr|--name NAME BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT]
+"
+                     "      [--settings FILE] [--earlier BATCH]...";
 
 int RunReport(const QStringList &args)
 {
     QString reportFile, reportName, out, title, settingsFile;
-    QStringList batches;
+    QStringList batches, earlier;
     int page = 0; // 1-based; 0 all pages
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
@@ -32,6 +33,8 @@ int RunReport(const QStringList &args)
             reportName = value(); // looked up in "My Reports" of the storage root
         } else if (a == QLatin1String("-o")) {
             out = value();
+        } else if (a == QLatin1String("--earlier")) {
+            earlier << value();
         } else if (a == QLatin1String("--title")) {
             title = value();
         } else if (a == QLatin1String("--settings")) {
@@ -82,19 +85,25 @@ int RunReport(const QStringList &args)
         myReports.Reload();
         stored.Assign(&myReports.ByName(reportName));
     }
+    const auto load = [](const QStringList &files, std::unique_ptr<TBatchItem> (&byType)[2]) {
+        for (const QString &file : files) {
+            auto batch = std::make_unique<TBatchItem>();
+            batch->LoadFromFile(file);
+            const int type = batch->BatchType == BatchTypeHalfCell ? 1 : 0;
+            if (byType[type])
+                throw Exception(QStringLiteral("Give at most one batch of each type: %1").arg(file));
+            byType[type] = std::move(batch);
+        }
+    };
     std::unique_ptr<TBatchItem> byType[2];
-    for (const QString &file : batches) {
-        auto batch = std::make_unique<TBatchItem>();
-        batch->LoadFromFile(file);
-        const int type = batch->BatchType == BatchTypeHalfCell ? 1 : 0;
-        if (byType[type])
-            throw Exception(QStringLiteral("Give at most one batch of each type: %1").arg(file));
-        byType[type] = std::move(batch);
-    }
+    std::unique_ptr<TBatchItem> earlierByType[2];
+    load(batches, byType);
+    // The earlier survey of a type the difference pages compare the batch of that type with.
+    load(earlier, earlierByType);
     // Output works on a copy, never on the stored design.
     TReport report;
     report.Assign(&stored);
-    report.FillWithBatches(byType[0].get(), byType[1].get());
+    report.FillWithBatches(byType[0].get(), byType[1].get(), earlierByType[0].get(), earlierByType[1].get());
     if (page > report.Count())
         throw Exception(QStringLiteral("Page does not exist"));
     if (report.Count() == 0)

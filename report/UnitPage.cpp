@@ -394,6 +394,7 @@ void TPage::Assign(const TPersistent *source)
         return;
     PageNumber = page->PageNumber;
     Batches = page->Batches;
+    EarlierBatches = page->EarlierBatches;
     Properties.AssignValues(&page->Properties);
     Clear();
     for (const TPageItem *src : page->FItems) {
@@ -547,12 +548,20 @@ bool TPage::HasBatches() const
     for (int t = 0; t < 2; ++t)
         if ((used & (1 << t)) && Batches[static_cast<size_t>(t)].ID.isEmpty())
             return false;
+    // A page comparing with an earlier survey is kept only when that survey was given.
+    for (const TPageItem *i : FItems)
+        if (const auto *d = dynamic_cast<const TPageItemData *>(i))
+            for (int t = 0; t < 2; ++t)
+                if ((d->EarlierBatchTypes() & (1 << t)) && EarlierBatches[static_cast<size_t>(t)].ID.isEmpty())
+                    return false;
     return true;
 }
 
 void TPage::ClearBatches()
 {
     for (auto &b : Batches)
+        b.Clear();
+    for (auto &b : EarlierBatches)
         b.Clear();
 }
 
@@ -724,4 +733,19 @@ void TPage::MakeSampleBatches()
 {
     MakeSampleCoverBatch(Batches[0]);
     MakeSampleHalfCellBatch(Batches[1]);
+    MakeSampleEarlierBatch(Batches[0], EarlierBatches[0]);
+    MakeSampleEarlierBatch(Batches[1], EarlierBatches[1]);
+}
+
+void MakeSampleEarlierBatch(const TBatchItem &sample, TBatchItem &earlier)
+{
+    earlier = sample;
+    earlier.ID = sample.ID + QStringLiteral(" (earlier)");
+    // Cover a few millimetres more, potentials up to 60 mV more positive: the structure has aged.
+    const bool cover = sample.BatchType == BatchTypeCover;
+    for (int c = 0; c < earlier.Columns; ++c)
+        for (int r = 0; r < earlier.Rows; ++r) {
+            const int k = (c * 5 + r * 3) % 7;
+            earlier.SetValue(c, r, sample.Value(c, r) + (cover ? k - 1 : 10 * k));
+        }
 }

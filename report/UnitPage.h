@@ -87,6 +87,8 @@ public:
     using TPageItem::TPageItem;
     // Bit 0 cover, bit 1 half-cell.
     virtual int BatchTypes() const { return 0; }
+    // The types whose earlier survey the item needs too (the difference map), same bits.
+    virtual int EarlierBatchTypes() const { return 0; }
 };
 
 class TPageItemSingleData : public TPageItemData {
@@ -108,6 +110,9 @@ public:
     QRect PageRect;
     TPropertyList Properties;
     std::array<TBatchItem, 2> Batches;
+    // The earlier survey of each type that difference items compare the batches with; filled for
+    // output and in the designer, never stored in the report file.
+    std::array<TBatchItem, 2> EarlierBatches;
     bool ShowGrid = false;
     double GridSize = 10;
     bool SnapToGrid = false;
@@ -162,7 +167,8 @@ public:
     double PixelsPerInch() const;
 
     void ApplyPaperSize();
-    // Fills both batch slots with the sample batches.
+    // Fills both batch slots with the sample batches, and the earlier slots with an earlier
+    // survey of each sample.
     void MakeSampleBatches();
 
 private:
@@ -184,3 +190,5 @@ void RegisterPageItemClasses();
 // The sample batches a page is created with.
 void MakeSampleCoverBatch(TBatchItem &batch);
 void MakeSampleHalfCellBatch(TBatchItem &batch);
+// The same sample as surveyed some years before: the same grid with other readings.
+void MakeSampleEarlierBatch(const TBatchItem &sample, TBatchItem &earlier);

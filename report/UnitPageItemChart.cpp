@@ -1,10 +1,13 @@
 #include "UnitPageItemChart.h"
 
 #include "UnitChartCombinedOverview.h"
+#include "UnitChartCumulative.h"
+#include "UnitChartDifference.h"
 #include "UnitChartHistogram.h"
 #include "UnitChartLinearView.h"
 #include "UnitChartOverview.h"
 #include "UnitChartRun.h"
+#include "UnitEvaluation.h"
 #include "UnitException.h"
 #include "UnitUnits.h"
 
@@ -40,20 +43,27 @@ void ClampTo(TProperty &p, int lo, int hi)
     p.High = hi;
 }
 
-void AddOverviewProperties(TPropertyList &p, bool single)
+// Which overview item the properties are for.
+enum TOverviewKind { okSingle, okCombined, okDifference };
+
+void AddOverviewProperties(TPropertyList &p, TOverviewKind kind)
 {
+    const bool single = kind == okSingle;
     p.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
     QStringList sizes;
     for (int s = 2; s <= 72; ++s)
         sizes << QString::number(s);
     p.Add(QStringLiteral("CellFontSize"), pkInteger, 8, sizes);
-    if (single) {
+    if (single)
         p.Add(QStringLiteral("CellColor"), pkBoolean, true, {}, Tr("CellColour"));
+    if (single || kind == okDifference)
         p.Add(QStringLiteral("CellText"), pkBoolean, false);
-    }
     p.Add(QStringLiteral("SquareCells"), pkBoolean, true);
-    p.Add(QStringLiteral("WarningLimit"), pkCoverLength, 30.0, {}, Tr("WarningLimitCover"));
-    p.Add(QStringLiteral("WarningLimitHalfCell"), pkHalfCell, 200.0);
+    // A change of readings has no limits, so no warning band either.
+    if (kind != okDifference) {
+        p.Add(QStringLiteral("WarningLimit"), pkCoverLength, 30.0, {}, Tr("WarningLimitCover"));
+        p.Add(QStringLiteral("WarningLimitHalfCell"), pkHalfCell, 200.0);
+    }
     ClampTo(p.Add(QStringLiteral("KeySteps"), pkInteger, 15), 2, 15);
     p.Add(QStringLiteral("GridLineSpacing"), pkDistance, 1000.0);
     p.Add(QStringLiteral("GridLines"), pkBoolean, true);
@@ -64,9 +74,10 @@ void AddOverviewProperties(TPropertyList &p, bool single)
     ClampTo(p.Add(QStringLiteral("LinearRowsPerPage"), pkInteger, 20), 1, 255);
     p.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     p.Add(QStringLiteral("GridLineMethod"), pkChoice, 1, {Tr("Report Value"), Tr("Every Cell")});
-    p.Add(QStringLiteral("ColorGradiant"), pkChoice, 0,
+    // A difference map is read by the size of the change: a continuous scale by default.
+    p.Add(QStringLiteral("ColorGradiant"), pkChoice, kind == okDifference ? int(cmMaxMin) : 0,
           {Tr("None"), Tr("Warning"), Tr("MaxMin"), Tr("Limits"), Tr("Threshold")}, Tr("GradientMethod"));
-    if (!single)
+    if (kind == okCombined)
         p.Add(QStringLiteral("PrimaryBatchType"), pkChoice, 0, BatchTypeChoices());
 }
 
@@ -238,7 +249,7 @@ void TPageItemChartHistogram::Draw()
 
 TPageItemChartOverview::TPageItemChartOverview(TPage *page) : TPageItemSingleData(page)
 {
-    AddOverviewProperties(Properties, true);
+    AddOverviewProperties(Properties, okSingle);
     FinishCreate(Tr("ChartOverview"));
 }
 
@@ -301,7 +312,7 @@ void TPageItemChartOverview::Draw()
 
 TPageItemChartCombinedOverview::TPageItemChartCombinedOverview(TPage *page) : TPageItemData(page)
 {
-    AddOverviewProperties(Properties, false);
+    AddOverviewProperties(Properties, okCombined);
     FinishCreate(Tr("ChartCombinedOverview"));
 }
 
@@ -374,4 +385,147 @@ void TPageItemChartCombinedOverview::Draw()
         TChartOverviewKey key;
         DrawKey(key, c, q, p, batch, ppi);
     }
+}
+
+// ---------------------------------------------------------------- cumulative distribution
+
+TPageItemChartCumulative::TPageItemChartCumulative(TPage *page) : TPageItemSingleData(page)
+{
+    Properties.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
+    Properties.Add(QStringLiteral("Grid"), pkBoolean, true);
+    Properties.Add(QStringLiteral("PointColor"), pkColour, 0x800000, {}, Tr("PointColour"));
+    Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
+    FinishCreate(Tr("ChartCumulative"));
+}
+
+TPageItemChartCumulative::~TPageItemChartCumulative() = default;
+
+void TPageItemChartCumulative::Draw()
+{
+    TPageItem::Draw();
+    if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
+        return;
+    TChartCumulative c;
+    c.Batch = Batch();
+    c.FontName = Properties["FontName"].AsString();
+    c.Grid = Properties["Grid"].AsBoolean();
+    c.PointColour = ColourFromInt(Properties["PointColor"].AsColour());
+    c.ShowLegend = Properties["ShowLegend"].AsBoolean();
+    DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
+                         [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
+}
+
+// ---------------------------------------------------------------- difference map
+
+TPageItemChartDifference::TPageItemChartDifference(TPage *page) : TPageItemSingleData(page)
+{
+    AddOverviewProperties(Properties, okDifference);
+    FinishCreate(Tr("ChartDifference"));
+}
+
+TPageItemChartDifference::~TPageItemChartDifference() = default;
+
+const TBatchItem &TPageItemChartDifference::EarlierBatch() const
+{
+    return Page->EarlierBatches[static_cast<size_t>(BatchType())];
+}
+
+void TPageItemChartDifference::Assign(const TPersistent *source)
+{
+    TPageItem::Assign(source);
+    if (const auto *o = dynamic_cast<const TPageItemChartDifference *>(source)) {
+        FirstRow = o->FirstRow;
+        FirstColumn = o->FirstColumn;
+    }
+}
+
+void TPageItemChartDifference::ResetPaging()
+{
+    TPageItem::ResetPaging();
+    FirstRow = FirstColumn = 0;
+}
+
+void TPageItemChartDifference::NextPage()
+{
+    TPageItem::NextPage();
+    if (AdvanceWindow(Properties, Batch(), FirstRow, FirstColumn))
+        Done = false;
+}
+
+void TPageItemChartDifference::Draw()
+{
+    TPageItem::Draw();
+    LastProblem.clear();
+    const TBatchItem &later = Batch();
+    const TBatchItem &earlier = EarlierBatch();
+    // Without an earlier survey there is nothing to compare, as without a batch.
+    if (!Page->Canvas || !Page->IsInner() || later.ID.isEmpty() || earlier.ID.isEmpty())
+        return;
+    QPainter &c = *Page->Canvas;
+    const double ppi = Page->PixelsPerInch();
+    QRect m, q;
+    OverviewRects(*this, m, q);
+    const TPropertyList &p = Properties;
+    const auto method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+    TChartDifference d;
+    d.Earlier = earlier;
+    d.Later = later;
+    if (later.BatchFormat == BatchFormatLinear) {
+        d.Update();
+        LastProblem = d.Problem();
+        if (LastProblem.isEmpty()) {
+            TChartLinearView v;
+            v.Batch = d.Difference();
+            v.FirstReading = FirstRow;
+            v.FontName = p["FontName"].AsString();
+            v.CellFontSize = Prop(p, "CellFontSize");
+            v.RowsPerColumn = Prop(p, "LinearRowsPerPage");
+            v.TableColumns = Prop(p, "LinearColumnsPerPage");
+            v.GreyScale = Flag(p, "GreyScale");
+            v.Method = method;
+            v.WarningBand = 0;
+            v.Threshold = 0;
+            v.CellColour = true;
+            v.CellText = Flag(p, "CellText");
+            DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
+            if (Flag(p, "ShowLegend")) {
+                TChartOverviewKey key;
+                key.Batch = d.Difference();
+                key.GreyScale = Flag(p, "GreyScale");
+                key.FontName = p["FontName"].AsString();
+                key.KeySteps = Prop(p, "KeySteps");
+                key.Method = method;
+                key.WarningBand = 0;
+                key.Threshold = 0;
+                DrawAtPageResolution(c, q, ppi, [&](QPainter &canvas, const QRect &r) { key.Draw(canvas, r); });
+            }
+            return;
+        }
+    }
+    d.FirstRow = FirstRow;
+    d.FirstColumn = FirstColumn;
+    d.RowCount = std::min(Prop(p, "GridRowsPerPage"), later.Rows);
+    d.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), later.Columns);
+    d.GreyScale = Flag(p, "GreyScale");
+    d.FontName = p["FontName"].AsString();
+    d.CellFontSize = Prop(p, "CellFontSize");
+    d.CellText = Flag(p, "CellText");
+    d.SquareCells = Flag(p, "SquareCells");
+    d.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? later.Grid : p["GridLineSpacing"].AsFloat();
+    d.GridLines = Flag(p, "GridLines");
+    d.Method = method;
+    d.KeySteps = Prop(p, "KeySteps");
+    // Map and key are drawn in one pass at the page's resolution; the key's rectangle is given
+    // relative to the map's so that the same scale serves both.
+    const bool legend = Flag(p, "ShowLegend");
+    DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) {
+        QRect key;
+        if (legend && m.width() > 0) {
+            const double s = double(r.width()) / m.width();
+            key = QRect(r.left() + RoundHalfUp((q.left() - m.left()) * s), r.top() + RoundHalfUp((q.top() - m.top()) * s),
+                        RoundHalfUp(q.width() * s), RoundHalfUp(q.height() * s));
+        }
+        d.Draw(canvas, r, key);
+    });
+    LastProblem = d.Problem();
 }

@@ -1,5 +1,6 @@
 #include "UnitPageItemMemo.h"
 
+#include "UnitEvaluation.h"
 #include "UnitException.h"
 #include "UnitUnits.h"
 
@@ -10,7 +11,7 @@
 #include <cmath>
 
 namespace {
-const char *const kFieldNames[MemoFieldCount] = {
+const char *const kFieldNames[MemoAllFieldCount] = {
     "BatchID",         "FilePath",         "TodaysDate",        "Rows",         "Columns",
     "Readings",        "CreateDate",       "UpdateDate",        "BatchFormat",  "HighLimit",
     "LowLimit",        "Site",             "Location",          "GridSpacing",  "Area",
@@ -18,17 +19,22 @@ const char *const kFieldNames[MemoFieldCount] = {
     "MeanAverage",     "StandardDeviation", "Max",              "Min",          "Range",
     "BelowLowLimit",   "AboveHighLimit",   "PerBelowLowLimit",  "PerAboveHighLimit", "PageNumber",
     "Units",           "OverRange",        "UnderRange",        "PerOverRange", "PerUnderRange",
-    "CellType",        "Temperature",      "Threshold",         "BarGrade"};
-const char *const kButtonCaptions[MemoFieldCount] = {
+    "CellType",        "Temperature",      "Threshold",         "BarGrade",
+    "CorrosionLow",    "CorrosionIntermediate", "CorrosionHigh", "PerCorrosionLow", "PerCorrosionIntermediate",
+    "PerCorrosionHigh", "Quantile5",       "Quantile10",        "NormalQuantile5", "Quantile5MeetsLowLimit"};
+const char *const kButtonCaptions[MemoAllFieldCount] = {
     "Batch ID",  "File Path",  "Todays Date", "Rows",        "Columns",    "Readings",   "Create Date",
     "Update Date", "Batch Format", "High Limit", "Low Limit", "Site",      "Location",   "Grid Spacing",
     "Area",      "Engineer",   "Customer",    "Note",        "Bar Series", "Bar Size",   "Average",
     "Std. Dev.", "Max",        "Min",         "Range",       "n < Limit",  "n > Limit",  "% < Limit",
     "% > Limit", "Page No.",   "Units",       "n >>",        "n <<",       "% >>",       "% <<",
-    "Cell Type", "Temperature", "Threshold",  "Bar Grade"};
+    "Cell Type", "Temperature", "Threshold",  "Bar Grade",
+    "n Low",     "n Intermediate", "n High",  "% Low",       "% Intermediate", "% High",
+    "5 % Quantile", "10 % Quantile", "Normal 5 %", "5 % Check"};
 // The order in which the batch fields are put in.
 constexpr int kBatchFieldOrder[] = {0,  1,  3,  4,  13, 5,  6,  7,  8,  9,  26, 28, 10, 25, 27, 11, 12, 14, 15,
-                                    16, 17, 20, 21, 22, 23, 24, 30, 31, 32, 33, 34, 35, 36, 37, 18, 19, 38};
+                                    16, 17, 20, 21, 22, 23, 24, 30, 31, 32, 33, 34, 35, 36, 37, 18, 19, 38,
+                                    39, 40, 41, 42, 43, 44, 45, 46, 47, 48};
 
 QString Percent(double v) { return FormatDisplay("%.1f", v) + QLatin1Char('%'); }
 } // namespace
@@ -100,7 +106,7 @@ TPageItemMemo::TPageItemMemo(TPage *page) : TPageItemSingleData(page)
 QString TPageItemMemo::ToDisplayText(const QString &stored)
 {
     QString t = stored;
-    for (int i = 0; i < MemoFieldCount; ++i)
+    for (int i = 0; i < MemoAllFieldCount; ++i)
         t.replace(QLatin1Char('[') + MemoFieldName(i) + QLatin1Char(']'),
                   QLatin1Char('[') + MemoFieldDisplayName(i) + QLatin1Char(']'));
     return t;
@@ -109,7 +115,7 @@ QString TPageItemMemo::ToDisplayText(const QString &stored)
 QString TPageItemMemo::ToStoredText(const QString &display)
 {
     QString t = display;
-    for (int i = 0; i < MemoFieldCount; ++i)
+    for (int i = 0; i < MemoAllFieldCount; ++i)
         t.replace(QLatin1Char('[') + MemoFieldDisplayName(i) + QLatin1Char(']'),
                   QLatin1Char('[') + MemoFieldName(i) + QLatin1Char(']'));
     return t;
@@ -134,6 +140,20 @@ QString TPageItemMemo::SubstitutedText() const
     const QString dash = Tr("-");
     const QString units = b.UnitName();
     const auto withUnits = [&](const QString &v) { return v + QLatin1Char(' ') + units; };
+    // The evaluations go over every reading too: worked out once, when a field asks for them.
+    std::optional<TCorrosionClasses> classes;
+    std::optional<TCharacteristicCover> characteristic;
+    const auto corrosion = [&]() -> const TCorrosionClasses & {
+        if (!classes)
+            classes = CorrosionClasses(b);
+        return *classes;
+    };
+    const auto coverValues = [&]() -> const TCharacteristicCover & {
+        if (!characteristic)
+            characteristic = CharacteristicCover(b);
+        return *characteristic;
+    };
+    const auto coverValue = [&](const std::optional<double> &v) { return v ? withUnits(b.FormatValueFine(*v)) : dash; };
     for (const int f : kBatchFieldOrder) {
         // A field missing from the text at its turn is not worked out: the statistics go over
         // every reading, and most memos show none of them.
@@ -187,6 +207,22 @@ QString TPageItemMemo::SubstitutedText() const
                           : FormatHalfCell(ReportSettingFloat(QStringLiteral("ThresholdHalfCell")));
                 break;
             case 38: v = BarGradeName(b.BarGrade); break;
+            // Half-cell fields are empty on a cover batch and cover fields on a half-cell batch,
+            // as the cell type and the bar fields are.
+            case 39:
+            case 40:
+            case 41:
+                v = cover ? QString() : QString::number(corrosion().Count[f - 39]);
+                break;
+            case 42:
+            case 43:
+            case 44:
+                v = cover ? QString() : Percent(corrosion().Percent(f - 42));
+                break;
+            case 45: v = cover ? coverValue(coverValues().Quantile5) : QString(); break;
+            case 46: v = cover ? coverValue(coverValues().Quantile10) : QString(); break;
+            case 47: v = cover ? coverValue(coverValues().NormalQuantile5) : QString(); break;
+            case 48: v = cover ? QuantileCheckText(coverValues().Check) : QString(); break;
             default: break;
             }
         t = SubstituteField(t, f, v);

@@ -7,11 +7,17 @@
 
 class QFontMetrics;
 
+// The fields of the text editor's buttons, 0-38.
 constexpr int MemoFieldCount = 39;
-// Stored (English) name and the name shown to the user, of field 0-38.
+// The survey evaluation fields follow them, 39-48: corrosion class counts and percentages of a
+// half-cell batch, the characteristic cover values of a cover batch and their acceptance test.
+constexpr int MemoEvaluationFieldFirst = MemoFieldCount;
+constexpr int MemoAllFieldCount = 49;
+// Stored (English) name and the name shown to the user, of field 0-48.
 QString MemoFieldName(int index);
 QString MemoFieldDisplayName(int index);
-// Caption of the field's button in the text editor ("Batch ID" ... "Bar Grade").
+// Caption of the field's button in the text editor ("Batch ID" ... "Bar Grade", then the
+// evaluation fields "n Low" ... "5 % Check").
 QString MemoFieldButtonCaption(int index);
 
 struct TMemoLine {

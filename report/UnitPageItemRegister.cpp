@@ -20,6 +20,8 @@ void RegisterPageItemClasses()
         Register<TPageItemChartHistogram>("TPageItemChartHistogram");
         Register<TPageItemChartOverview>("TPageItemChartOverview");
         Register<TPageItemChartCombinedOverview>("TPageItemChartCombinedOverview");
+        Register<TPageItemChartCumulative>("TPageItemChartCumulative");
+        Register<TPageItemChartDifference>("TPageItemChartDifference");
         return true;
     }();
     (void)done;

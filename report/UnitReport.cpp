@@ -151,7 +151,8 @@ void TReport::ExpandPages()
     }
 }
 
-void TReport::FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell)
+void TReport::FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell, const TBatchItem *earlierCover,
+                              const TBatchItem *earlierHalfCell)
 {
     for (const auto &p : FPages) {
         p->ClearBatches();
@@ -160,6 +161,10 @@ void TReport::FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCel
                 p->Batches[0] = *cover;
             if (halfCell)
                 p->Batches[1] = *halfCell;
+            if (earlierCover)
+                p->EarlierBatches[0] = *earlierCover;
+            if (earlierHalfCell)
+                p->EarlierBatches[1] = *earlierHalfCell;
         }
     }
     FPages.erase(std::remove_if(FPages.begin(), FPages.end(), [](const auto &p) { return !p->HasBatches(); }),

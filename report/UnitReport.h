@@ -45,8 +45,10 @@ public:
     void ExpandPages();
     // Fills a working copy for output: every page's batches cleared, inner pages given the
     // batch of each type (none: that slot stays empty), pages still missing a batch removed,
-    // then ExpandPages.
-    void FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell);
+    // then ExpandPages. The earlier surveys, when given, go into the inner pages' earlier slots
+    // for the difference items.
+    void FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell, const TBatchItem *earlierCover = nullptr,
+                         const TBatchItem *earlierHalfCell = nullptr);
 
     // Printing through the given printer (the default printer when none; "There is no default
     // printer to print on" without one). Raises "Page does not exist" for an index outside the pages.
