@@ -11,8 +11,7 @@
 #include <QFileInfo>
 
 namespace {
-const char *kUsage = "report --report FILE.vcr|--name NAME BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT]
-"
+const char *kUsage = "report --report FILE.vcr|--name NAME BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT]\n"
                      "      [--settings FILE] [--earlier BATCH]...";
 
 int RunReport(const QStringList &args)
