@@ -10,6 +10,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +266,9 @@ QStringList TFormPropertyEditor::PickList(int row) const
     case pkPicture:
         return {};
     default:
+        // The installed fonts are the suggestions of a font name.
+        if (p.Choices.isEmpty() && p.Name == QLatin1String("FontName"))
+            return QFontDatabase::families();
         return p.Choices;
     }
 }

@@ -11,6 +11,7 @@
 #include "UnitUnits.h"
 
 #include <QDialog>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -93,6 +94,8 @@ TEST_F(PropertyEditorTest, BooleansInAnyCaseOnly)
     EXPECT_TRUE(Editor.CommitText(Row("Bold"), QStringLiteral("TRUE")));
     EXPECT_TRUE(memo->Properties["Bold"].AsBoolean());
     EXPECT_EQ(Cell("Bold"), QStringLiteral("True"));
+    EXPECT_EQ(Editor.PickList(Row("FontSize")).first(), QStringLiteral("2"));
+    EXPECT_EQ(Editor.PickList(Row("FontName")), QFontDatabase::families());
     EXPECT_EQ(Editor.PickList(Row("Bold")), (QStringList{QStringLiteral("True"), QStringLiteral("False")}));
     // Double-click moves on through the pick list.
     Editor.ValueDoubleClick(Row("Bold"));
