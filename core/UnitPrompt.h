@@ -16,6 +16,13 @@ public:
     virtual TPromptAnswer YesNo(const QString &message) = 0;
     // Confirmation with Yes, No, Cancel and Yes to All.
     virtual TPromptAnswer YesNoCancelAll(const QString &message) = 0;
+    // Confirmation with Yes, No and Cancel. Services without their own box ask through
+    // YesNoCancelAll and read Yes to All as Yes.
+    virtual TPromptAnswer YesNoCancel(const QString &message)
+    {
+        const TPromptAnswer answer = YesNoCancelAll(message);
+        return answer == TPromptAnswer::YesToAll ? TPromptAnswer::Yes : answer;
+    }
 };
 
 // Without a window the service writes errors to stderr and declines every question.

@@ -118,6 +118,7 @@ TPageItem::TPageItem(TPage *page) : Page(page)
     };
     TProperty &anchor = Properties.Add(QStringLiteral("Anchor"), pkChoice, 3, AnchorChoices());
     anchor.InlineEdit = false;
+    anchor.Editor = PropertyEditorForms().Anchor;
 }
 
 TPageItem::~TPageItem()
@@ -373,6 +374,22 @@ void TPage::Clear()
 void TPage::Remove(TPageItem *item)
 {
     delete item;
+    StructureChanged = true;
+}
+
+int TPage::IndexOf(const TPageItem *item) const
+{
+    const auto it = std::find(FItems.begin(), FItems.end(), item);
+    return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+}
+
+void TPage::Move(int from, int to)
+{
+    if (from == to || from < 0 || to < 0 || from >= Count() || to >= Count())
+        return;
+    TPageItem *item = FItems[static_cast<size_t>(from)];
+    FItems.erase(FItems.begin() + from);
+    FItems.insert(FItems.begin() + to, item);
     StructureChanged = true;
 }
 

@@ -129,6 +129,9 @@ public:
     TPageItem *Item(int index) const { return FItems.at(static_cast<size_t>(index)); }
     void Clear();
     void Remove(TPageItem *item); // frees the item
+    int IndexOf(const TPageItem *item) const; // -1 when not on this page
+    // Moves the item at `from` to position `to` of the drawing order.
+    void Move(int from, int to);
     // Creates an item of a registered class at the end of the list; raises "Class %s not found".
     TPageItem *CreateItem(const QString &className);
     template <class T> T *AddItem() { return new T(this); }

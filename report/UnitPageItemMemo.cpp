@@ -97,7 +97,9 @@ TPageItemMemo::TPageItemMemo(TPage *page) : TPageItemSingleData(page)
     Properties.Add(QStringLiteral("Underline"), pkBoolean, false);
     Properties.Add(QStringLiteral("Strikeout"), pkBoolean, false);
     Properties.Add(QStringLiteral("WordWrap"), pkBoolean, false);
-    Properties.Add(QStringLiteral("Text"), pkMemo, QString()).InlineEdit = true;
+    TProperty &text = Properties.Add(QStringLiteral("Text"), pkMemo, QString());
+    text.InlineEdit = true;
+    text.Editor = PropertyEditorForms().MemoText;
     Properties.Add(QStringLiteral("Alignment"), pkChoice, 0, AlignmentChoices());
     FinishCreate(Tr("Memo"));
     Properties["Text"].Value = Name();

@@ -509,6 +509,12 @@ void TProperty::SetDisplayText(const QString &text)
     }
 }
 
+TPropertyEditorForms &PropertyEditorForms()
+{
+    static TPropertyEditorForms forms;
+    return forms;
+}
+
 void TProperty::AssignValue(const TProperty &source)
 {
     const bool wasLoading = Loading;

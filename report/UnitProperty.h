@@ -21,6 +21,14 @@ class XmlNodeList;
 class TPropertyList;
 class TPropertyForm; // custom editor forms, defined by the user-interface layer
 
+// The shared editing windows that some properties open (the anchor and the memo text). The
+// user-interface layer installs them before pages are edited; without it there are none.
+struct TPropertyEditorForms {
+    TPropertyForm *Anchor = nullptr;
+    TPropertyForm *MemoText = nullptr;
+};
+TPropertyEditorForms &PropertyEditorForms();
+
 // Property kinds; the kind decides storage, XML form and text form.
 enum PropertyKind : std::uint8_t {
     pkCoverLength = 0, // float, millimetres

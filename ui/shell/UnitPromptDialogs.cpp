@@ -49,3 +49,13 @@ TPromptAnswer TPromptDialogs::YesNoCancelAll(const QString &message)
         return TPromptAnswer::Cancel;
     }
 }
+
+TPromptAnswer TPromptDialogs::YesNoCancel(const QString &message)
+{
+    const auto answer = QMessageBox::question(QApplication::activeWindow(), Title(), Shown(message),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                              QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return TPromptAnswer::Yes;
+    return answer == QMessageBox::No ? TPromptAnswer::No : TPromptAnswer::Cancel;
+}

@@ -10,4 +10,5 @@ public:
     void Warning(const QString &message) override;
     TPromptAnswer YesNo(const QString &message) override;
     TPromptAnswer YesNoCancelAll(const QString &message) override;
+    TPromptAnswer YesNoCancel(const QString &message) override;
 };

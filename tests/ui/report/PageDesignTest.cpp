@@ -1,0 +1,361 @@
+// The page design window on a report file in a temporary folder: opening, tools, edit commands,
+// the batch switches, saving with the page kept among its type, and the closing questions.
+#include "PageDesignerSupport.h"
+#include "TestSupport.h"
+#include "UnitFormPageDesign.h"
+#include "UnitFormPageItemList.h"
+#include "UnitFormPropertyEditor.h"
+#include "UnitPageItemChart.h"
+#include "UnitPageItemMemo.h"
+#include "UnitPageItemShape.h"
+#include "UnitReport.h"
+#include "UnitSettings.h"
+#include "UnitUnits.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+class PageDesignTest : public IsolatedTest {
+protected:
+    void SetUp() override
+    {
+        CurrentCoverUnits = 0;
+        RegisterReportDocument();
+        // Opening, two inner pages, closing.
+        TReport report;
+        const int types[] = {PageTypeOpening, PageTypeInner, PageTypeInner, PageTypeClosing};
+        for (int t : types) {
+            TPage *p = report.AddPage();
+            p->Properties["PageType"].SetInteger(t);
+            auto *s = p->AddItem<TPageItemShape>();
+            s->Properties["Name"].SetString(QStringLiteral("Type%1").arg(t));
+        }
+        report.Pages(1)->AddItem<TPageItemChartRun>();
+        File = Home.Path() + QStringLiteral("/Design.vcr");
+        report.SaveToFile(File);
+        Entry.FileName = File;
+        Entry.FileType = FileTypeReport;
+        ASSERT_TRUE(Entry.Load());
+    }
+    // Opens the window on a page as the reports window does.
+    std::unique_ptr<TFormPageDesign> Open(int page)
+    {
+        auto form = std::make_unique<TFormPageDesign>(&Settings);
+        form->SetReportEntry(Entry);
+        form->PageIndex = page;
+        form->show();
+        return form;
+    }
+    std::unique_ptr<TReport> OnDisk()
+    {
+        auto r = std::make_unique<TReport>();
+        r->LoadFromFile(File);
+        return r;
+    }
+    QString File;
+    TFileItem Entry;
+    TSettings Settings;
+};
+
+TEST_F(PageDesignTest, OpeningCopiesThePageAndSetsTheWindowUp)
+{
+    Settings.ItemByName(QStringLiteral("Grid")).SetAsBoolean(true);
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Page Design"));
+    EXPECT_EQ(page.Count(), 2);
+    EXPECT_TRUE(page.IsInner());
+    EXPECT_FALSE(page.IsModified());
+    EXPECT_TRUE(form->ActionGrid->isChecked());
+    EXPECT_TRUE(page.ShowGrid);
+    EXPECT_FALSE(form->ActionSnap->isChecked());
+    EXPECT_DOUBLE_EQ(page.GridSize, 10);
+    EXPECT_FALSE(form->ActionSave->isEnabled());
+    EXPECT_TRUE(form->ButtonCover()->isChecked());
+    EXPECT_FALSE(form->ButtonHalfcell()->isChecked());
+    EXPECT_TRUE(form->ButtonCover()->isEnabled());
+    EXPECT_EQ(form->StatusPanel(0)->text(), QStringLiteral("Design"));
+    EXPECT_EQ(form->StatusPanel(1)->text(), QStringLiteral("2"));
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
+    EXPECT_EQ(form->ItemList()->List()->topLevelItemCount(), 2);
+    EXPECT_TRUE(form->Tool(0)->isChecked());
+    EXPECT_EQ(form->ZoomList()->currentText(), QStringLiteral("Page Width"));
+    EXPECT_EQ(form->ZoomList()->count(), 10);
+    // Every command has its object name.
+    for (QAction *a : form->findChildren<QAction *>())
+        if (a->parent() == form.get() && !a->isSeparator() && a->menu() == nullptr)
+            EXPECT_FALSE(a->objectName().isEmpty()) << a->text().toStdString();
+}
+
+TEST_F(PageDesignTest, BatchSwitchesOffOnOtherPagesAndInInches)
+{
+    auto form = Open(0);
+    EXPECT_FALSE(form->ButtonCover()->isEnabled());
+    EXPECT_FALSE(form->ButtonHalfcell()->isEnabled());
+    form->close();
+    TCoverUnitsScope inches(1);
+    auto second = Open(0);
+    EXPECT_DOUBLE_EQ(second->Editor()->Page().GridSize, 25.4);
+}
+
+TEST_F(PageDesignTest, GridAndSnapAreStoredInSettings)
+{
+    auto form = Open(1);
+    form->ActionGrid->trigger();
+    form->ActionSnap->trigger();
+    EXPECT_TRUE(Settings.ItemByName(QStringLiteral("Grid")).AsBoolean());
+    EXPECT_TRUE(Settings.ItemByName(QStringLiteral("Snap")).AsBoolean());
+    EXPECT_TRUE(form->Editor()->Page().ShowGrid);
+    EXPECT_TRUE(form->Editor()->Page().SnapToGrid);
+    form->ActionGrid->trigger();
+    EXPECT_FALSE(Settings.ItemByName(QStringLiteral("Grid")).AsBoolean());
+}
+
+TEST_F(PageDesignTest, ReadingsToolPresetsAReadingsTable)
+{
+    auto form = Open(1);
+    form->Tool(5)->trigger();
+    TPageEditor *editor = form->Editor();
+    EXPECT_EQ(editor->InsertState(), TPageEditor::isArmed);
+    Click(editor, QPoint(editor->PageRect().left() + 30, editor->PageRect().top() + 30));
+    TPage &page = editor->Page();
+    ASSERT_EQ(page.Count(), 3);
+    auto *overview = dynamic_cast<TPageItemChartOverview *>(page.Item(2));
+    ASSERT_NE(overview, nullptr);
+    EXPECT_FALSE(overview->Properties["CellColor"].AsBoolean());
+    EXPECT_TRUE(overview->Properties["CellText"].AsBoolean());
+    EXPECT_FALSE(overview->Properties["GridLines"].AsBoolean());
+    // Back to "Select", the list rebuilt, the new item's properties shown.
+    EXPECT_TRUE(form->Tool(0)->isChecked());
+    EXPECT_EQ(form->ItemList()->List()->topLevelItemCount(), 3);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &overview->Properties);
+    EXPECT_TRUE(form->ActionSave->isEnabled());
+}
+
+TEST_F(PageDesignTest, DeleteAsksWithNameOrCount)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    form->Editor()->SelectItem(page.Item(0));
+    Prompts.Answers = {TPromptAnswer::No};
+    form->ActionDelete->trigger();
+    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Are you sure you want to delete 'Type1'?"));
+    EXPECT_EQ(page.Count(), 2);
+    page.Select(page.Item(1));
+    Prompts.Answers = {TPromptAnswer::Yes};
+    form->ActionDelete->trigger();
+    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Are you sure you want to delete these 2 page items?"));
+    EXPECT_EQ(page.Count(), 0);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
+}
+
+TEST_F(PageDesignTest, BringToFrontAndSendToBackKeepOrderAmongSelected)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    TPageItem *a = page.Item(0);
+    TPageItem *b = page.Item(1);
+    TPageItem *c = page.AddItem<TPageItemShape>();
+    TPageItem *d = page.AddItem<TPageItemShape>();
+    page.SelectOnly(a);
+    page.Select(c);
+    form->UpdateActions();
+    form->ActionBringToFront->trigger();
+    EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2), page.Item(3)}),
+              (std::vector<TPageItem *>{b, d, a, c}));
+    page.SelectOnly(d);
+    page.Select(c);
+    form->ActionSendToBack->trigger();
+    EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2), page.Item(3)}),
+              (std::vector<TPageItem *>{d, c, b, a}));
+    EXPECT_EQ(form->ItemList()->List()->topLevelItem(0)->text(0), d->Name());
+}
+
+TEST_F(PageDesignTest, CoverSwitchTurnsChartsToHalfCell)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    ASSERT_TRUE(form->ButtonCover()->isChecked());
+    Prompts.Answers = {TPromptAnswer::Yes};
+    form->ButtonCover()->click();
+    EXPECT_EQ(Prompts.Questions.last(),
+              QStringLiteral("Are you sure you wish to switch all the page items that support Cover to Half Cell"));
+    EXPECT_EQ(page.Item(1)->Properties["BatchType"].AsInteger(), 1);
+    EXPECT_FALSE(form->ButtonCover()->isChecked());
+    EXPECT_TRUE(form->ButtonHalfcell()->isChecked());
+    // Up "Cover": the question goes the other way; No leaves everything.
+    Prompts.Answers = {TPromptAnswer::No};
+    form->ButtonCover()->click();
+    EXPECT_EQ(Prompts.Questions.last(),
+              QStringLiteral("Are you sure you wish to switch all the page items that support Half Cell to Cover"));
+    EXPECT_EQ(page.Item(1)->Properties["BatchType"].AsInteger(), 1);
+    EXPECT_FALSE(form->ButtonCover()->isChecked());
+}
+
+TEST_F(PageDesignTest, SaveKeepsPagesGroupedByType)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    // A plain save stays in place.
+    page.Item(0)->Properties["Left"].SetFloat(33);
+    form->UpdateActions();
+    form->ActionSave->trigger();
+    EXPECT_EQ(form->PageIndex, 1);
+    EXPECT_DOUBLE_EQ(OnDisk()->Pages(1)->Item(0)->Left(), 33);
+    EXPECT_FALSE(form->ActionSave->isEnabled());
+
+    // Inner to closing: behind the last closing page.
+    ASSERT_TRUE(form->PropertyEditor()->CommitText(form->PropertyEditor()->RowOf(QStringLiteral("PageType")),
+                                                   QStringLiteral("Closing Page")));
+    form->ActionSave->trigger();
+    EXPECT_EQ(form->PageIndex, 3);
+    const auto after = OnDisk();
+    ASSERT_EQ(after->Count(), 4);
+    const int types[] = {PageTypeOpening, PageTypeInner, PageTypeClosing, PageTypeClosing};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(after->Pages(i)->PageType(), types[i]) << i;
+    EXPECT_EQ(after->Pages(3)->Item(0)->Name(), QStringLiteral("Type1"));
+    EXPECT_EQ(form->StatusPanel(1)->text(), QStringLiteral("4"));
+
+    // Closing to opening: after the opening page.
+    form->PropertyEditor()->CommitText(form->PropertyEditor()->RowOf(QStringLiteral("PageType")),
+                                       QStringLiteral("Opening Page"));
+    form->ActionSave->trigger();
+    EXPECT_EQ(form->PageIndex, 1);
+    EXPECT_EQ(OnDisk()->Pages(1)->Item(0)->Name(), QStringLiteral("Type1"));
+}
+
+TEST_F(PageDesignTest, SaveAndExitAndAbandonAndExit)
+{
+    {
+        auto form = Open(2);
+        form->Editor()->Page().Item(0)->Properties["Top"].SetFloat(44);
+        form->UpdateActions();
+        Prompts.Answers = {TPromptAnswer::No};
+        form->ActionSaveAndExit->trigger();
+        EXPECT_TRUE(form->isVisible());
+        Prompts.Answers = {TPromptAnswer::Yes};
+        form->ActionSaveAndExit->trigger();
+        EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Are you sure you wish to save the changes to the page design?"));
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_EQ(form->result(), PageDesignResultOK);
+        EXPECT_DOUBLE_EQ(OnDisk()->Pages(2)->Item(0)->Top(), 44);
+    }
+    {
+        auto form = Open(2);
+        const int asked = Prompts.Questions.size();
+        form->ActionAbandonAndExit->trigger(); // no changes: no question
+        EXPECT_EQ(Prompts.Questions.size(), asked);
+        EXPECT_EQ(form->result(), PageDesignResultAbort);
+    }
+    {
+        auto form = Open(2);
+        form->Editor()->Page().Item(0)->Properties["Top"].SetFloat(55);
+        Prompts.Answers = {TPromptAnswer::Yes};
+        form->ActionAbandonAndExit->trigger();
+        EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Are you sure you wish to abandon the changes to the page design?"));
+        EXPECT_EQ(form->result(), PageDesignResultAbort);
+        EXPECT_DOUBLE_EQ(OnDisk()->Pages(2)->Item(0)->Top(), 44);
+    }
+}
+
+TEST_F(PageDesignTest, CloseBoxAsksOnlyAfterChanges)
+{
+    auto form = Open(1);
+    const int asked = Prompts.Questions.size();
+    form->close();
+    EXPECT_EQ(Prompts.Questions.size(), asked);
+    EXPECT_EQ(form->result(), PageDesignResultCancel);
+
+    form = Open(1);
+    TPageEditor *editor = form->Editor();
+    TPageItem *item = editor->Page().Item(0);
+    item->Properties["Width"].SetFloat(50);
+    item->Properties["Height"].SetFloat(50);
+    editor->Page().ClearModified();
+    form->UpdateActions();
+    const QPoint from = item->PixelRect().center();
+    Press(editor, from);
+    Drag(editor, from + QPoint(30, 30));
+    Release(editor, from + QPoint(30, 30));
+    Prompts.Answers = {TPromptAnswer::Cancel};
+    form->close();
+    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Save changes to this page?"));
+    EXPECT_TRUE(form->isVisible());
+    Prompts.Answers = {TPromptAnswer::No};
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), PageDesignResultCancel);
+    EXPECT_EQ(editor->Page().SelectedCount(), 0);
+
+    form = Open(1);
+    form->Editor()->Page().Item(0)->Properties["Left"].SetFloat(77);
+    Prompts.Answers = {TPromptAnswer::Yes};
+    form->close();
+    EXPECT_EQ(form->result(), PageDesignResultOK);
+    EXPECT_DOUBLE_EQ(OnDisk()->Pages(1)->Item(0)->Left(), 77);
+}
+
+TEST_F(PageDesignTest, PaperSizeChangeReappliesZoom)
+{
+    auto form = Open(1);
+    form->ZoomList()->setCurrentIndex(1); // Full Page
+    TPageEditor *editor = form->Editor();
+    TFormPropertyEditor *props = form->PropertyEditor();
+    ASSERT_TRUE(props->CommitText(props->RowOf(QStringLiteral("PageOrientation")), QStringLiteral("Landscape")));
+    EXPECT_GT(editor->Page().PageWidth(), editor->Page().PageHeight());
+    const QRect r = editor->PageRect();
+    EXPECT_LE(r.right(), editor->width() - 20);
+    EXPECT_LE(r.bottom(), editor->height() - 20);
+    EXPECT_GT(r.width(), r.height());
+}
+
+TEST_F(PageDesignTest, ItemListSelectsAndReordersItems)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    TPageItem *a = page.Item(0);
+    TPageItem *b = page.Item(1);
+    TPageItem *c = page.AddItem<TPageItemShape>();
+    TFormPageItemList *list = form->ItemList();
+    list->Rebuild();
+    QTreeWidget *tree = list->List();
+    tree->topLevelItem(0)->setSelected(true);
+    EXPECT_TRUE(a->Selected);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &a->Properties);
+    tree->topLevelItem(2)->setSelected(true);
+    EXPECT_EQ(page.CurrentItem(), c);
+    EXPECT_FALSE(form->PropertyEditor()->isVisibleTo(form.get()));
+    // Dragged down onto b: from the last to the first, each goes to b's place of the moment.
+    list->MoveSelectedTo(0, 1);
+    EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2)}), (std::vector<TPageItem *>{c, b, a}));
+    // Dragged up onto the first row.
+    page.SelectOnly(a);
+    list->MoveSelectedTo(2, 0);
+    EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2)}), (std::vector<TPageItem *>{a, c, b}));
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), a->Name());
+    EXPECT_TRUE(tree->topLevelItem(0)->isSelected());
+}
+
+TEST_F(PageDesignTest, ContextMenuChecksCurrentZoom)
+{
+    auto form = Open(1);
+    form->ZoomList()->setCurrentIndex(3);
+    QMenu *menu = form->ContextMenu();
+    QAction *zoom200 = form->findChild<QAction *>(QStringLiteral("ActionZoom3"));
+    ASSERT_NE(zoom200, nullptr);
+    EXPECT_TRUE(zoom200->isChecked());
+    EXPECT_EQ(form->Designer()->ZoomType(), ztPercentage);
+    EXPECT_DOUBLE_EQ(form->Designer()->ZoomValue(), 2);
+    form->findChild<QAction *>(QStringLiteral("ActionZoom1"))->trigger();
+    EXPECT_EQ(form->ZoomList()->currentIndex(), 1);
+    EXPECT_EQ(form->Designer()->ZoomType(), ztFullPage);
+    EXPECT_NE(menu, nullptr);
+}
+
+} // namespace
