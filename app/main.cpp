@@ -11,9 +11,50 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+
+namespace {
+const char *const HelpText =
+    "usage: orvalis [-trace] [/AUTOMATION | /EMBEDDING | /REGSERVER | /UNREGSERVER] [FILE...]\n"
+    "The desktop companion program of the Ventrax K27 covermeter: download surveys from the gauge,\n"
+    "keep them in folders, check them, chart them and make reports of them.\n"
+    "\n"
+    "options:\n"
+    "  -trace        write the gauge traffic to CommsTrace_<time>.TXT in the working folder\n"
+    "                (must be the first argument)\n"
+    "  /AUTOMATION, /EMBEDDING\n"
+    "                start without a window, as the automation server on the session bus\n"
+    "  /REGSERVER    register the automation server's activation file and end\n"
+    "  /UNREGSERVER  remove that file and end\n"
+    "  --help        show this text\n"
+    "  --version     show the version\n"
+    "Switches take \"/\" or \"-\" and any letter case.\n";
+
+// Answered before any window system is needed, so that the text also comes on a plain console.
+bool AnsweredAtConsole(int argc, char *argv[], int &code)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(HelpText, stdout);
+            code = 0;
+            return true;
+        }
+        if (arg == "--version") {
+            std::fputs("orvalis " ORVALIS_VERSION "\n", stdout);
+            code = 0;
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    int consoleCode = 0;
+    if (AnsweredAtConsole(argc, argv, consoleCode))
+        return consoleCode;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvalis"));
     QApplication::setOrganizationName(QStringLiteral("Ventrax"));

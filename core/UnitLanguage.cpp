@@ -135,7 +135,9 @@ bool TLocalization::SwitchTo(unsigned lcid)
     }
     const QStringList names = {QStringLiteral("orvalis_") + abbrev,
                                QStringLiteral("orvalis_") + abbrev.left(2).toLower()};
-    const QStringList folders = {FFolder, FFolder + QStringLiteral("/translations")};
+    QStringList folders = {FFolder, FFolder + QStringLiteral("/translations")};
+    if (!InstalledDataFolder().isEmpty())
+        folders << InstalledDataFolder() + QStringLiteral("Orvalis/translations");
     auto translator = std::make_unique<QTranslator>();
     for (const QString &folder : folders)
         for (const QString &name : names)

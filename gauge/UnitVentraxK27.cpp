@@ -83,6 +83,17 @@ QSerialPort &TVentraxK27Interface::Port()
 
 bool TVentraxK27Interface::IsOpen() const { return FPort && FPort->isOpen(); }
 
+QString PortOpenFailureMessage(const QString &device, bool permissionDenied)
+{
+    QString message = Tr("Communications Error");
+    // On Linux serial devices belong to the "dialout" group; without it the user only sees the
+    // open fail, so the cause and its remedy are named beside the link's own message.
+    if (permissionDenied)
+        message += QStringLiteral("\r\n\r\n") +
+                   Tr("Permission denied on %1: add your user to the dialout group and log in again.").arg(device);
+    return message;
+}
+
 void TVentraxK27Interface::Open(int portNumber, bool trace)
 {
     OpenPort(ComPortDevice(portNumber), portNumber, trace);
@@ -108,7 +119,7 @@ void TVentraxK27Interface::OpenPort(const QString &device, int portNumber, bool 
         QSerialPort wakeUp;
         ConfigurePort(wakeUp, device);
         if (!wakeUp.open(QIODevice::ReadWrite))
-            throw Exception(Tr("Communications Error"));
+            throw Exception(PortOpenFailureMessage(device, wakeUp.error() == QSerialPort::PermissionError));
         QThread::msleep(100);
         wakeUp.close();
         QThread::msleep(500);
@@ -117,8 +128,9 @@ void TVentraxK27Interface::OpenPort(const QString &device, int portNumber, bool 
     FPort = std::make_unique<QSerialPort>();
     ConfigurePort(*FPort, device);
     if (!FPort->open(QIODevice::ReadWrite)) {
+        const bool denied = FPort->error() == QSerialPort::PermissionError;
         FPort.reset();
-        throw Exception(Tr("Communications Error"));
+        throw Exception(PortOpenFailureMessage(device, denied));
     }
 }
 
