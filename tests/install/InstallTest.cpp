@@ -19,7 +19,7 @@ struct TRun {
     QString Out;
 };
 
-TRun Run(const QString &program, const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+TRun RunProgram(const QString &program, const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(env);
@@ -43,7 +43,7 @@ protected:
     static void SetUpTestSuite()
     {
         Prefix = new QTemporaryDir;
-        const TRun run = Run(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(ORVALIS_BINARY_DIR),
+        const TRun run = RunProgram(QStringLiteral("cmake"), {QStringLiteral("--install"), QStringLiteral(ORVALIS_BINARY_DIR),
                                                        QStringLiteral("--prefix"), Prefix->path()});
         InstallOutput = run.Out;
         Installed = run.Code == 0;
@@ -102,7 +102,7 @@ TEST_F(InstallTest, DesktopEntryMimePackageAndMetadataPassTheirValidators)
 {
     RequireTool("desktop-file-validate");
     const QString desktop = At(QStringLiteral("share/applications/com.ventrax.Orvalis.desktop"));
-    TRun run = Run(QStringLiteral("desktop-file-validate"), {desktop});
+    TRun run = RunProgram(QStringLiteral("desktop-file-validate"), {desktop});
     EXPECT_EQ(run.Code, 0) << run.Out.toStdString();
     EXPECT_TRUE(run.Out.trimmed().isEmpty()) << run.Out.toStdString(); // not even a hint
     QFile entry(desktop);
@@ -117,7 +117,7 @@ TEST_F(InstallTest, DesktopEntryMimePackageAndMetadataPassTheirValidators)
     QTemporaryDir mime;
     ASSERT_TRUE(QDir().mkpath(mime.path() + QStringLiteral("/packages")));
     ASSERT_TRUE(QFile::copy(At(QStringLiteral("share/mime/packages/com.ventrax.Orvalis.mime.xml")), mime.path() + QStringLiteral("/packages/orvalis.xml")));
-    run = Run(QStringLiteral("update-mime-database"), {mime.path()});
+    run = RunProgram(QStringLiteral("update-mime-database"), {mime.path()});
     EXPECT_EQ(run.Code, 0) << run.Out.toStdString();
     QFile globs(mime.path() + QStringLiteral("/globs2"));
     ASSERT_TRUE(globs.open(QIODevice::ReadOnly));
@@ -129,7 +129,7 @@ TEST_F(InstallTest, DesktopEntryMimePackageAndMetadataPassTheirValidators)
     EXPECT_TRUE(QFileInfo(mime.path() + QStringLiteral("/XMLnamespaces")).isFile());
 
     RequireTool("appstreamcli");
-    run = Run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"),
+    run = RunProgram(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"),
                                                At(QStringLiteral("share/metainfo/com.ventrax.Orvalis.metainfo.xml"))});
     EXPECT_EQ(run.Code, 0) << run.Out.toStdString();
 }
