@@ -1,4 +1,5 @@
 // The program's entry point: the start-up sequence up to the message loop.
+#include "UnitFileHandover.h"
 #include "UnitFolderViewPlug.h"
 #include "UnitFormMain.h"
 #include "UnitGaugePaneLink.h"
@@ -9,8 +10,10 @@
 #include "UnitStorage.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -61,6 +64,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Ventrax Orvalis"));
 
     InitConfigurationStore();
+    const bool hidden = HasAutomationSwitch(QApplication::arguments());
+    // Files opened from the desktop go to the window that already runs, when there is one.
+    const QStringList files = FileArguments(QApplication::arguments());
+    if (!hidden && !files.isEmpty() && TFileHandover::HandOver(QDBusConnection::sessionBus(), files))
+        return 0;
     TPromptDialogs prompts;
     SetPromptService(&prompts);
 
@@ -80,15 +88,26 @@ int main(int argc, char *argv[])
 
     // An automation client starts the program without a window: the lists it reads are built at
     // once instead of when the window is shown.
-    const bool hidden = HasAutomationSwitch(QApplication::arguments());
     TFormMain formMain(nullptr, !hidden);
     SetReportSettings(&formMain.Settings());
     TFolderViewPlug folderView(formMain);
     new TGaugePaneLink(&formMain); // owned by the window
-    if (hidden)
+    TFileHandover handover([&formMain](const QStringList &handed) {
+        formMain.raise();
+        formMain.activateWindow();
+        formMain.OpenFiles(handed);
+    });
+    if (hidden) {
         formMain.StartupRefresh();
-    else
+    } else {
         formMain.show();
+        handover.Register(QDBusConnection::sessionBus());
+        if (!files.isEmpty())
+            QTimer::singleShot(0, &formMain, [&formMain, files] {
+                formMain.StartupRefresh();
+                formMain.OpenFiles(files);
+            });
+    }
     const int code = app.exec();
     SetReportSettings(nullptr);
     SetPromptService(nullptr);
