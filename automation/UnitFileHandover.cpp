@@ -1,4 +1,5 @@
 #include "UnitFileHandover.h"
+#include "UnitCommandLine.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -65,15 +66,15 @@ QStringList FileArguments(const QStringList &arguments)
         const QString &a = arguments[i];
         if (i == 1 && a.compare(QLatin1String("-trace"), Qt::CaseInsensitive) == 0)
             continue;
-        if (a.size() > 1 && (a[0] == QLatin1Char('/') || a[0] == QLatin1Char('-'))) {
-            const QString name = a.mid(1);
-            bool isSwitch = false;
-            for (const char *s : {"AUTOMATION", "EMBEDDING", "REGSERVER", "UNREGSERVER"})
-                isSwitch = isSwitch || name.compare(QLatin1String(s), Qt::CaseInsensitive) == 0;
-            if (isSwitch || a[0] == QLatin1Char('-'))
-                continue;
-        }
-        files << a;
+        // Options of the window system were taken by the application; what starts with "-" is
+        // never a file name the desktop passes.
+        if (a.size() > 1 && a[0] == QLatin1Char('-'))
+            continue;
+        bool isSwitch = false;
+        for (const char *name : {"AUTOMATION", "EMBEDDING", "REGSERVER", "UNREGSERVER"})
+            isSwitch = isSwitch || IsSwitch(a, QLatin1String(name));
+        if (!isSwitch)
+            files << a;
     }
     return files;
 }

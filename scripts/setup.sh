@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev dbus poppler-utils xdg-utils libxml2-utils libpoppler-qt6-dev
   gnumeric
   help2man desktop-file-utils appstream shared-mime-info dpkg-dev file
+  python3-dbus xvfb x11-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
