@@ -321,8 +321,8 @@ void TFormHeaderView::EditExit(QWidget *sender)
         const char *Message;
     };
     const LimitCheck limits[] = {
-        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, "Enter valid high limit value (%1-%2)"},
-        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, "Enter valid low limit value (%1-%2)"},
+        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, QT_TRID_NOOP("Enter valid high limit value (%1-%2)")},
+        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, QT_TRID_NOOP("Enter valid low limit value (%1-%2)")},
     };
     for (const LimitCheck &c : limits) {
         if (!c.Applied->isChecked())
