@@ -93,7 +93,7 @@ TPageItemMemo::TPageItemMemo(TPage *page) : TPageItemSingleData(page)
     Properties.Add(QStringLiteral("WordWrap"), pkBoolean, false);
     Properties.Add(QStringLiteral("Text"), pkMemo, QString()).InlineEdit = true;
     Properties.Add(QStringLiteral("Alignment"), pkChoice, 0, AlignmentChoices());
-    FinishCreate(Tr("Memo"));
+    FinishCreate(QStringLiteral("Memo"));
     Properties["Text"].Value = Name();
 }
 

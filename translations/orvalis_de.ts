@@ -211,7 +211,7 @@
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="Unknown argument "%1"">
+    <message id="Unknown argument &quot;%1&quot;">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -231,11 +231,11 @@
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id=""%1" names no spreadsheet form: use .xls or .xml">
+    <message id="&quot;%1&quot; names no spreadsheet form: use .xls or .xml">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="The batch file's %1 holds an invalid item "%2" at position %3">
+    <message id="The batch file's %1 holds an invalid item &quot;%2&quot; at position %3">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -243,7 +243,7 @@
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="The batch file's %1 "%2" is not a valid date and time">
+    <message id="The batch file's %1 &quot;%2&quot; is not a valid date and time">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -375,9 +375,7 @@
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="The folder already contains a file named '%1'
-
-Would you like to replace the existing file?">
+    <message id="The folder already contains a file named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing file?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -425,11 +423,7 @@ Would you like to replace the existing file?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="The folder already contains a folder named '%1'
-
-If the files in the existing folder have the same name as the files in the
-folder you are moving or copying, they will be replaced.  Do you still
-want to move or copy the folder?">
+    <message id="The folder already contains a folder named '%1'&#13;&#10;&#13;&#10;If the files in the existing folder have the same name as the files in the&#13;&#10;folder you are moving or copying, they will be replaced.  Do you still&#13;&#10;want to move or copy the folder?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -465,7 +459,7 @@ want to move or copy the folder?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="Unable to copy, too many "Copy of" files">
+    <message id="Unable to copy, too many &quot;Copy of&quot; files">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -497,15 +491,15 @@ want to move or copy the folder?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="Cannot create file "%1". %2">
+    <message id="Cannot create file &quot;%1&quot;. %2">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="Cannot write file "%1". %2">
+    <message id="Cannot write file &quot;%1&quot;. %2">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="Cannot open file "%1". %2">
+    <message id="Cannot open file &quot;%1&quot;. %2">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -997,19 +991,19 @@ want to move or copy the folder?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="n < Limit">
+    <message id="n &lt; Limit">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="n > Limit">
+    <message id="n &gt; Limit">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="% < Limit">
+    <message id="% &lt; Limit">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="% > Limit">
+    <message id="% &gt; Limit">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -1017,19 +1011,19 @@ want to move or copy the folder?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="n >>">
+    <message id="n &gt;&gt;">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="n <<">
+    <message id="n &lt;&lt;">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="% >>">
+    <message id="% &gt;&gt;">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="% <<">
+    <message id="% &lt;&lt;">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -1341,9 +1335,7 @@ want to move or copy the folder?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="The gauge already contains a batch named '%1'
-
-Would you like to replace the existing batch?">
+    <message id="The gauge already contains a batch named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing batch?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
@@ -1511,11 +1503,11 @@ Would you like to replace the existing batch?">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="mm & metres">
+    <message id="mm &amp; metres">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
-    <message id="inches & feet">
+    <message id="inches &amp; feet">
         <source></source>
         <translation type="unfinished"></translation>
     </message>
