@@ -102,7 +102,7 @@ def read_table(path):
 def update(lupdate, listfile, ts_files):
     for ts in ts_files:
         write(ts, mend(read(ts)))  # a file lupdate wrote earlier, mended or not
-    run = subprocess.run([lupdate, '-silent', '-locations', 'none', '-tr-function-alias', 'qtTrId+=Tr',
+    run = subprocess.run([lupdate, '-silent', '-locations', 'none', '-no-obsolete', '-tr-function-alias', 'qtTrId+=Tr',
                           '@' + listfile, '-ts'] + ts_files, capture_output=True, text=True)
     # Id-based messages have no source text by design; every other word of lupdate's is shown.
     said = re.sub(r"lupdate warning: Message with id '.*?' has no source\.\n", '', run.stdout + run.stderr, flags=re.S)
