@@ -1485,11 +1485,11 @@ Möchten Sie die vorhandene Messreihe ersetzen?</translation>
     </message>
     <message id="mm &amp; metres">
         <source></source>
-        <translation>mm und Meter</translation>
+        <translation>mm &amp; Meter</translation>
     </message>
     <message id="inches &amp; feet">
         <source></source>
-        <translation>Zoll und Fuß</translation>
+        <translation>Zoll &amp; Fuß</translation>
     </message>
     <message id="Specify the measurement units to used when displaying temperature.">
         <source></source>
