@@ -1603,5 +1603,9 @@ Möchten Sie die vorhandene Messreihe ersetzen?</translation>
         <source></source>
         <translation>Fahrenheit (°F)</translation>
     </message>
+    <message id="%1 of %2">
+        <source></source>
+        <translation>%1 von %2</translation>
+    </message>
 </context>
 </TS>

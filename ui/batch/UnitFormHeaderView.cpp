@@ -211,7 +211,7 @@ void TFormHeaderView::Display()
 
     EditFileLocation->setText(FItem.FileName);
     EditBatchID->setText(b.ID);
-    EditReadings->setText(QStringLiteral("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
+    EditReadings->setText(Tr("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
     EditDateCreated->setText(loaded ? DateText(b.CreationDate) : QString());
     EditDateUpdated->setText(loaded ? DateText(b.UpdateDate) : QString());
     EditBatchFormat->setText(loaded ? BatchFormatName(b.BatchFormat) : QString());
@@ -388,7 +388,7 @@ void TFormHeaderView::EditExit(QWidget *sender)
         }
         if (columns != b.Columns || rows != b.Rows) {
             b.Resize(columns, rows);
-            EditReadings->setText(QStringLiteral("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
+            EditReadings->setText(Tr("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
         }
         b.Grid = gridSpacing;
     }
