@@ -903,7 +903,7 @@ den Ordner trotzdem verschieben oder kopieren?</translation>
     </message>
     <message id="Size">
         <source></source>
-        <translation>Größe</translation>
+        <translation>Stabdurchmesser</translation>
     </message>
     <message id="MeanAverage">
         <source></source>
