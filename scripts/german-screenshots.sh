@@ -25,9 +25,9 @@ run() { # name wait args...
   import -window root "$OUT/$name.png"
   kill $pid; wait $pid 2>/dev/null
 }
-run preferences 25
-run main 25
-run batch 25 "$ROOT/Local/Deck Soffit 00001.vcb"
+run preferences 20
+run main 18
+run batch 18 "$ROOT/Local/Deck Soffit 00001.vcb"
 ls "$ROOT" "$ROOT/Local" > "$OUT/tree.txt" 2>&1
 kill $XVFB
 rm -rf "$WORK"
