@@ -173,8 +173,12 @@ QString SettingsFileName() { return SettingsFolder() + QStringLiteral("settings.
 QString SharedTemplateFolder()
 {
     const QString tag = LanguageTag();
-    // "ENU" falls back to the language's two-letter folder "EN".
-    const QStringList tags = tag.size() > 2 ? QStringList{tag, tag.left(2)} : QStringList{tag};
+    // "ENU" falls back to the language's two-letter folder "EN"; a language that ships no
+    // template tree of its own (German: the interface is translated, the samples are not) uses
+    // the English one, so that its first start is seeded too.
+    QStringList tags = tag.size() > 2 ? QStringList{tag, tag.left(2)} : QStringList{tag};
+    if (!tags.contains(QStringLiteral("EN")))
+        tags << QStringLiteral("EN");
     for (const QString &base : CommonDataFolders())
         for (const QString &t : tags) {
             const QString folder = IncludeTrailingSlash(base) + QStringLiteral("Orvalis/Template/") + t + QLatin1Char('/');

@@ -171,7 +171,7 @@ TPageItemChartRun::TPageItemChartRun(TPage *page) : TPageItemSingleData(page)
     Properties.Add(QStringLiteral("LineColor"), pkColour, 0xC0C0C0, {}, Tr("LineColour"));
     Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     Properties.Add(QStringLiteral("ChartType"), pkChoice, 0, {Tr("Line"), Tr("Bar")});
-    FinishCreate(Tr("ChartRun"));
+    FinishCreate(QStringLiteral("ChartRun"));
 }
 
 TPageItemChartRun::~TPageItemChartRun() = default;
@@ -206,7 +206,7 @@ TPageItemChartHistogram::TPageItemChartHistogram(TPage *page) : TPageItemSingleD
     Properties.Add(QStringLiteral("BarGap"), pkBoolean, true);
     Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     Properties.Add(QStringLiteral("ShowMarkFrame"), pkBoolean, true);
-    FinishCreate(Tr("ChartHistogram"));
+    FinishCreate(QStringLiteral("ChartHistogram"));
 }
 
 TPageItemChartHistogram::~TPageItemChartHistogram() = default;
@@ -234,7 +234,7 @@ void TPageItemChartHistogram::Draw()
 TPageItemChartOverview::TPageItemChartOverview(TPage *page) : TPageItemSingleData(page)
 {
     AddOverviewProperties(Properties, true);
-    FinishCreate(Tr("ChartOverview"));
+    FinishCreate(QStringLiteral("ChartOverview"));
 }
 
 TPageItemChartOverview::~TPageItemChartOverview() = default;
@@ -297,7 +297,7 @@ void TPageItemChartOverview::Draw()
 TPageItemChartCombinedOverview::TPageItemChartCombinedOverview(TPage *page) : TPageItemData(page)
 {
     AddOverviewProperties(Properties, false);
-    FinishCreate(Tr("ChartCombinedOverview"));
+    FinishCreate(QStringLiteral("ChartCombinedOverview"));
 }
 
 TPageItemChartCombinedOverview::~TPageItemChartCombinedOverview() = default;

@@ -11,21 +11,21 @@
 
 namespace {
 const char *const kFieldNames[MemoFieldCount] = {
-    "BatchID",         "FilePath",         "TodaysDate",        "Rows",         "Columns",
-    "Readings",        "CreateDate",       "UpdateDate",        "BatchFormat",  "HighLimit",
-    "LowLimit",        "Site",             "Location",          "GridSpacing",  "Area",
-    "Engineer",        "Customer",         "Note",              "BarSeries",    "Size",
-    "MeanAverage",     "StandardDeviation", "Max",              "Min",          "Range",
-    "BelowLowLimit",   "AboveHighLimit",   "PerBelowLowLimit",  "PerAboveHighLimit", "PageNumber",
-    "Units",           "OverRange",        "UnderRange",        "PerOverRange", "PerUnderRange",
-    "CellType",        "Temperature",      "Threshold",         "BarGrade"};
+    QT_TRID_NOOP("BatchID"),         QT_TRID_NOOP("FilePath"),         QT_TRID_NOOP("TodaysDate"),        QT_TRID_NOOP("Rows"),         QT_TRID_NOOP("Columns"),
+    QT_TRID_NOOP("Readings"),        QT_TRID_NOOP("CreateDate"),       QT_TRID_NOOP("UpdateDate"),        QT_TRID_NOOP("BatchFormat"),  QT_TRID_NOOP("HighLimit"),
+    QT_TRID_NOOP("LowLimit"),        QT_TRID_NOOP("Site"),             QT_TRID_NOOP("Location"),          QT_TRID_NOOP("GridSpacing"),  QT_TRID_NOOP("Area"),
+    QT_TRID_NOOP("Engineer"),        QT_TRID_NOOP("Customer"),         QT_TRID_NOOP("Note"),              QT_TRID_NOOP("BarSeries"),    QT_TRID_NOOP("Size"),
+    QT_TRID_NOOP("MeanAverage"),     QT_TRID_NOOP("StandardDeviation"), QT_TRID_NOOP("Max"),              QT_TRID_NOOP("Min"),          QT_TRID_NOOP("Range"),
+    QT_TRID_NOOP("BelowLowLimit"),   QT_TRID_NOOP("AboveHighLimit"),   QT_TRID_NOOP("PerBelowLowLimit"),  QT_TRID_NOOP("PerAboveHighLimit"), QT_TRID_NOOP("PageNumber"),
+    QT_TRID_NOOP("Units"),           QT_TRID_NOOP("OverRange"),        QT_TRID_NOOP("UnderRange"),        QT_TRID_NOOP("PerOverRange"), QT_TRID_NOOP("PerUnderRange"),
+    QT_TRID_NOOP("CellType"),        QT_TRID_NOOP("Temperature"),      QT_TRID_NOOP("Threshold"),         QT_TRID_NOOP("BarGrade")};
 const char *const kButtonCaptions[MemoFieldCount] = {
-    "Batch ID",  "File Path",  "Todays Date", "Rows",        "Columns",    "Readings",   "Create Date",
-    "Update Date", "Batch Format", "High Limit", "Low Limit", "Site",      "Location",   "Grid Spacing",
-    "Area",      "Engineer",   "Customer",    "Note",        "Bar Series", "Bar Size",   "Average",
-    "Std. Dev.", "Max",        "Min",         "Range",       "n < Limit",  "n > Limit",  "% < Limit",
-    "% > Limit", "Page No.",   "Units",       "n >>",        "n <<",       "% >>",       "% <<",
-    "Cell Type", "Temperature", "Threshold",  "Bar Grade"};
+    QT_TRID_NOOP("Batch ID"),  QT_TRID_NOOP("File Path"),  QT_TRID_NOOP("Todays Date"), QT_TRID_NOOP("Rows"),        QT_TRID_NOOP("Columns"),    QT_TRID_NOOP("Readings"),   QT_TRID_NOOP("Create Date"),
+    QT_TRID_NOOP("Update Date"), QT_TRID_NOOP("Batch Format"), QT_TRID_NOOP("High Limit"), QT_TRID_NOOP("Low Limit"), QT_TRID_NOOP("Site"),      QT_TRID_NOOP("Location"),   QT_TRID_NOOP("Grid Spacing"),
+    QT_TRID_NOOP("Area"),      QT_TRID_NOOP("Engineer"),   QT_TRID_NOOP("Customer"),    QT_TRID_NOOP("Note"),        QT_TRID_NOOP("Bar Series"), QT_TRID_NOOP("Bar Size"),   QT_TRID_NOOP("Average"),
+    QT_TRID_NOOP("Std. Dev."), QT_TRID_NOOP("Max"),        QT_TRID_NOOP("Min"),         QT_TRID_NOOP("Range"),       QT_TRID_NOOP("n < Limit"),  QT_TRID_NOOP("n > Limit"),  QT_TRID_NOOP("% < Limit"),
+    QT_TRID_NOOP("% > Limit"), QT_TRID_NOOP("Page No."),   QT_TRID_NOOP("Units"),       QT_TRID_NOOP("n >>"),        QT_TRID_NOOP("n <<"),       QT_TRID_NOOP("% >>"),       QT_TRID_NOOP("% <<"),
+    QT_TRID_NOOP("Cell Type"), QT_TRID_NOOP("Temperature"), QT_TRID_NOOP("Threshold"),  QT_TRID_NOOP("Bar Grade")};
 // The order in which the batch fields are put in.
 constexpr int kBatchFieldOrder[] = {0,  1,  3,  4,  13, 5,  6,  7,  8,  9,  26, 28, 10, 25, 27, 11, 12, 14, 15,
                                     16, 17, 20, 21, 22, 23, 24, 30, 31, 32, 33, 34, 35, 36, 37, 18, 19, 38};
@@ -34,7 +34,7 @@ QString Percent(double v) { return FormatDisplay("%.1f", v) + QLatin1Char('%'); 
 } // namespace
 
 QString MemoFieldName(int index) { return QString::fromLatin1(kFieldNames[index]); }
-QString MemoFieldDisplayName(int index) { return QCoreApplication::translate("MemoField", kFieldNames[index]); }
+QString MemoFieldDisplayName(int index) { return Tr(kFieldNames[index]); }
 QString MemoFieldButtonCaption(int index) { return Tr(kButtonCaptions[index]); }
 
 std::vector<TMemoLine> LayoutMemoLines(const QString &text, const QFontMetrics &metrics, int limit, bool wrap)
@@ -93,7 +93,7 @@ TPageItemMemo::TPageItemMemo(TPage *page) : TPageItemSingleData(page)
     Properties.Add(QStringLiteral("WordWrap"), pkBoolean, false);
     Properties.Add(QStringLiteral("Text"), pkMemo, QString()).InlineEdit = true;
     Properties.Add(QStringLiteral("Alignment"), pkChoice, 0, AlignmentChoices());
-    FinishCreate(Tr("Memo"));
+    FinishCreate(QStringLiteral("Memo"));
     Properties["Text"].Value = Name();
 }
 

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTranslator>
 
 namespace {
 
@@ -173,4 +174,14 @@ TEST_F(InstallTest, FirstStartOfTheInstalledProgramSeedsFromTheInstalledTree)
     EXPECT_TRUE(QFileInfo(seeded).isFile()) << QString::fromLocal8Bit(program.readAllStandardError()).toStdString();
     EXPECT_TRUE(QFileInfo(root + QStringLiteral("Reports/Cover Survey Report.vcr")).isFile());
     EXPECT_TRUE(QFileInfo(root + QStringLiteral("Templates/Harbour Road Bridge.vct")).isFile());
+}
+
+TEST_F(InstallTest, GermanTranslationIsInstalledWithItsMessages)
+{
+    const QString folder = At(QStringLiteral("share/Orvalis/translations"));
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral("orvalis_de"), folder)) << folder.toStdString();
+    // Messages are found by their English text (qtTrId), with no context.
+    EXPECT_EQ(german.translate(nullptr, "Preferences"), QStringLiteral("Einstellungen"));
+    EXPECT_EQ(german.translate(nullptr, "Folder not found: %1"), QStringLiteral("Ordner nicht gefunden: %1"));
 }

@@ -211,7 +211,7 @@ void TFormHeaderView::Display()
 
     EditFileLocation->setText(FItem.FileName);
     EditBatchID->setText(b.ID);
-    EditReadings->setText(QStringLiteral("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
+    EditReadings->setText(Tr("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
     EditDateCreated->setText(loaded ? DateText(b.CreationDate) : QString());
     EditDateUpdated->setText(loaded ? DateText(b.UpdateDate) : QString());
     EditBatchFormat->setText(loaded ? BatchFormatName(b.BatchFormat) : QString());
@@ -321,8 +321,8 @@ void TFormHeaderView::EditExit(QWidget *sender)
         const char *Message;
     };
     const LimitCheck limits[] = {
-        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, "Enter valid high limit value (%1-%2)"},
-        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, "Enter valid low limit value (%1-%2)"},
+        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, QT_TRID_NOOP("Enter valid high limit value (%1-%2)")},
+        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, QT_TRID_NOOP("Enter valid low limit value (%1-%2)")},
     };
     for (const LimitCheck &c : limits) {
         if (!c.Applied->isChecked())
@@ -388,7 +388,7 @@ void TFormHeaderView::EditExit(QWidget *sender)
         }
         if (columns != b.Columns || rows != b.Rows) {
             b.Resize(columns, rows);
-            EditReadings->setText(QStringLiteral("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
+            EditReadings->setText(Tr("%1 of %2").arg(b.Readings).arg(qint64(b.Rows) * b.Columns));
         }
         b.Grid = gridSpacing;
     }
