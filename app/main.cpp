@@ -2,6 +2,7 @@
 #include "UnitAutomationServer.h"
 #include "UnitException.h"
 #include "UnitExtInterface.h"
+#include "UnitFileHandover.h"
 #include "UnitFolderViewPlug.h"
 #include "UnitFormMain.h"
 #include "UnitGaugePaneLink.h"
@@ -18,10 +19,51 @@
 #include <QDBusError>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
+
+namespace {
+const char *const HelpText =
+    "usage: orvalis [-trace] [/AUTOMATION | /EMBEDDING | /REGSERVER | /UNREGSERVER] [FILE...]\n"
+    "The desktop companion program of the Ventrax K27 covermeter: download surveys from the gauge,\n"
+    "keep them in folders, check them, chart them and make reports of them.\n"
+    "\n"
+    "options:\n"
+    "  -trace        write the gauge traffic to CommsTrace_<time>.TXT in the working folder\n"
+    "                (must be the first argument)\n"
+    "  /AUTOMATION, /EMBEDDING\n"
+    "                start without a window, as the automation server on the session bus\n"
+    "  /REGSERVER    register the automation server's activation file and end\n"
+    "  /UNREGSERVER  remove that file and end\n"
+    "  --help        show this text\n"
+    "  --version     show the version\n"
+    "Switches take \"/\" or \"-\" and any letter case.\n";
+
+// Answered before any window system is needed, so that the text also comes on a plain console.
+bool AnsweredAtConsole(int argc, char *argv[], int &code)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(HelpText, stdout);
+            code = 0;
+            return true;
+        }
+        if (arg == "--version") {
+            std::fputs("orvalis " ORVALIS_VERSION "\n", stdout);
+            code = 0;
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    int consoleCode = 0;
+    if (AnsweredAtConsole(argc, argv, consoleCode))
+        return consoleCode;
     // A server start (or registration) outside a desktop session shows no window, so it needs no
     // display either.
     QStringList rawArguments;
@@ -60,6 +102,10 @@ int main(int argc, char *argv[])
     // The automation object is offered before the start-up work, so that a second automation
     // start finds the name taken and hands over at once; calls wait for the message loop.
     const bool hidden = start == TServerStart::Automation;
+    // Files opened from the desktop go to the window that already runs, when there is one.
+    const QStringList files = FileArguments(QApplication::arguments());
+    if (!hidden && !files.isEmpty() && TFileHandover::HandOver(QDBusConnection::sessionBus(), files))
+        return 0;
     TMyReports myReports;
     TOrvalisInterface automationObject(myReports);
     TAutomationServer server(automationObject, hidden);
@@ -95,10 +141,22 @@ int main(int argc, char *argv[])
     TFolderViewPlug folderView(formMain);
     new TGaugePaneLink(&formMain); // owned by the window
     myReports.Reload();
-    if (hidden)
+    TFileHandover handover([&formMain](const QStringList &handed) {
+        formMain.raise();
+        formMain.activateWindow();
+        formMain.OpenFiles(handed);
+    });
+    if (hidden) {
         formMain.StartupRefresh();
-    else
+    } else {
         formMain.show();
+        handover.Register(QDBusConnection::sessionBus());
+        if (!files.isEmpty())
+            QTimer::singleShot(0, &formMain, [&formMain, files] {
+                formMain.StartupRefresh();
+                formMain.OpenFiles(files);
+            });
+    }
     const int code = app.exec();
     SetReportSettings(nullptr);
     SetPromptService(nullptr);

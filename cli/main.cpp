@@ -24,12 +24,23 @@ std::map<QString, TEntry> &Commands()
 
 bool gTrace = false;
 
-int Usage()
+QString UsageText()
 {
-    QString text = QStringLiteral("usage: orvalis-cli [-trace] COMMAND [ARGUMENTS...]\ncommands:\n");
+    QString text = QStringLiteral("usage: orvalis-cli [-trace] COMMAND [ARGUMENTS...]\n"
+                                  "The program's data, gauge and report code without a window.\n"
+                                  "commands:\n");
     for (const auto &[name, entry] : Commands())
         text += QStringLiteral("  ") + entry.Usage + QLatin1Char('\n');
-    CliErr(text);
+    text += QStringLiteral("options:\n"
+                           "  -trace     write the gauge traffic to CommsTrace_<time>.TXT\n"
+                           "  --help     show this text\n"
+                           "  --version  show the version\n");
+    return text;
+}
+
+int Usage()
+{
+    CliErr(UsageText());
     return 2;
 }
 } // namespace
@@ -75,6 +86,14 @@ int main(int argc, char *argv[])
     }
     if (args.isEmpty())
         return Usage();
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        CliOut(UsageText());
+        return 0;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        CliOut(QStringLiteral("orvalis-cli " ORVALIS_VERSION "\n"));
+        return 0;
+    }
     const auto found = Commands().find(args.first());
     if (found == Commands().end()) {
         CliErr(QStringLiteral("orvalis-cli: unknown command \"%1\"\n").arg(args.first()));

@@ -88,10 +88,10 @@ struct TFormFilter {
 };
 // Today's workbook first: older spreadsheet programs' .xls sheets lose their names elsewhere.
 const TFormFilter kFormFilters[] = {
-    {TExportForm::Xlsx, "xlsx", QT_TRANSLATE_NOOP("Orvalis", "Excel Workbook (*.xlsx)")},
-    {TExportForm::Xls, "xls", QT_TRANSLATE_NOOP("Orvalis", "Excel XLS (*.xls)")},
-    {TExportForm::Xml, "xml", QT_TRANSLATE_NOOP("Orvalis", "Excel XML (*.xml)")},
-    {TExportForm::Csv, "csv", QT_TRANSLATE_NOOP("Orvalis", "CSV, one file per batch (*.csv)")},
+    {TExportForm::Xlsx, "xlsx", QT_TRID_NOOP("Excel Workbook (*.xlsx)")},
+    {TExportForm::Xls, "xls", QT_TRID_NOOP("Excel XLS (*.xls)")},
+    {TExportForm::Xml, "xml", QT_TRID_NOOP("Excel XML (*.xml)")},
+    {TExportForm::Csv, "csv", QT_TRID_NOOP("CSV, one file per batch (*.csv)")},
 };
 } // namespace
 

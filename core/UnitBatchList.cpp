@@ -35,16 +35,16 @@ const TBarSizeEntry kBarSizes[BarSeriesCount][BarSizeCount] = {
      {"41 %s", 41}, {"44 %s", 44}, {"48 %s", 48}, {"51 %s", 51}, {"57 %s", 57}},
 };
 
-const char *const kBatchFormatNames[] = {QT_TRANSLATE_NOOP("Orvalis", "Grid"),
-                                         QT_TRANSLATE_NOOP("Orvalis", "Linear")};
-const char *const kBatchTypeNames[] = {QT_TRANSLATE_NOOP("Orvalis", "Cover"),
-                                       QT_TRANSLATE_NOOP("Orvalis", "Half Cell")};
+const char *const kBatchFormatNames[] = {QT_TRID_NOOP("Grid"),
+                                         QT_TRID_NOOP("Linear")};
+const char *const kBatchTypeNames[] = {QT_TRID_NOOP("Cover"),
+                                       QT_TRID_NOOP("Half Cell")};
 const char *const kBarSeriesNames[] = {
-    QT_TRANSLATE_NOOP("Orvalis", "Metric"), QT_TRANSLATE_NOOP("Orvalis", "Imperial"),
-    QT_TRANSLATE_NOOP("Orvalis", "ASTM/Canadian"), QT_TRANSLATE_NOOP("Orvalis", "Japanese")};
+    QT_TRID_NOOP("Metric"), QT_TRID_NOOP("Imperial"),
+    QT_TRID_NOOP("ASTM/Canadian"), QT_TRID_NOOP("Japanese")};
 const char *const kBarGradeNames[] = {
-    QT_TRANSLATE_NOOP("Orvalis", "High Tensile"), QT_TRANSLATE_NOOP("Orvalis", "304"),
-    QT_TRANSLATE_NOOP("Orvalis", "316"), QT_TRANSLATE_NOOP("Orvalis", "DUPLEX")};
+    QT_TRID_NOOP("High Tensile"), QT_TRID_NOOP("304"),
+    QT_TRID_NOOP("316"), QT_TRID_NOOP("DUPLEX")};
 
 template <size_t N>
 QString NameOf(const char *const (&names)[N], int code)
@@ -673,37 +673,37 @@ TSummaryGrid TBatchItem::SummaryGrid() const
     TSummaryGrid g;
     g.SetSize(gridRows + 30, std::max(2, gridColumns));
     const QList<QPair<const char *, QVariant>> rows = {
-        {QT_TRANSLATE_NOOP("Orvalis", "Batch ID"), ID},
-        {QT_TRANSLATE_NOOP("Orvalis", "Batch Type"), BatchTypeName(BatchType)},
-        {QT_TRANSLATE_NOOP("Orvalis", "File Path"), Path},
-        {QT_TRANSLATE_NOOP("Orvalis", "Readings"), static_cast<double>(Readings)},
-        {QT_TRANSLATE_NOOP("Orvalis", "Columns"), static_cast<double>(Columns)},
-        {QT_TRANSLATE_NOOP("Orvalis", "Rows"), static_cast<double>(Rows)},
-        {QT_TRANSLATE_NOOP("Orvalis", "Creation Date"), DateTimeToDisplayText(CreationDate)},
-        {QT_TRANSLATE_NOOP("Orvalis", "Update Date"), DateTimeToDisplayText(UpdateDate)},
-        {QT_TRANSLATE_NOOP("Orvalis", "High Limit Applied"), yesNo(HighLimitApplied)},
-        {QT_TRANSLATE_NOOP("Orvalis", "High Limit"), number(FormatValue(HighLimit))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Low Limit Applied"), yesNo(LowLimitApplied)},
-        {QT_TRANSLATE_NOOP("Orvalis", "Low Limit"), number(FormatValue(LowLimit))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Site"), Site},
-        {QT_TRANSLATE_NOOP("Orvalis", "Location"), Location},
-        {QT_TRANSLATE_NOOP("Orvalis", "Grid"), number(FormatCover(Grid))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Area"), Area},
-        {QT_TRANSLATE_NOOP("Orvalis", "Engineer"), Engineer},
-        {QT_TRANSLATE_NOOP("Orvalis", "Customer"), Customer},
-        {QT_TRANSLATE_NOOP("Orvalis", "Bar Grade"), cover ? BarGradeName(BarGrade) : QString()},
-        {QT_TRANSLATE_NOOP("Orvalis", "Bar Series"), cover ? BarSeriesName(BarSeries) : QString()},
-        {QT_TRANSLATE_NOOP("Orvalis", "Bar Size"), cover ? BarSizeName() : QString()},
-        {QT_TRANSLATE_NOOP("Orvalis", "Note"), Note},
-        {QT_TRANSLATE_NOOP("Orvalis", "Unit"), UnitName()},
-        {QT_TRANSLATE_NOOP("Orvalis", "Mean"), number(FormatValueFine(Mean()))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Standard Deviation"), number(FormatValueFine(StandardDeviation()))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Max"), number(FormatValue(Max()))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Min"), number(FormatValue(Min()))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Range"), number(FormatValue(Range()))},
-        {QT_TRANSLATE_NOOP("Orvalis", "Temperature"),
+        {QT_TRID_NOOP("Batch ID"), ID},
+        {QT_TRID_NOOP("Batch Type"), BatchTypeName(BatchType)},
+        {QT_TRID_NOOP("File Path"), Path},
+        {QT_TRID_NOOP("Readings"), static_cast<double>(Readings)},
+        {QT_TRID_NOOP("Columns"), static_cast<double>(Columns)},
+        {QT_TRID_NOOP("Rows"), static_cast<double>(Rows)},
+        {QT_TRID_NOOP("Creation Date"), DateTimeToDisplayText(CreationDate)},
+        {QT_TRID_NOOP("Update Date"), DateTimeToDisplayText(UpdateDate)},
+        {QT_TRID_NOOP("High Limit Applied"), yesNo(HighLimitApplied)},
+        {QT_TRID_NOOP("High Limit"), number(FormatValue(HighLimit))},
+        {QT_TRID_NOOP("Low Limit Applied"), yesNo(LowLimitApplied)},
+        {QT_TRID_NOOP("Low Limit"), number(FormatValue(LowLimit))},
+        {QT_TRID_NOOP("Site"), Site},
+        {QT_TRID_NOOP("Location"), Location},
+        {QT_TRID_NOOP("Grid"), number(FormatCover(Grid))},
+        {QT_TRID_NOOP("Area"), Area},
+        {QT_TRID_NOOP("Engineer"), Engineer},
+        {QT_TRID_NOOP("Customer"), Customer},
+        {QT_TRID_NOOP("Bar Grade"), cover ? BarGradeName(BarGrade) : QString()},
+        {QT_TRID_NOOP("Bar Series"), cover ? BarSeriesName(BarSeries) : QString()},
+        {QT_TRID_NOOP("Bar Size"), cover ? BarSizeName() : QString()},
+        {QT_TRID_NOOP("Note"), Note},
+        {QT_TRID_NOOP("Unit"), UnitName()},
+        {QT_TRID_NOOP("Mean"), number(FormatValueFine(Mean()))},
+        {QT_TRID_NOOP("Standard Deviation"), number(FormatValueFine(StandardDeviation()))},
+        {QT_TRID_NOOP("Max"), number(FormatValue(Max()))},
+        {QT_TRID_NOOP("Min"), number(FormatValue(Min()))},
+        {QT_TRID_NOOP("Range"), number(FormatValue(Range()))},
+        {QT_TRID_NOOP("Temperature"),
          halfCell ? FormatTemperature(Temperature) + TemperatureUnitName() : QString()},
-        {QT_TRANSLATE_NOOP("Orvalis", "Cell Type"), halfCell ? CellType : QString()},
+        {QT_TRID_NOOP("Cell Type"), halfCell ? CellType : QString()},
     };
     for (int r = 0; r < rows.size(); ++r) {
         g.Cell(r, 0) = Tr(rows[r].first);

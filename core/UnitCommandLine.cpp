@@ -14,13 +14,17 @@ bool TraceRequested()
     return TraceRequested(QCoreApplication::arguments());
 }
 
+bool IsSwitch(const QString &argument, const QString &name)
+{
+    if (argument.size() < 2 || (argument[0] != QLatin1Char('/') && argument[0] != QLatin1Char('-')))
+        return false;
+    return QStringView(argument).mid(1).compare(name, Qt::CaseInsensitive) == 0;
+}
+
 bool HasSwitch(const QStringList &arguments, const QString &name)
 {
-    for (const QString &a : arguments) {
-        if (a.size() < 2 || (a[0] != QLatin1Char('/') && a[0] != QLatin1Char('-')))
-            continue;
-        if (QStringView(a).mid(1).compare(name, Qt::CaseInsensitive) == 0)
+    for (const QString &a : arguments)
+        if (IsSwitch(a, name))
             return true;
-    }
     return false;
 }

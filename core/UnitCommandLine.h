@@ -11,3 +11,5 @@ bool TraceRequested();
 // True when an argument is the switch `name` introduced by "/" or "-", letter case ignored
 // ("/Embedding", "-EMBEDDING").
 bool HasSwitch(const QStringList &arguments, const QString &name);
+// True when one argument is that switch.
+bool IsSwitch(const QString &argument, const QString &name);

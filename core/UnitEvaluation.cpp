@@ -22,9 +22,9 @@ template <class F> void ForEachValid(const TBatchItem &b, F visit)
                 visit(b.Value(c, r));
 }
 
-const char *const kClassKeys[CorrosionClassCount] = {QT_TRANSLATE_NOOP("Orvalis", "Low"),
-                                                      QT_TRANSLATE_NOOP("Orvalis", "Intermediate"),
-                                                      QT_TRANSLATE_NOOP("Orvalis", "High")};
+const char *const kClassKeys[CorrosionClassCount] = {QT_TRID_NOOP("Low"),
+                                                      QT_TRID_NOOP("Intermediate"),
+                                                      QT_TRID_NOOP("High")};
 } // namespace
 
 QString CorrosionClassKey(int corrosionClass)

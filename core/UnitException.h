@@ -14,5 +14,7 @@ private:
     QString FMessage;
 };
 
-// Translatable text of the program's own (captions and messages).
-inline QString Tr(const char *text) { return QCoreApplication::translate("Orvalis", text); }
+// Translatable text of the program's own (captions and messages). The English text is the
+// message's id, so English needs no file and lupdate finds every call (-tr-function-alias
+// qtTrId+=Tr); texts kept in arrays carry QT_TRID_NOOP.
+inline QString Tr(const char *text) { return qtTrId(text); }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
 #include <QTranslator>
@@ -69,6 +70,30 @@ const LcidEntry *FindLcid(unsigned lcid)
                 return &e;
     return nullptr;
 }
+
+// Qt's own texts (the standard buttons of message boxes and dialogs) in the same language, when
+// the system carries Qt's translations; without them those few texts stay English.
+std::unique_ptr<QTranslator> &QtTranslator()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+void SwitchQtTexts(const QString &language)
+{
+    std::unique_ptr<QTranslator> &current = QtTranslator();
+    if (current && QCoreApplication::instance())
+        QCoreApplication::removeTranslator(current.get());
+    current.reset();
+    if (language.isEmpty())
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return;
+    if (QCoreApplication::instance())
+        QCoreApplication::installTranslator(translator.get());
+    current = std::move(translator);
+}
 } // namespace
 
 QString AbbreviatedLanguageName(unsigned lcid)
@@ -124,6 +149,7 @@ bool TLocalization::SwitchTo(unsigned lcid)
     if (FTranslator && QCoreApplication::instance())
         QCoreApplication::removeTranslator(FTranslator.get());
     FTranslator.reset();
+    SwitchQtTexts(QString());
     FCurrent = 0x09;
     const LcidEntry *e = FindLcid(lcid);
     if (!e)
@@ -135,7 +161,9 @@ bool TLocalization::SwitchTo(unsigned lcid)
     }
     const QStringList names = {QStringLiteral("orvalis_") + abbrev,
                                QStringLiteral("orvalis_") + abbrev.left(2).toLower()};
-    const QStringList folders = {FFolder, FFolder + QStringLiteral("/translations")};
+    QStringList folders = {FFolder, FFolder + QStringLiteral("/translations")};
+    if (!InstalledDataFolder().isEmpty())
+        folders << InstalledDataFolder() + QStringLiteral("Orvalis/translations");
     auto translator = std::make_unique<QTranslator>();
     for (const QString &folder : folders)
         for (const QString &name : names)
@@ -144,6 +172,7 @@ bool TLocalization::SwitchTo(unsigned lcid)
                     QCoreApplication::installTranslator(translator.get());
                 FTranslator = std::move(translator);
                 FCurrent = lcid;
+                SwitchQtTexts(abbrev.left(2).toLower());
                 return true;
             }
     return false;

@@ -6,6 +6,7 @@
 #include "UnitTextFile.h"
 #include "UnitUnits.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +15,9 @@
 
 #ifndef ORVALIS_RESOURCE_DIR
 #define ORVALIS_RESOURCE_DIR ""
+#endif
+#ifndef ORVALIS_BINARY_DIR
+#define ORVALIS_BINARY_DIR ""
 #endif
 
 namespace {
@@ -49,6 +53,18 @@ void CopyFolderTree(const QString &source, const QString &dest, bool replace)
     }
 }
 
+QString ProgramFolder()
+{
+    return QCoreApplication::instance() ? QDir::cleanPath(QCoreApplication::applicationDirPath()) : QString();
+}
+
+bool RunsFromBuildTree()
+{
+    const QString build = QDir::cleanPath(QStringLiteral(ORVALIS_BINARY_DIR));
+    const QString program = ProgramFolder();
+    return !build.isEmpty() && (program == build || program.startsWith(build + QLatin1Char('/')));
+}
+
 QStringList CommonDataFolders()
 {
     QStringList folders;
@@ -57,7 +73,12 @@ QStringList CommonDataFolders()
                                            : env.split(QLatin1Char(':'), Qt::SkipEmptyParts);
     for (const QString &d : dirs)
         folders << d;
-    folders << QStringLiteral(ORVALIS_RESOURCE_DIR);
+    const QString installed = InstalledDataFolder();
+    if (!installed.isEmpty())
+        folders << installed;
+    // The source tree's copy serves only a program that runs where it was built.
+    if (RunsFromBuildTree())
+        folders << QStringLiteral(ORVALIS_RESOURCE_DIR);
     return folders;
 }
 
@@ -137,14 +158,27 @@ void WriteStorageRoot(const QString &path)
 QString LocalFolder() { return GetStorageRoot() + QStringLiteral("Local/"); }
 QString TemplatesFolder() { return GetStorageRoot() + QStringLiteral("Templates/"); }
 QString ReportsFolder() { return GetStorageRoot() + QStringLiteral("Reports/"); }
+QString InstalledDataFolder()
+{
+    const QString program = ProgramFolder();
+    if (program.isEmpty())
+        return QString();
+    const QString share = QDir::cleanPath(program + QStringLiteral("/../share"));
+    return QFileInfo(share + QStringLiteral("/Orvalis")).isDir() ? IncludeTrailingSlash(share) : QString();
+}
+
 QString SettingsFolder() { return GetStorageRoot() + QStringLiteral("Settings/"); }
 QString SettingsFileName() { return SettingsFolder() + QStringLiteral("settings.xml"); }
 
 QString SharedTemplateFolder()
 {
     const QString tag = LanguageTag();
-    // "ENU" falls back to the language's two-letter folder "EN".
-    const QStringList tags = tag.size() > 2 ? QStringList{tag, tag.left(2)} : QStringList{tag};
+    // "ENU" falls back to the language's two-letter folder "EN"; a language that ships no
+    // template tree of its own (German: the interface is translated, the samples are not) uses
+    // the English one, so that its first start is seeded too.
+    QStringList tags = tag.size() > 2 ? QStringList{tag, tag.left(2)} : QStringList{tag};
+    if (!tags.contains(QStringLiteral("EN")))
+        tags << QStringLiteral("EN");
     for (const QString &base : CommonDataFolders())
         for (const QString &t : tags) {
             const QString folder = IncludeTrailingSlash(base) + QStringLiteral("Orvalis/Template/") + t + QLatin1Char('/');

@@ -30,6 +30,9 @@ QString SettingsFileName();
 
 // "<common data>/Orvalis/Template/<language tag>/", or empty when no shared template exists.
 QString SharedTemplateFolder();
+// "<prefix>/share/" of an installed program (the folder beside its bin/ that holds "Orvalis/"),
+// or empty when the program does not run from an installed tree.
+QString InstalledDataFolder();
 
 // Adds a trailing "/" when missing.
 QString IncludeTrailingSlash(const QString &path);

@@ -38,16 +38,16 @@ struct PaperEntry {
     int Height;
 };
 const PaperEntry kPaper[PaperSizeCount] = {
-    {QT_TRANSLATE_NOOP("Orvalis", "Custom"), -1, -1},
-    {QT_TRANSLATE_NOOP("Orvalis", "Default"), -1, -1},
-    {QT_TRANSLATE_NOOP("Orvalis", "A2"), 4200, 5940},
-    {QT_TRANSLATE_NOOP("Orvalis", "A3"), 2970, 4200},
-    {QT_TRANSLATE_NOOP("Orvalis", "A4"), 2100, 2970},
-    {QT_TRANSLATE_NOOP("Orvalis", "A5"), 1480, 2100},
-    {QT_TRANSLATE_NOOP("Orvalis", "Executive"), 1841, 2667},
-    {QT_TRANSLATE_NOOP("Orvalis", "Legal"), 2159, 3556},
-    {QT_TRANSLATE_NOOP("Orvalis", "Letter"), 2159, 2794},
-    {QT_TRANSLATE_NOOP("Orvalis", "Tabloid"), 2794, 4318},
+    {QT_TRID_NOOP("Custom"), -1, -1},
+    {QT_TRID_NOOP("Default"), -1, -1},
+    {QT_TRID_NOOP("A2"), 4200, 5940},
+    {QT_TRID_NOOP("A3"), 2970, 4200},
+    {QT_TRID_NOOP("A4"), 2100, 2970},
+    {QT_TRID_NOOP("A5"), 1480, 2100},
+    {QT_TRID_NOOP("Executive"), 1841, 2667},
+    {QT_TRID_NOOP("Legal"), 2159, 3556},
+    {QT_TRID_NOOP("Letter"), 2159, 2794},
+    {QT_TRID_NOOP("Tabloid"), 2794, 4318},
 };
 
 std::function<TPrinterPaperInfo()> &PaperProvider()

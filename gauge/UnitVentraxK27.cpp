@@ -83,6 +83,17 @@ QSerialPort &TVentraxK27Interface::Port()
 
 bool TVentraxK27Interface::IsOpen() const { return FPort && FPort->isOpen(); }
 
+QString PortOpenFailureMessage(const QString &device, bool permissionDenied)
+{
+    QString message = Tr("Communications Error");
+    // On Linux serial devices belong to the "dialout" group; without it the user only sees the
+    // open fail, so the cause and its remedy are named beside the link's own message.
+    if (permissionDenied)
+        message += QStringLiteral("\r\n\r\n") +
+                   Tr("Permission denied on %1: add your user to the dialout group and log in again.").arg(device);
+    return message;
+}
+
 void TVentraxK27Interface::Open(int portNumber, bool trace)
 {
     OpenPort(ComPortDevice(portNumber), portNumber, trace);
@@ -108,7 +119,7 @@ void TVentraxK27Interface::OpenPort(const QString &device, int portNumber, bool 
         QSerialPort wakeUp;
         ConfigurePort(wakeUp, device);
         if (!wakeUp.open(QIODevice::ReadWrite))
-            throw Exception(Tr("Communications Error"));
+            throw Exception(PortOpenFailureMessage(device, wakeUp.error() == QSerialPort::PermissionError));
         QThread::msleep(100);
         wakeUp.close();
         QThread::msleep(500);
@@ -117,8 +128,9 @@ void TVentraxK27Interface::OpenPort(const QString &device, int portNumber, bool 
     FPort = std::make_unique<QSerialPort>();
     ConfigurePort(*FPort, device);
     if (!FPort->open(QIODevice::ReadWrite)) {
+        const bool denied = FPort->error() == QSerialPort::PermissionError;
         FPort.reset();
-        throw Exception(Tr("Communications Error"));
+        throw Exception(PortOpenFailureMessage(device, denied));
     }
 }
 
@@ -145,12 +157,12 @@ void TVentraxK27Interface::Transfer(const QByteArray &bytes)
     QSerialPort &port = Port();
     TraceTransfer(bytes, 1);
     if (port.write(bytes) != bytes.size())
-        throw VentraxK27Exception(CommsError("Write data failed"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Write data failed")));
     QElapsedTimer timer;
     timer.start();
     while (port.bytesToWrite() > 0) {
         if (timer.elapsed() >= K27::ByteTimeoutMs || (!port.waitForBytesWritten(100) && !port.isOpen()))
-            throw VentraxK27Exception(CommsError("Write data failed"));
+            throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Write data failed")));
     }
 }
 
@@ -163,7 +175,7 @@ void TVentraxK27Interface::SendByte(char byte)
 void TVentraxK27Interface::SetBaudAndWake(int baudRate)
 {
     if (!Port().setBaudRate(baudRate))
-        throw VentraxK27Exception(CommsError("Unable to set baud rate"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unable to set baud rate")));
     QThread::msleep(50);
     SendByte(K27::WAKE);
 }
@@ -217,7 +229,7 @@ TPacket TVentraxK27Interface::ReadPacket()
             packet.Payload += byte;
         }
     }
-    throw VentraxK27Exception(CommsError("Read Packet timeout"));
+    throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Read Packet timeout")));
 }
 
 bool TVentraxK27Interface::ExchangeCommand(const QList<QByteArray> &fields, int retries)
@@ -232,15 +244,15 @@ bool TVentraxK27Interface::ExchangeCommand(const QList<QByteArray> &fields, int 
                 return true;
         }
     } catch (const std::exception &) {
-        throw VentraxK27Exception(CommsError("No response to command"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("No response to command")));
     }
-    throw VentraxK27Exception(CommsError("Invalid response to command"));
+    throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Invalid response to command")));
 }
 
 void TVentraxK27Interface::SendCommand(const QList<QByteArray> &fields, int retries)
 {
     if (ExchangeCommand(fields, retries))
-        throw VentraxK27Exception(CommsError("Must support command"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Must support command")));
 }
 
 void TVentraxK27Interface::WaitForBytes(int count, int limitMs)
@@ -262,7 +274,7 @@ void TVentraxK27Interface::WaitForBytes(int count, int limitMs)
         if (OnTimeoutContinue)
             OnTimeoutContinue(this, timeoutContinue);
     }
-    throw VentraxK27Exception(CommsError("Read data timeout"));
+    throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Read data timeout")));
 }
 
 void TVentraxK27Interface::ReadBytes(char *buffer, int count, int limitMs)
@@ -271,7 +283,7 @@ void TVentraxK27Interface::ReadBytes(char *buffer, int count, int limitMs)
     QSerialPort &port = Port();
     for (int i = 0; i < count; ++i) {
         if (!port.getChar(&buffer[i]))
-            throw VentraxK27Exception(CommsError("Read data timeout"));
+            throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Read data timeout")));
     }
     TraceTransfer(QByteArray(buffer, count), 0);
 }

@@ -84,6 +84,10 @@ struct TTemplateSupportBatchFormat {
 };
 TTemplateSupportBatchFormat TemplateSupportBatchFormats(int modelCode, const QString &version);
 
+// The message of a port that would not open: "Communications Error", and when the system refused
+// access, the cause and the remedy on the lines below it.
+QString PortOpenFailureMessage(const QString &device, bool permissionDenied);
+
 class TVentraxK27Interface : public QObject {
     Q_OBJECT
 public:

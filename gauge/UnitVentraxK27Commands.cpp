@@ -24,7 +24,7 @@ std::uint8_t BatchTypeOf(const QByteArray &field)
         return BatchTypeCover;
     if (k == QLatin1String("HALFCELL"))
         return BatchTypeHalfCell;
-    throw VentraxK27Exception(CommsError("Unknown Batch Type"));
+    throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unknown Batch Type")));
 }
 
 std::uint8_t BatchFormatOf(const QByteArray &field)
@@ -34,7 +34,7 @@ std::uint8_t BatchFormatOf(const QByteArray &field)
         return BatchFormatGrid;
     if (k == QLatin1String("LINEAR"))
         return BatchFormatLinear;
-    throw VentraxK27Exception(CommsError("Unknown Batch Format"));
+    throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unknown Batch Format")));
 }
 
 const char *const SeriesKeywords[] = {"ME", "US", "AS", "JP"};
@@ -46,7 +46,7 @@ std::uint8_t BarSeriesOf(const QByteArray &field)
     for (std::uint8_t i = 0; i < 4; ++i)
         if (k == QLatin1String(SeriesKeywords[i]))
             return i;
-    throw VentraxK27Exception(CommsError("Unknown Batch Series"));
+    throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unknown Batch Series")));
 }
 
 std::uint8_t BarGradeOf(const QByteArray &field)
@@ -80,7 +80,7 @@ TGaugeIdentity TVentraxK27Interface::Identify()
 {
     const TPacket reply = ReadPacket();
     if (reply.Kind != pkData)
-        throw VentraxK27Exception(CommsError("Unexpected packet type"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unexpected packet type")));
     TGaugeIdentity id;
     const QByteArray &p = reply.Payload;
     const QByteArray head = GetField(p, 0);
@@ -161,7 +161,7 @@ void TVentraxK27Interface::ReadBatchHeader(int slot, TBatchItem &batch)
     SendCommand({"B", Hex(slot, 4)});
     const TPacket reply = ReadPacket();
     if (reply.Kind != pkData)
-        throw VentraxK27Exception(CommsError("Unexpected packet type"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unexpected packet type")));
     const QByteArray &p = reply.Payload;
     const int listColumns = batch.Columns;
     const int listRows = batch.Rows;
@@ -248,7 +248,7 @@ int TVentraxK27Interface::ReadReadingsPacket(int &column, int &row, TBatchItem &
         const int fields = FieldCount(reply.Payload);
         for (int i = 0; i < fields; ++i) {
             if (column >= batch.Columns || row >= batch.Rows || column < 0 || row < 0)
-                throw VentraxK27Exception(CommsError("Data item out of expected batch dimensions"));
+                throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Data item out of expected batch dimensions")));
             DecodeReadingItem(GetField(reply.Payload, i), batch, column, row);
             ++count;
             if (column < batch.Columns - 1) {
@@ -288,11 +288,11 @@ QList<QList<QByteArray>> TVentraxK27Interface::TemplateRecord(const TTemplateIte
     }
     if (TemplateSupportBarGrades) {
         if (item.BarGrade > 3)
-            throw VentraxK27Exception(CommsError("Unknown Bar Grade"));
+            throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unknown Bar Grade")));
         record.append({"D", "S", GradeKeywords[item.BarGrade]});
     }
     if (item.BatchFormat > 1)
-        throw VentraxK27Exception(CommsError("Invalid Batch Format"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Invalid Batch Format")));
     record.append({"D", "P", item.BatchFormat == BatchFormatLinear ? "LINEAR" : "RECT"});
     if (item.BatchFormat == BatchFormatGrid) {
         record.append({"D", "D", Hex(item.Rows, 2)});
@@ -314,12 +314,12 @@ int TVentraxK27Interface::WriteTemplate(const TTemplateItem &item)
     const TPacket reply = ReadPacket();
     // Only a data packet carries a slot; anything else would pass for slot 0 otherwise.
     if (reply.Kind != pkData)
-        throw VentraxK27Exception(CommsError("Unexpected packet type"));
+        throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unexpected packet type")));
     const int slot = HexField(reply.Payload, 0);
     if (slot == 0xFFFF)
-        throw VentraxK27MemoryFullException(CommsError("Gauge memory full"));
+        throw VentraxK27MemoryFullException(CommsError(QT_TRID_NOOP("Gauge memory full")));
     if (slot == 0xFFFE)
-        throw VentraxK27BatchExistsException(CommsError("Batch already exists"));
+        throw VentraxK27BatchExistsException(CommsError(QT_TRID_NOOP("Batch already exists")));
     return slot;
 }
 

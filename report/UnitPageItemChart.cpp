@@ -187,7 +187,7 @@ TPageItemChartRun::TPageItemChartRun(TPage *page) : TPageItemSingleData(page)
     Properties.Add(QStringLiteral("LineColor"), pkColour, 0xC0C0C0, {}, Tr("LineColour"));
     Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     Properties.Add(QStringLiteral("ChartType"), pkChoice, 0, {Tr("Line"), Tr("Bar")});
-    FinishCreate(Tr("ChartRun"));
+    FinishCreate(QStringLiteral("ChartRun"));
 }
 
 TPageItemChartRun::~TPageItemChartRun() = default;
@@ -222,7 +222,7 @@ TPageItemChartHistogram::TPageItemChartHistogram(TPage *page) : TPageItemSingleD
     Properties.Add(QStringLiteral("BarGap"), pkBoolean, true);
     Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     Properties.Add(QStringLiteral("ShowMarkFrame"), pkBoolean, true);
-    FinishCreate(Tr("ChartHistogram"));
+    FinishCreate(QStringLiteral("ChartHistogram"));
 }
 
 TPageItemChartHistogram::~TPageItemChartHistogram() = default;
@@ -250,7 +250,7 @@ void TPageItemChartHistogram::Draw()
 TPageItemChartOverview::TPageItemChartOverview(TPage *page) : TPageItemSingleData(page)
 {
     AddOverviewProperties(Properties, okSingle);
-    FinishCreate(Tr("ChartOverview"));
+    FinishCreate(QStringLiteral("ChartOverview"));
 }
 
 TPageItemChartOverview::~TPageItemChartOverview() = default;
@@ -313,7 +313,7 @@ void TPageItemChartOverview::Draw()
 TPageItemChartCombinedOverview::TPageItemChartCombinedOverview(TPage *page) : TPageItemData(page)
 {
     AddOverviewProperties(Properties, okCombined);
-    FinishCreate(Tr("ChartCombinedOverview"));
+    FinishCreate(QStringLiteral("ChartCombinedOverview"));
 }
 
 TPageItemChartCombinedOverview::~TPageItemChartCombinedOverview() = default;
@@ -395,7 +395,7 @@ TPageItemChartCumulative::TPageItemChartCumulative(TPage *page) : TPageItemSingl
     Properties.Add(QStringLiteral("Grid"), pkBoolean, true);
     Properties.Add(QStringLiteral("PointColor"), pkColour, 0x800000, {}, Tr("PointColour"));
     Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
-    FinishCreate(Tr("ChartCumulative"));
+    FinishCreate(QStringLiteral("ChartCumulative"));
 }
 
 TPageItemChartCumulative::~TPageItemChartCumulative() = default;
@@ -420,7 +420,7 @@ void TPageItemChartCumulative::Draw()
 TPageItemChartDifference::TPageItemChartDifference(TPage *page) : TPageItemSingleData(page)
 {
     AddOverviewProperties(Properties, okDifference);
-    FinishCreate(Tr("ChartDifference"));
+    FinishCreate(QStringLiteral("ChartDifference"));
 }
 
 TPageItemChartDifference::~TPageItemChartDifference() = default;

@@ -12,25 +12,25 @@
 
 namespace {
 const char *const kFieldNames[MemoAllFieldCount] = {
-    "BatchID",         "FilePath",         "TodaysDate",        "Rows",         "Columns",
-    "Readings",        "CreateDate",       "UpdateDate",        "BatchFormat",  "HighLimit",
-    "LowLimit",        "Site",             "Location",          "GridSpacing",  "Area",
-    "Engineer",        "Customer",         "Note",              "BarSeries",    "Size",
-    "MeanAverage",     "StandardDeviation", "Max",              "Min",          "Range",
-    "BelowLowLimit",   "AboveHighLimit",   "PerBelowLowLimit",  "PerAboveHighLimit", "PageNumber",
-    "Units",           "OverRange",        "UnderRange",        "PerOverRange", "PerUnderRange",
-    "CellType",        "Temperature",      "Threshold",         "BarGrade",
-    "CorrosionLow",    "CorrosionIntermediate", "CorrosionHigh", "PerCorrosionLow", "PerCorrosionIntermediate",
-    "PerCorrosionHigh", "Quantile5",       "Quantile10",        "NormalQuantile5", "Quantile5MeetsLowLimit"};
+    QT_TRID_NOOP("BatchID"),         QT_TRID_NOOP("FilePath"),         QT_TRID_NOOP("TodaysDate"),        QT_TRID_NOOP("Rows"),         QT_TRID_NOOP("Columns"),
+    QT_TRID_NOOP("Readings"),        QT_TRID_NOOP("CreateDate"),       QT_TRID_NOOP("UpdateDate"),        QT_TRID_NOOP("BatchFormat"),  QT_TRID_NOOP("HighLimit"),
+    QT_TRID_NOOP("LowLimit"),        QT_TRID_NOOP("Site"),             QT_TRID_NOOP("Location"),          QT_TRID_NOOP("GridSpacing"),  QT_TRID_NOOP("Area"),
+    QT_TRID_NOOP("Engineer"),        QT_TRID_NOOP("Customer"),         QT_TRID_NOOP("Note"),              QT_TRID_NOOP("BarSeries"),    QT_TRID_NOOP("Size"),
+    QT_TRID_NOOP("MeanAverage"),     QT_TRID_NOOP("StandardDeviation"), QT_TRID_NOOP("Max"),              QT_TRID_NOOP("Min"),          QT_TRID_NOOP("Range"),
+    QT_TRID_NOOP("BelowLowLimit"),   QT_TRID_NOOP("AboveHighLimit"),   QT_TRID_NOOP("PerBelowLowLimit"),  QT_TRID_NOOP("PerAboveHighLimit"), QT_TRID_NOOP("PageNumber"),
+    QT_TRID_NOOP("Units"),           QT_TRID_NOOP("OverRange"),        QT_TRID_NOOP("UnderRange"),        QT_TRID_NOOP("PerOverRange"), QT_TRID_NOOP("PerUnderRange"),
+    QT_TRID_NOOP("CellType"),        QT_TRID_NOOP("Temperature"),      QT_TRID_NOOP("Threshold"),         QT_TRID_NOOP("BarGrade"),
+    QT_TRID_NOOP("CorrosionLow"),    QT_TRID_NOOP("CorrosionIntermediate"), QT_TRID_NOOP("CorrosionHigh"), QT_TRID_NOOP("PerCorrosionLow"), QT_TRID_NOOP("PerCorrosionIntermediate"),
+    QT_TRID_NOOP("PerCorrosionHigh"), QT_TRID_NOOP("Quantile5"),       QT_TRID_NOOP("Quantile10"),        QT_TRID_NOOP("NormalQuantile5"), QT_TRID_NOOP("Quantile5MeetsLowLimit")};
 const char *const kButtonCaptions[MemoAllFieldCount] = {
-    "Batch ID",  "File Path",  "Todays Date", "Rows",        "Columns",    "Readings",   "Create Date",
-    "Update Date", "Batch Format", "High Limit", "Low Limit", "Site",      "Location",   "Grid Spacing",
-    "Area",      "Engineer",   "Customer",    "Note",        "Bar Series", "Bar Size",   "Average",
-    "Std. Dev.", "Max",        "Min",         "Range",       "n < Limit",  "n > Limit",  "% < Limit",
-    "% > Limit", "Page No.",   "Units",       "n >>",        "n <<",       "% >>",       "% <<",
-    "Cell Type", "Temperature", "Threshold",  "Bar Grade",
-    "n Low",     "n Intermediate", "n High",  "% Low",       "% Intermediate", "% High",
-    "5 % Quantile", "10 % Quantile", "Normal 5 %", "5 % Check"};
+    QT_TRID_NOOP("Batch ID"),  QT_TRID_NOOP("File Path"),  QT_TRID_NOOP("Todays Date"), QT_TRID_NOOP("Rows"),        QT_TRID_NOOP("Columns"),    QT_TRID_NOOP("Readings"),   QT_TRID_NOOP("Create Date"),
+    QT_TRID_NOOP("Update Date"), QT_TRID_NOOP("Batch Format"), QT_TRID_NOOP("High Limit"), QT_TRID_NOOP("Low Limit"), QT_TRID_NOOP("Site"),      QT_TRID_NOOP("Location"),   QT_TRID_NOOP("Grid Spacing"),
+    QT_TRID_NOOP("Area"),      QT_TRID_NOOP("Engineer"),   QT_TRID_NOOP("Customer"),    QT_TRID_NOOP("Note"),        QT_TRID_NOOP("Bar Series"), QT_TRID_NOOP("Bar Size"),   QT_TRID_NOOP("Average"),
+    QT_TRID_NOOP("Std. Dev."), QT_TRID_NOOP("Max"),        QT_TRID_NOOP("Min"),         QT_TRID_NOOP("Range"),       QT_TRID_NOOP("n < Limit"),  QT_TRID_NOOP("n > Limit"),  QT_TRID_NOOP("% < Limit"),
+    QT_TRID_NOOP("% > Limit"), QT_TRID_NOOP("Page No."),   QT_TRID_NOOP("Units"),       QT_TRID_NOOP("n >>"),        QT_TRID_NOOP("n <<"),       QT_TRID_NOOP("% >>"),       QT_TRID_NOOP("% <<"),
+    QT_TRID_NOOP("Cell Type"), QT_TRID_NOOP("Temperature"), QT_TRID_NOOP("Threshold"),  QT_TRID_NOOP("Bar Grade"),
+    QT_TRID_NOOP("n Low"),     QT_TRID_NOOP("n Intermediate"), QT_TRID_NOOP("n High"),  QT_TRID_NOOP("% Low"),       QT_TRID_NOOP("% Intermediate"), QT_TRID_NOOP("% High"),
+    QT_TRID_NOOP("5 % Quantile"), QT_TRID_NOOP("10 % Quantile"), QT_TRID_NOOP("Normal 5 %"), QT_TRID_NOOP("5 % Check")};
 // The order in which the batch fields are put in.
 constexpr int kBatchFieldOrder[] = {0,  1,  3,  4,  13, 5,  6,  7,  8,  9,  26, 28, 10, 25, 27, 11, 12, 14, 15,
                                     16, 17, 20, 21, 22, 23, 24, 30, 31, 32, 33, 34, 35, 36, 37, 18, 19, 38,
@@ -40,7 +40,7 @@ QString Percent(double v) { return FormatDisplay("%.1f", v) + QLatin1Char('%'); 
 } // namespace
 
 QString MemoFieldName(int index) { return QString::fromLatin1(kFieldNames[index]); }
-QString MemoFieldDisplayName(int index) { return QCoreApplication::translate("MemoField", kFieldNames[index]); }
+QString MemoFieldDisplayName(int index) { return Tr(kFieldNames[index]); }
 QString MemoFieldButtonCaption(int index) { return Tr(kButtonCaptions[index]); }
 
 std::vector<TMemoLine> LayoutMemoLines(const QString &text, const QFontMetrics &metrics, int limit, bool wrap)
@@ -101,7 +101,7 @@ TPageItemMemo::TPageItemMemo(TPage *page) : TPageItemSingleData(page)
     text.InlineEdit = true;
     text.Editor = PropertyEditorForms().MemoText;
     Properties.Add(QStringLiteral("Alignment"), pkChoice, 0, AlignmentChoices());
-    FinishCreate(Tr("Memo"));
+    FinishCreate(QStringLiteral("Memo"));
     Properties["Text"].Value = Name();
 }
 

@@ -14,7 +14,7 @@ TPageItemShape::TPageItemShape(TPage *page) : TPageItem(page)
     Properties.Add(QStringLiteral("LineWidth"), pkInteger, 1);
     Properties.Add(QStringLiteral("Shape"), pkChoice, 0,
                    {Tr("Rectangle"), Tr("Horizontal Line"), Tr("Vertical Line")});
-    FinishCreate(Tr("Shape"));
+    FinishCreate(QStringLiteral("Shape"));
 }
 
 void TPageItemShape::Draw()
@@ -58,7 +58,7 @@ TPageItemGraphic::TPageItemGraphic(TPage *page) : TPageItem(page)
     Properties.Add(QStringLiteral("Graphic"), pkPicture, QVariant());
     Properties.Add(QStringLiteral("AspectRatio"), pkChoice, 0, {Tr("True"), Tr("False")});
     Properties.Add(QStringLiteral("Alignment"), pkChoice, 0, AlignmentChoices());
-    FinishCreate(Tr("Graphic"));
+    FinishCreate(QStringLiteral("Graphic"));
 }
 
 QRect TPageItemGraphic::PictureRect(const QSize &picture) const

@@ -4,10 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <atomic>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -239,6 +241,44 @@ TEST_F(GaugeLinkTest, OpenByPortNumberThroughThePortTable)
     EXPECT_EQ(Link.PortNumber(), 42);
     Link.SetBaudAndWake(19200);
     EXPECT_EQ(Link.ReadPacket().Kind, pkData);
+}
+
+// A port the system refuses (a user outside the dialout group) names the cause and the remedy
+// below the link's own message; every other failure keeps the plain message.
+TEST(GaugePortPermission, RefusedAccessNamesTheDialoutRemedy)
+{
+    EXPECT_EQ(PortOpenFailureMessage(QStringLiteral("/dev/ttyUSB0"), false), QStringLiteral("Communications Error"));
+    EXPECT_EQ(PortOpenFailureMessage(QStringLiteral("/dev/ttyUSB0"), true),
+              QStringLiteral("Communications Error\r\n\r\nPermission denied on /dev/ttyUSB0: add your user to the dialout "
+                             "group and log in again."));
+
+    // The real refusal: a device node only its owner may open, opened by somebody else.
+    TTempHome home;
+    const QString device = home.Path() + QStringLiteral("/ttyLocked");
+    QFile locked(device);
+    ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+    locked.close();
+    QFile::setPermissions(device, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (::geteuid() != 0) {
+        QFile::setPermissions(device, QFileDevice::Permissions());
+        TVentraxK27Interface link;
+        EXPECT_EQ(MessageOf([&] { link.OpenDevice(device, false); }), PortOpenFailureMessage(device, true));
+        return;
+    }
+    // Root opens everything; the command line program run as "nobody" meets the refusal.
+    QFile::setPermissions(home.Path(), QFile::permissions(home.Path()) | QFileDevice::ExeOther);
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), QStringLiteral("/tmp"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral("/tmp/nonexistent-orvalis-config"));
+    cli.setProcessEnvironment(env);
+    cli.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                                          QStringLiteral(ORVALIS_BINARY_DIR "/cli/orvalis-cli"), QStringLiteral("gauge"), QStringLiteral("list"),
+                                          QStringLiteral("--device"), device});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("add your user to the dialout group and log in again"))) << err.toStdString();
 }
 
 TEST(GaugeFields, Accessors)

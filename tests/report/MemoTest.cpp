@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "UnitLanguage.h"
 #include "UnitPageItemMemo.h"
 #include "UnitUnits.h"
 
@@ -75,6 +76,24 @@ TEST(Memo, DisplayAndStoredMarkersAreTheSameInEnglish)
     EXPECT_EQ(TPageItemMemo::ToStoredText(t), t);
     EXPECT_EQ(MemoFieldName(38), QStringLiteral("BarGrade"));
     EXPECT_EQ(MemoFieldButtonCaption(20), QStringLiteral("Average"));
+}
+
+TEST(Memo, GermanMarkersComeBackAsTheStoredNames)
+{
+    // The shown form of a marker is the field's name in the user's language; storing must give
+    // back the file's marker for every field, which fails when two translations coincide.
+    TLocalization &engine = TLocalization::Instance();
+    engine.SetFolder(QStringLiteral(ORVALIS_BINARY_DIR "/app"));
+    ASSERT_TRUE(engine.SwitchTo(0x0407));
+    QString stored;
+    for (int i = 0; i < MemoFieldCount; ++i)
+        stored += QLatin1Char('[') + MemoFieldName(i) + QStringLiteral("] ");
+    const QString shown = TPageItemMemo::ToDisplayText(stored);
+    EXPECT_TRUE(shown.contains(QStringLiteral("[Mittelwert]"))) << shown.toStdString();
+    EXPECT_EQ(TPageItemMemo::ToStoredText(shown), stored);
+    EXPECT_EQ(MemoFieldButtonCaption(20), QStringLiteral("Mittelwert"));
+    engine.SwitchTo(0x09);
+    engine.SetFolder(QString());
 }
 
 TEST(Memo, WordLayout)

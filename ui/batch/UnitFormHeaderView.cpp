@@ -328,8 +328,8 @@ void TFormHeaderView::ApplyEdit(QWidget *sender)
         const char *Message;
     };
     const LimitCheck limits[] = {
-        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, QT_TRANSLATE_NOOP("Orvalis", "Enter valid high limit value (%1-%2)")},
-        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, QT_TRANSLATE_NOOP("Orvalis", "Enter valid low limit value (%1-%2)")},
+        {CheckBoxHighLimit, EditHighLimit, FItem.Batch.HighLimit, QT_TRID_NOOP("Enter valid high limit value (%1-%2)")},
+        {CheckBoxLowLimit, EditLowLimit, FItem.Batch.LowLimit, QT_TRID_NOOP("Enter valid low limit value (%1-%2)")},
     };
     for (const LimitCheck &c : limits) {
         if (!c.Applied->isChecked())

@@ -41,15 +41,15 @@ struct TToolEntry {
     bool Readings;
 };
 const TToolEntry kTools[TFormPageDesign::ToolCount] = {
-    {"ActionToolSelect", QT_TRANSLATE_NOOP("Orvalis", "Select"), nullptr, false},
-    {"ActionToolShape", QT_TRANSLATE_NOOP("Orvalis", "Shape"), "TPageItemShape", false},
-    {"ActionToolMemo", QT_TRANSLATE_NOOP("Orvalis", "Memo"), "TPageItemMemo", false},
-    {"ActionToolGraphic", QT_TRANSLATE_NOOP("Orvalis", "Graphic"), "TPageItemGraphic", false},
-    {"ActionToolOverview", QT_TRANSLATE_NOOP("Orvalis", "Overview"), "TPageItemChartOverview", false},
-    {"ActionToolReadings", QT_TRANSLATE_NOOP("Orvalis", "Readings"), "TPageItemChartOverview", true},
-    {"ActionToolHistogram", QT_TRANSLATE_NOOP("Orvalis", "Histogram"), "TPageItemChartHistogram", false},
-    {"ActionToolRun", QT_TRANSLATE_NOOP("Orvalis", "Run"), "TPageItemChartRun", false},
-    {"ActionToolCombinedOverview", QT_TRANSLATE_NOOP("Orvalis", "Combined Overview"), "TPageItemChartCombinedOverview",
+    {"ActionToolSelect", QT_TRID_NOOP("Select"), nullptr, false},
+    {"ActionToolShape", QT_TRID_NOOP("Shape"), "TPageItemShape", false},
+    {"ActionToolMemo", QT_TRID_NOOP("Memo"), "TPageItemMemo", false},
+    {"ActionToolGraphic", QT_TRID_NOOP("Graphic"), "TPageItemGraphic", false},
+    {"ActionToolOverview", QT_TRID_NOOP("Overview"), "TPageItemChartOverview", false},
+    {"ActionToolReadings", QT_TRID_NOOP("Readings"), "TPageItemChartOverview", true},
+    {"ActionToolHistogram", QT_TRID_NOOP("Histogram"), "TPageItemChartHistogram", false},
+    {"ActionToolRun", QT_TRID_NOOP("Run"), "TPageItemChartRun", false},
+    {"ActionToolCombinedOverview", QT_TRID_NOOP("Combined Overview"), "TPageItemChartCombinedOverview",
      false},
 };
 

@@ -28,4 +28,6 @@ public:
     virtual void SelectAll() = 0;
     // Clears the selection, selects the item of `path` and starts editing its caption.
     virtual void SelectAndEdit(const QString &path) = 0;
+    // Clears the selection and selects the item of `path`.
+    virtual void SelectPath(const QString &path) = 0;
 };

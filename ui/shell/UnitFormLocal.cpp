@@ -139,7 +139,7 @@ public:
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        static const char *const captions[ColumnCount] = {"Name", "Type", "Columns", "Rows", "Readings", "Modified"};
+        static const char *const captions[ColumnCount] = {QT_TRID_NOOP("Name"), QT_TRID_NOOP("Type"), QT_TRID_NOOP("Columns"), QT_TRID_NOOP("Rows"), QT_TRID_NOOP("Readings"), QT_TRID_NOOP("Modified")};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
             return Tr(captions[section]);
         return {};

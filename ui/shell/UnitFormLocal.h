@@ -95,6 +95,7 @@ public:
     bool Rename(int row, const QString &text);
     void EditSelectedCaption() override;
     void SelectAndEdit(const QString &path) override;
+    void SelectPath(const QString &path) override { SelectByPath(path); }
     // A double-click on a row: a folder opens in the tree, another file in its own program.
     void OpenRow(int row);
 

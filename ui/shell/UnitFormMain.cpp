@@ -59,9 +59,11 @@ bool HasAutomationSwitch(const QStringList &arguments)
 QString HelpFileName()
 {
     const QString app = QCoreApplication::applicationDirPath();
-    for (const QString &candidate : {app + QStringLiteral("/help/index.html"),
-                                     app + QStringLiteral("/../share/orvalis/help/index.html"),
-                                     QStringLiteral(ORVALIS_HELP_DIR "/index.html")}) {
+    QStringList candidates = {app + QStringLiteral("/help/index.html")};
+    if (!InstalledDataFolder().isEmpty())
+        candidates << InstalledDataFolder() + QStringLiteral("Orvalis/help/index.html");
+    candidates << QStringLiteral(ORVALIS_HELP_DIR "/index.html");
+    for (const QString &candidate : candidates) {
         if (QFileInfo(candidate).isFile())
             return QFileInfo(candidate).absoluteFilePath();
     }

@@ -112,6 +112,11 @@ public:
     // The work done when the window is shown (gauge link start, tree built, Local selected,
     // splash closed); run at once, without showing, for an automation start.
     void StartupRefresh();
+    // Shows a batch, template or report file given from outside where its kind is kept: a batch
+    // selected in its folder under Local, a template or report on its node. A file outside the
+    // storage folder is first offered for copying in. Returns the path shown, empty when none.
+    QString OpenFile(const QString &file);
+    void OpenFiles(const QStringList &files);
     // The watchers of the selected folder and of its parent (nullptr until a node under Local
     // has been selected, and while a file operation runs).
     TThreadDirectory *FolderWatcher() const { return FWatcher.get(); }

@@ -104,10 +104,10 @@ void TFormMain::CreateActions()
         const char *name;
         const char *caption;
         std::uint8_t type, format;
-    } batches[] = {{"ActionNewRectangularBatchCover", "Grid Batch", BatchTypeCover, BatchFormatGrid},
-                   {"ActionNewRectangularBatchHalfCell", "Grid Batch", BatchTypeHalfCell, BatchFormatGrid},
-                   {"ActionNewLinearBatchCover", "Linear Batch", BatchTypeCover, BatchFormatLinear},
-                   {"ActionNewLinearBatchHalfCell", "Linear Batch", BatchTypeHalfCell, BatchFormatLinear}};
+    } batches[] = {{"ActionNewRectangularBatchCover", QT_TRID_NOOP("Grid Batch"), BatchTypeCover, BatchFormatGrid},
+                   {"ActionNewRectangularBatchHalfCell", QT_TRID_NOOP("Grid Batch"), BatchTypeHalfCell, BatchFormatGrid},
+                   {"ActionNewLinearBatchCover", QT_TRID_NOOP("Linear Batch"), BatchTypeCover, BatchFormatLinear},
+                   {"ActionNewLinearBatchHalfCell", QT_TRID_NOOP("Linear Batch"), BatchTypeHalfCell, BatchFormatLinear}};
     for (const auto &b : batches)
         set(NewAction(b.name, Tr(b.caption), [this, b] { NewBatch(b.type, b.format); }),
             style->standardIcon(QStyle::SP_FileIcon));

@@ -84,7 +84,7 @@ TFormPreferences::TFormPreferences(QWidget *parent) : QDialog(parent)
     g->addWidget(FCoverUnits);
     g->addWidget(new QLabel(Tr("Specify the measurement units to used when displaying temperature.")));
     FTemperatureUnits = Combo(general, "ComboBoxTemperatureUnits",
-                              {Tr("Celsius (\u00B0C)"), Tr("Fahrenheit (\u00B0F)")});
+                              {Tr("Celsius (°C)"), Tr("Fahrenheit (°F)")});
     g->addWidget(FTemperatureUnits);
     AddHeading(g, Tr("Email Report Format"), Tr("Specify the method in which a report will be emailed."));
     FEmailFormat = Combo(general, "ComboBoxEmailReportFormat", {Tr("PDF Document"), Tr("JPEG Images")});

@@ -57,6 +57,7 @@ public:
     void EditSelectedCaption() override { Edited = Selection.value(0); }
     void SelectAll() override {}
     void SelectAndEdit(const QString &path) override { Edited = path; }
+    void SelectPath(const QString &path) override { Selection = {path}; }
 };
 
 class FormMainTest : public IsolatedTest {

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the release configuration from this checkout and makes the Debian package
+# build/package/orvalis_<version>_<arch>.deb (install it with: apt-get install ./build/package/orvalis_*.deb).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
+BUILD=build/package
+# A clean tree each time: a package holds only what this checkout builds.
+rm -rf "$BUILD"
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+cmake --build "$BUILD" -j "$(nproc)"
+(cd "$BUILD" && cpack -G DEB)
+ls -1 "$BUILD"/orvalis_*.deb

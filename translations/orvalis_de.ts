@@ -1,0 +1,1611 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message id="Too many histogram bins">
+        <source></source>
+        <translation>Zu viele Histogrammklassen</translation>
+    </message>
+    <message id="None">
+        <source></source>
+        <translation>Keine</translation>
+    </message>
+    <message id="Warning">
+        <source></source>
+        <translation>Warnung</translation>
+    </message>
+    <message id="MaxMin">
+        <source></source>
+        <translation>MaxMin</translation>
+    </message>
+    <message id="Limits">
+        <source></source>
+        <translation>Grenzwerte</translation>
+    </message>
+    <message id="Threshold">
+        <source></source>
+        <translation>Schwellenwert</translation>
+    </message>
+    <message id="File">
+        <source></source>
+        <translation>Datei</translation>
+    </message>
+    <message id="Batch ID">
+        <source></source>
+        <translation>Messreihen-ID</translation>
+    </message>
+    <message id="Batch Type">
+        <source></source>
+        <translation>Messreihentyp</translation>
+    </message>
+    <message id="Batch Format">
+        <source></source>
+        <translation>Messreihenformat</translation>
+    </message>
+    <message id="Columns">
+        <source></source>
+        <translation>Spalten</translation>
+    </message>
+    <message id="Rows">
+        <source></source>
+        <translation>Zeilen</translation>
+    </message>
+    <message id="Slot">
+        <source></source>
+        <translation>Speicherplatz</translation>
+    </message>
+    <message id="Creation Date">
+        <source></source>
+        <translation>Erstellungsdatum</translation>
+    </message>
+    <message id="Update Date">
+        <source></source>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message id="Site">
+        <source></source>
+        <translation>Baustelle</translation>
+    </message>
+    <message id="Location">
+        <source></source>
+        <translation>Standort</translation>
+    </message>
+    <message id="Area">
+        <source></source>
+        <translation>Bereich</translation>
+    </message>
+    <message id="Engineer">
+        <source></source>
+        <translation>Ingenieur</translation>
+    </message>
+    <message id="Customer">
+        <source></source>
+        <translation>Auftraggeber</translation>
+    </message>
+    <message id="Note">
+        <source></source>
+        <translation>Notiz</translation>
+    </message>
+    <message id="Grid">
+        <source></source>
+        <translation>Raster</translation>
+    </message>
+    <message id="High Limit">
+        <source></source>
+        <translation>Oberer Grenzwert</translation>
+    </message>
+    <message id="applied">
+        <source></source>
+        <translation>angewendet</translation>
+    </message>
+    <message id="not applied">
+        <source></source>
+        <translation>nicht angewendet</translation>
+    </message>
+    <message id="Low Limit">
+        <source></source>
+        <translation>Unterer Grenzwert</translation>
+    </message>
+    <message id="Probe">
+        <source></source>
+        <translation>Sonde</translation>
+    </message>
+    <message id="Gauge Serial Number">
+        <source></source>
+        <translation>Seriennummer des Messgeräts</translation>
+    </message>
+    <message id="Bar Series">
+        <source></source>
+        <translation>Stabreihe</translation>
+    </message>
+    <message id="Bar Size">
+        <source></source>
+        <translation>Stabdurchmesser</translation>
+    </message>
+    <message id="Bar Grade">
+        <source></source>
+        <translation>Stahlsorte</translation>
+    </message>
+    <message id="Cell Type">
+        <source></source>
+        <translation>Zellentyp</translation>
+    </message>
+    <message id="Gauge Cell Type">
+        <source></source>
+        <translation>Zellentyp des Messgeräts</translation>
+    </message>
+    <message id="Temperature">
+        <source></source>
+        <translation>Temperatur</translation>
+    </message>
+    <message id="Readings">
+        <source></source>
+        <translation>Messwerte</translation>
+    </message>
+    <message id="Valid Readings">
+        <source></source>
+        <translation>Gültige Messwerte</translation>
+    </message>
+    <message id="Reading Positions">
+        <source></source>
+        <translation>Messpositionen</translation>
+    </message>
+    <message id="Last Reading Position">
+        <source></source>
+        <translation>Letzte Messposition</translation>
+    </message>
+    <message id="Mean">
+        <source></source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message id="Standard Deviation">
+        <source></source>
+        <translation>Standardabweichung</translation>
+    </message>
+    <message id="Max">
+        <source></source>
+        <translation>Max</translation>
+    </message>
+    <message id="Min">
+        <source></source>
+        <translation>Min</translation>
+    </message>
+    <message id="Range">
+        <source></source>
+        <translation>Spannweite</translation>
+    </message>
+    <message id="Below Low Limit">
+        <source></source>
+        <translation>Unter dem unteren Grenzwert</translation>
+    </message>
+    <message id="Above High Limit">
+        <source></source>
+        <translation>Über dem oberen Grenzwert</translation>
+    </message>
+    <message id="Over Range">
+        <source></source>
+        <translation>Über dem Messbereich</translation>
+    </message>
+    <message id="Under Range">
+        <source></source>
+        <translation>Unter dem Messbereich</translation>
+    </message>
+    <message id="Folder">
+        <source></source>
+        <translation>Ordner</translation>
+    </message>
+    <message id="Batch">
+        <source></source>
+        <translation>Messreihe</translation>
+    </message>
+    <message id="Template">
+        <source></source>
+        <translation>Vorlage</translation>
+    </message>
+    <message id="Report">
+        <source></source>
+        <translation>Bericht</translation>
+    </message>
+    <message id="Other">
+        <source></source>
+        <translation>Sonstige</translation>
+    </message>
+    <message id="Unknown argument &quot;%1&quot;">
+        <source></source>
+        <translation>Unbekanntes Argument „%1“</translation>
+    </message>
+    <message id="No folder given">
+        <source></source>
+        <translation>Kein Ordner angegeben</translation>
+    </message>
+    <message id="Folder not found: %1">
+        <source></source>
+        <translation>Ordner nicht gefunden: %1</translation>
+    </message>
+    <message id="There are no batches to export">
+        <source></source>
+        <translation>Es gibt keine Messreihen zum Exportieren</translation>
+    </message>
+    <message id="%1 (%2)">
+        <source></source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message id="&quot;%1&quot; names no spreadsheet form: use .xls or .xml">
+        <source></source>
+        <translation>„%1“ bezeichnet kein Tabellenformat: verwenden Sie .xls oder .xml</translation>
+    </message>
+    <message id="The batch file's %1 holds an invalid item &quot;%2&quot; at position %3">
+        <source></source>
+        <translation>Das Feld %1 der Messreihendatei enthält an Position %3 einen ungültigen Eintrag „%2“</translation>
+    </message>
+    <message id="The batch file's %1 holds %2 items where %3 cells are expected">
+        <source></source>
+        <translation>Das Feld %1 der Messreihendatei enthält %2 Einträge, erwartet werden %3 Zellen</translation>
+    </message>
+    <message id="The batch file's %1 &quot;%2&quot; is not a valid date and time">
+        <source></source>
+        <translation>Das Feld %1 „%2“ der Messreihendatei ist kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message id="The batch file's size of %1 columns by %2 rows is not valid (at most %3 cells)">
+        <source></source>
+        <translation>Die Größe der Messreihendatei von %1 Spalten mal %2 Zeilen ist ungültig (höchstens %3 Zellen)</translation>
+    </message>
+    <message id="Linear">
+        <source></source>
+        <translation>Linear</translation>
+    </message>
+    <message id="Cover">
+        <source></source>
+        <translation>Betondeckung</translation>
+    </message>
+    <message id="Half Cell">
+        <source></source>
+        <translation>Halbzelle</translation>
+    </message>
+    <message id="Metric">
+        <source></source>
+        <translation>Metrisch</translation>
+    </message>
+    <message id="Imperial">
+        <source></source>
+        <translation>Zöllig</translation>
+    </message>
+    <message id="ASTM/Canadian">
+        <source></source>
+        <translation>ASTM/Kanadisch</translation>
+    </message>
+    <message id="Japanese">
+        <source></source>
+        <translation>Japanisch</translation>
+    </message>
+    <message id="High Tensile">
+        <source></source>
+        <translation>Hochfest</translation>
+    </message>
+    <message id="304">
+        <source></source>
+        <translation>304</translation>
+    </message>
+    <message id="316">
+        <source></source>
+        <translation>316</translation>
+    </message>
+    <message id="DUPLEX">
+        <source></source>
+        <translation>DUPLEX</translation>
+    </message>
+    <message id="Invalid Batch Type">
+        <source></source>
+        <translation>Ungültiger Messreihentyp</translation>
+    </message>
+    <message id="mm">
+        <source></source>
+        <translation>mm</translation>
+    </message>
+    <message id="Cell index out of range">
+        <source></source>
+        <translation>Zellenindex außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message id="Cannot assign object to Batch item">
+        <source></source>
+        <translation>Objekt kann keiner Messreihe zugewiesen werden</translation>
+    </message>
+    <message id="Invalid batch size %1 x %2: a batch holds at most %3 cells">
+        <source></source>
+        <translation>Ungültige Messreihengröße %1 x %2: eine Messreihe enthält höchstens %3 Zellen</translation>
+    </message>
+    <message id="Cell index out of range (%1, %2)">
+        <source></source>
+        <translation>Zellenindex außerhalb des gültigen Bereichs (%1, %2)</translation>
+    </message>
+    <message id="Unable to locate bar series name">
+        <source></source>
+        <translation>Name der Stabreihe nicht gefunden</translation>
+    </message>
+    <message id="Unknown bar series item">
+        <source></source>
+        <translation>Unbekannter Eintrag der Stabreihe</translation>
+    </message>
+    <message id="Invalid batch type - must be half-cell">
+        <source></source>
+        <translation>Ungültiger Messreihentyp – muss Halbzelle sein</translation>
+    </message>
+    <message id="Unable to convert data to cell type">
+        <source></source>
+        <translation>Daten können nicht in den Zellentyp umgewandelt werden</translation>
+    </message>
+    <message id="Yes">
+        <source></source>
+        <translation>Ja</translation>
+    </message>
+    <message id="No">
+        <source></source>
+        <translation>Nein</translation>
+    </message>
+    <message id="The batch is too large for a summary of %1 columns by %2 rows">
+        <source></source>
+        <translation>Die Messreihe ist zu groß für eine Übersicht von %1 Spalten mal %2 Zeilen</translation>
+    </message>
+    <message id="File Path">
+        <source></source>
+        <translation>Dateipfad</translation>
+    </message>
+    <message id="High Limit Applied">
+        <source></source>
+        <translation>Oberer Grenzwert angewendet</translation>
+    </message>
+    <message id="Low Limit Applied">
+        <source></source>
+        <translation>Unterer Grenzwert angewendet</translation>
+    </message>
+    <message id="Unit">
+        <source></source>
+        <translation>Einheit</translation>
+    </message>
+    <message id="List index out of bounds (%1)">
+        <source></source>
+        <translation>Listenindex außerhalb der Grenzen (%1)</translation>
+    </message>
+    <message id="Invalid argument to date encode">
+        <source></source>
+        <translation>Ungültiges Argument für die Datumsumwandlung</translation>
+    </message>
+    <message id="'%1' is not a valid date and time">
+        <source></source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum mit Uhrzeit</translation>
+    </message>
+    <message id="The folder already contains a file named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing file?">
+        <source></source>
+        <translation>Der Ordner enthält bereits eine Datei mit dem Namen &apos;%1&apos;<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie die vorhandene Datei ersetzen?</translation>
+    </message>
+    <message id="Cell (%1, %2) lies outside the worksheet">
+        <source></source>
+        <translation>Zelle (%1, %2) liegt außerhalb des Tabellenblatts</translation>
+    </message>
+    <message id="The workbook stream ends inside a record header">
+        <source></source>
+        <translation>Der Arbeitsmappen-Datenstrom endet innerhalb eines Datensatzkopfs</translation>
+    </message>
+    <message id="The workbook stream ends inside a record of type 0x%1">
+        <source></source>
+        <translation>Der Arbeitsmappen-Datenstrom endet innerhalb eines Datensatzes vom Typ 0x%1</translation>
+    </message>
+    <message id="The workbook has no sheet %1">
+        <source></source>
+        <translation>Die Arbeitsmappe hat kein Tabellenblatt %1</translation>
+    </message>
+    <message id="The workbook's sheet stream has no end">
+        <source></source>
+        <translation>Der Datenstrom des Tabellenblatts hat kein Ende</translation>
+    </message>
+    <message id="The workbook's sheet %1 has no place for cells">
+        <source></source>
+        <translation>Das Tabellenblatt %1 der Arbeitsmappe bietet keinen Platz für Zellen</translation>
+    </message>
+    <message id="A workbook record of type 0x%1 is too long">
+        <source></source>
+        <translation>Ein Arbeitsmappen-Datensatz vom Typ 0x%1 ist zu lang</translation>
+    </message>
+    <message id="Cannot assign object to File item">
+        <source></source>
+        <translation>Objekt kann keinem Dateieintrag zugewiesen werden</translation>
+    </message>
+    <message id="Cannot save file that is not loaded">
+        <source></source>
+        <translation>Eine nicht geladene Datei kann nicht gespeichert werden</translation>
+    </message>
+    <message id="Invalid file name in folder cache">
+        <source></source>
+        <translation>Ungültiger Dateiname im Ordnerzwischenspeicher</translation>
+    </message>
+    <message id="Copy of file and folders canceled">
+        <source></source>
+        <translation>Kopieren von Datei und Ordnern abgebrochen</translation>
+    </message>
+    <message id="The folder already contains a folder named '%1'&#13;&#10;&#13;&#10;If the files in the existing folder have the same name as the files in the&#13;&#10;folder you are moving or copying, they will be replaced.  Do you still&#13;&#10;want to move or copy the folder?">
+        <source></source>
+        <translation>Der Ordner enthält bereits einen Ordner mit dem Namen &apos;%1&apos;<byte value="xd"/>
+<byte value="xd"/>
+Wenn Dateien im vorhandenen Ordner denselben Namen haben wie Dateien im<byte value="xd"/>
+Ordner, den Sie verschieben oder kopieren, werden sie ersetzt.  Möchten Sie<byte value="xd"/>
+den Ordner trotzdem verschieben oder kopieren?</translation>
+    </message>
+    <message id="Destination same as source folder">
+        <source></source>
+        <translation>Ziel ist gleich dem Quellordner</translation>
+    </message>
+    <message id="Unable to create directories">
+        <source></source>
+        <translation>Verzeichnisse können nicht erstellt werden</translation>
+    </message>
+    <message id="Cannot read from the source file or disk">
+        <source></source>
+        <translation>Von der Quelldatei oder dem Datenträger kann nicht gelesen werden</translation>
+    </message>
+    <message id="Unable to delete file %1">
+        <source></source>
+        <translation>Datei %1 kann nicht gelöscht werden</translation>
+    </message>
+    <message id="Unable to move file %1">
+        <source></source>
+        <translation>Datei %1 kann nicht verschoben werden</translation>
+    </message>
+    <message id="Unable to delete directory %1">
+        <source></source>
+        <translation>Verzeichnis %1 kann nicht gelöscht werden</translation>
+    </message>
+    <message id="Copy of %1">
+        <source></source>
+        <translation>Kopie von %1</translation>
+    </message>
+    <message id="Copy (%1) of %2">
+        <source></source>
+        <translation>Kopie (%1) von %2</translation>
+    </message>
+    <message id="Unable to copy, too many &quot;Copy of&quot; files">
+        <source></source>
+        <translation>Kopieren nicht möglich, zu viele „Kopie von“-Dateien</translation>
+    </message>
+    <message id="Unable to create file/folder, too many default named items.">
+        <source></source>
+        <translation>Datei/Ordner kann nicht erstellt werden, zu viele Einträge mit Standardnamen.</translation>
+    </message>
+    <message id="Can not get locale info">
+        <source></source>
+        <translation>Gebietsschema-Informationen nicht verfügbar</translation>
+    </message>
+    <message id="Unable to assign object to TSettingsItem">
+        <source></source>
+        <translation>Objekt kann TSettingsItem nicht zugewiesen werden</translation>
+    </message>
+    <message id="Unable to assign object to TSettings">
+        <source></source>
+        <translation>Objekt kann TSettings nicht zugewiesen werden</translation>
+    </message>
+    <message id="My DozazEdivo Data">
+        <source></source>
+        <translation>My DozazEdivo Data</translation>
+    </message>
+    <message id="Unable to store the storage directory in the configuration file">
+        <source></source>
+        <translation>Das Datenverzeichnis kann nicht in der Konfigurationsdatei gespeichert werden</translation>
+    </message>
+    <message id="Cannot assign object to Template item">
+        <source></source>
+        <translation>Objekt kann keiner Vorlage zugewiesen werden</translation>
+    </message>
+    <message id="Cannot create file &quot;%1&quot;. %2">
+        <source></source>
+        <translation>Datei „%1“ kann nicht erstellt werden. %2</translation>
+    </message>
+    <message id="Cannot write file &quot;%1&quot;. %2">
+        <source></source>
+        <translation>Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message id="Cannot open file &quot;%1&quot;. %2">
+        <source></source>
+        <translation>Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message id="Invalid cover unit type">
+        <source></source>
+        <translation>Ungültige Einheit für die Betondeckung</translation>
+    </message>
+    <message id="Invalid temperature unit type">
+        <source></source>
+        <translation>Ungültige Temperatureinheit</translation>
+    </message>
+    <message id="Custom">
+        <source></source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message id="Default">
+        <source></source>
+        <translation>Standard</translation>
+    </message>
+    <message id="A2">
+        <source></source>
+        <translation>A2</translation>
+    </message>
+    <message id="A3">
+        <source></source>
+        <translation>A3</translation>
+    </message>
+    <message id="A4">
+        <source></source>
+        <translation>A4</translation>
+    </message>
+    <message id="A5">
+        <source></source>
+        <translation>A5</translation>
+    </message>
+    <message id="Executive">
+        <source></source>
+        <translation>Executive</translation>
+    </message>
+    <message id="Legal">
+        <source></source>
+        <translation>Legal</translation>
+    </message>
+    <message id="Letter">
+        <source></source>
+        <translation>Letter</translation>
+    </message>
+    <message id="Tabloid">
+        <source></source>
+        <translation>Tabloid</translation>
+    </message>
+    <message id="in">
+        <source></source>
+        <translation>in</translation>
+    </message>
+    <message id="ft">
+        <source></source>
+        <translation>ft</translation>
+    </message>
+    <message id="m">
+        <source></source>
+        <translation>m</translation>
+    </message>
+    <message id="mV">
+        <source></source>
+        <translation>mV</translation>
+    </message>
+    <message id="°F">
+        <source></source>
+        <translation>°F</translation>
+    </message>
+    <message id="°C">
+        <source></source>
+        <translation>°C</translation>
+    </message>
+    <message id="Invalid histogram bin size">
+        <source></source>
+        <translation>Ungültige Klassenbreite des Histogramms</translation>
+    </message>
+    <message id="Communications Error: (%1)">
+        <source></source>
+        <translation>Kommunikationsfehler: (%1)</translation>
+    </message>
+    <message id="Read data timeout">
+        <source></source>
+        <translation>Zeitüberschreitung beim Lesen der Daten</translation>
+    </message>
+    <message id="Basic model not supported.">
+        <source></source>
+        <translation>Das Basismodell wird nicht unterstützt.</translation>
+    </message>
+    <message id="Unexpected error">
+        <source></source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+    <message id="Polling on Port %1">
+        <source></source>
+        <translation>Abfrage an Anschluss %1</translation>
+    </message>
+    <message id="Polling on %1">
+        <source></source>
+        <translation>Abfrage an %1</translation>
+    </message>
+    <message id="Retrieving Batch List...">
+        <source></source>
+        <translation>Messreihenliste wird abgerufen...</translation>
+    </message>
+    <message id="Retrieving Batch Headers...">
+        <source></source>
+        <translation>Messreihenköpfe werden abgerufen...</translation>
+    </message>
+    <message id="Retrieving Batch Readings...">
+        <source></source>
+        <translation>Messwerte der Messreihen werden abgerufen...</translation>
+    </message>
+    <message id="Writing Templates...">
+        <source></source>
+        <translation>Vorlagen werden geschrieben...</translation>
+    </message>
+    <message id="Unable to handle existing batch">
+        <source></source>
+        <translation>Vorhandene Messreihe kann nicht verarbeitet werden</translation>
+    </message>
+    <message id="Deleting Batches...">
+        <source></source>
+        <translation>Messreihen werden gelöscht...</translation>
+    </message>
+    <message id="Invalid port number %1">
+        <source></source>
+        <translation>Ungültige Anschlussnummer %1</translation>
+    </message>
+    <message id="Unable to store the serial port table in the configuration file">
+        <source></source>
+        <translation>Die Tabelle der seriellen Anschlüsse kann nicht in der Konfigurationsdatei gespeichert werden</translation>
+    </message>
+    <message id="Pseudo-terminal">
+        <source></source>
+        <translation>Pseudoterminal</translation>
+    </message>
+    <message id="Communications Error: (Port not open)">
+        <source></source>
+        <translation>Kommunikationsfehler: (Anschluss nicht geöffnet)</translation>
+    </message>
+    <message id="Communications Error">
+        <source></source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message id="Permission denied on %1: add your user to the dialout group and log in again.">
+        <source></source>
+        <translation>Zugriff auf %1 verweigert: fügen Sie Ihren Benutzer der Gruppe dialout hinzu und melden Sie sich erneut an.</translation>
+    </message>
+    <message id="Write data failed">
+        <source></source>
+        <translation>Schreiben der Daten fehlgeschlagen</translation>
+    </message>
+    <message id="Unable to set baud rate">
+        <source></source>
+        <translation>Baudrate kann nicht eingestellt werden</translation>
+    </message>
+    <message id="Read Packet timeout">
+        <source></source>
+        <translation>Zeitüberschreitung beim Lesen eines Pakets</translation>
+    </message>
+    <message id="No response to command">
+        <source></source>
+        <translation>Keine Antwort auf den Befehl</translation>
+    </message>
+    <message id="Invalid response to command">
+        <source></source>
+        <translation>Ungültige Antwort auf den Befehl</translation>
+    </message>
+    <message id="Must support command">
+        <source></source>
+        <translation>Befehl muss unterstützt werden</translation>
+    </message>
+    <message id="Communications Error: ('%1' is not a valid hexadecimal value)">
+        <source></source>
+        <translation>Kommunikationsfehler: (&apos;%1&apos; ist kein gültiger Hexadezimalwert)</translation>
+    </message>
+    <message id="Unknown Batch Type">
+        <source></source>
+        <translation>Unbekannter Messreihentyp</translation>
+    </message>
+    <message id="Unknown Batch Format">
+        <source></source>
+        <translation>Unbekanntes Messreihenformat</translation>
+    </message>
+    <message id="Unknown Batch Series">
+        <source></source>
+        <translation>Unbekannte Stabreihe</translation>
+    </message>
+    <message id="Unexpected packet type">
+        <source></source>
+        <translation>Unerwarteter Pakettyp</translation>
+    </message>
+    <message id="Data item out of expected batch dimensions">
+        <source></source>
+        <translation>Datenelement außerhalb der erwarteten Messreihengröße</translation>
+    </message>
+    <message id="Unknown Bar Grade">
+        <source></source>
+        <translation>Unbekannte Stahlsorte</translation>
+    </message>
+    <message id="Invalid Batch Format">
+        <source></source>
+        <translation>Ungültiges Messreihenformat</translation>
+    </message>
+    <message id="Gauge memory full">
+        <source></source>
+        <translation>Speicher des Messgeräts voll</translation>
+    </message>
+    <message id="Batch already exists">
+        <source></source>
+        <translation>Messreihe ist bereits vorhanden</translation>
+    </message>
+    <message id="Top Left">
+        <source></source>
+        <translation>Oben links</translation>
+    </message>
+    <message id="Top Middle">
+        <source></source>
+        <translation>Oben Mitte</translation>
+    </message>
+    <message id="Top Right">
+        <source></source>
+        <translation>Oben rechts</translation>
+    </message>
+    <message id="Middle Left">
+        <source></source>
+        <translation>Mitte links</translation>
+    </message>
+    <message id="Middle Middle">
+        <source></source>
+        <translation>Mitte</translation>
+    </message>
+    <message id="Middle Right">
+        <source></source>
+        <translation>Mitte rechts</translation>
+    </message>
+    <message id="Bottom Left">
+        <source></source>
+        <translation>Unten links</translation>
+    </message>
+    <message id="Bottom Middle">
+        <source></source>
+        <translation>Unten Mitte</translation>
+    </message>
+    <message id="Bottom Right">
+        <source></source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message id="Left">
+        <source></source>
+        <translation>Links</translation>
+    </message>
+    <message id="Top">
+        <source></source>
+        <translation>Oben</translation>
+    </message>
+    <message id="Right">
+        <source></source>
+        <translation>Rechts</translation>
+    </message>
+    <message id="Bottom">
+        <source></source>
+        <translation>Unten</translation>
+    </message>
+    <message id="Cover Batch">
+        <source></source>
+        <translation>Betondeckungs-Messreihe</translation>
+    </message>
+    <message id="Half Cell Batch">
+        <source></source>
+        <translation>Halbzellen-Messreihe</translation>
+    </message>
+    <message id="Item name already in use.">
+        <source></source>
+        <translation>Der Elementname wird bereits verwendet.</translation>
+    </message>
+    <message id="Cannot assign object to Page item">
+        <source></source>
+        <translation>Objekt kann keinem Seitenelement zugewiesen werden</translation>
+    </message>
+    <message id="Opening Page">
+        <source></source>
+        <translation>Eröffnungsseite</translation>
+    </message>
+    <message id="Inner Page">
+        <source></source>
+        <translation>Innenseite</translation>
+    </message>
+    <message id="Closing Page">
+        <source></source>
+        <translation>Schlussseite</translation>
+    </message>
+    <message id="Portrait">
+        <source></source>
+        <translation>Hochformat</translation>
+    </message>
+    <message id="Landscape">
+        <source></source>
+        <translation>Querformat</translation>
+    </message>
+    <message id="Invalid Page Orientation">
+        <source></source>
+        <translation>Ungültige Seitenausrichtung</translation>
+    </message>
+    <message id="Class %1 not found">
+        <source></source>
+        <translation>Klasse %1 nicht gefunden</translation>
+    </message>
+    <message id="Cannot assign object to Page object">
+        <source></source>
+        <translation>Objekt kann keinem Seitenobjekt zugewiesen werden</translation>
+    </message>
+    <message id="Too many items, please rename some.">
+        <source></source>
+        <translation>Zu viele Elemente, bitte benennen Sie einige um.</translation>
+    </message>
+    <message id="C:\Documents and Settings\ExampleUser\My Documents\My DozazEdivo Data\">
+        <source></source>
+        <translation>C:\Dokumente und Einstellungen\Beispielbenutzer\Eigene Dateien\My DozazEdivo Data\</translation>
+    </message>
+    <message id="CellColour">
+        <source></source>
+        <translation>Zellenfarbe</translation>
+    </message>
+    <message id="WarningLimitCover">
+        <source></source>
+        <translation>Warngrenze Betondeckung</translation>
+    </message>
+    <message id="Report Value">
+        <source></source>
+        <translation>Berichtswert</translation>
+    </message>
+    <message id="Every Cell">
+        <source></source>
+        <translation>Jede Zelle</translation>
+    </message>
+    <message id="GradientMethod">
+        <source></source>
+        <translation>Farbverlaufsmethode</translation>
+    </message>
+    <message id="LineColour">
+        <source></source>
+        <translation>Linienfarbe</translation>
+    </message>
+    <message id="Line">
+        <source></source>
+        <translation>Linie</translation>
+    </message>
+    <message id="Bar">
+        <source></source>
+        <translation>Balken</translation>
+    </message>
+    <message id="BatchID">
+        <source></source>
+        <translation>Messreihen-ID</translation>
+    </message>
+    <message id="FilePath">
+        <source></source>
+        <translation>Dateipfad</translation>
+    </message>
+    <message id="TodaysDate">
+        <source></source>
+        <translation>Heutiges Datum</translation>
+    </message>
+    <message id="CreateDate">
+        <source></source>
+        <translation>Erstellungsdatum</translation>
+    </message>
+    <message id="UpdateDate">
+        <source></source>
+        <translation>Änderungsdatum</translation>
+    </message>
+    <message id="BatchFormat">
+        <source></source>
+        <translation>Messreihenformat</translation>
+    </message>
+    <message id="HighLimit">
+        <source></source>
+        <translation>Oberer Grenzwert</translation>
+    </message>
+    <message id="LowLimit">
+        <source></source>
+        <translation>Unterer Grenzwert</translation>
+    </message>
+    <message id="GridSpacing">
+        <source></source>
+        <translation>Rasterabstand</translation>
+    </message>
+    <message id="BarSeries">
+        <source></source>
+        <translation>Stabreihe</translation>
+    </message>
+    <message id="Size">
+        <source></source>
+        <translation>Stabdurchmesser</translation>
+    </message>
+    <message id="MeanAverage">
+        <source></source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message id="StandardDeviation">
+        <source></source>
+        <translation>Standardabweichung</translation>
+    </message>
+    <message id="BelowLowLimit">
+        <source></source>
+        <translation>Unter dem unteren Grenzwert</translation>
+    </message>
+    <message id="AboveHighLimit">
+        <source></source>
+        <translation>Über dem oberen Grenzwert</translation>
+    </message>
+    <message id="PerBelowLowLimit">
+        <source></source>
+        <translation>Prozent unter dem unteren Grenzwert</translation>
+    </message>
+    <message id="PerAboveHighLimit">
+        <source></source>
+        <translation>Prozent über dem oberen Grenzwert</translation>
+    </message>
+    <message id="PageNumber">
+        <source></source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message id="Units">
+        <source></source>
+        <translation>Einheiten</translation>
+    </message>
+    <message id="OverRange">
+        <source></source>
+        <translation>Über dem Messbereich</translation>
+    </message>
+    <message id="UnderRange">
+        <source></source>
+        <translation>Unter dem Messbereich</translation>
+    </message>
+    <message id="PerOverRange">
+        <source></source>
+        <translation>Prozent über dem Messbereich</translation>
+    </message>
+    <message id="PerUnderRange">
+        <source></source>
+        <translation>Prozent unter dem Messbereich</translation>
+    </message>
+    <message id="CellType">
+        <source></source>
+        <translation>Zellentyp</translation>
+    </message>
+    <message id="BarGrade">
+        <source></source>
+        <translation>Stahlsorte</translation>
+    </message>
+    <message id="Todays Date">
+        <source></source>
+        <translation>Heutiges Datum</translation>
+    </message>
+    <message id="Create Date">
+        <source></source>
+        <translation>Erstellt am</translation>
+    </message>
+    <message id="Grid Spacing">
+        <source></source>
+        <translation>Rasterabstand</translation>
+    </message>
+    <message id="Average">
+        <source></source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message id="Std. Dev.">
+        <source></source>
+        <translation>Std.-Abw.</translation>
+    </message>
+    <message id="n &lt; Limit">
+        <source></source>
+        <translation>n &lt; Grenzwert</translation>
+    </message>
+    <message id="n &gt; Limit">
+        <source></source>
+        <translation>n &gt; Grenzwert</translation>
+    </message>
+    <message id="% &lt; Limit">
+        <source></source>
+        <translation>% &lt; Grenzwert</translation>
+    </message>
+    <message id="% &gt; Limit">
+        <source></source>
+        <translation>% &gt; Grenzwert</translation>
+    </message>
+    <message id="Page No.">
+        <source></source>
+        <translation>Seite Nr.</translation>
+    </message>
+    <message id="n &gt;&gt;">
+        <source></source>
+        <translation>n &gt;&gt;</translation>
+    </message>
+    <message id="n &lt;&lt;">
+        <source></source>
+        <translation>n &lt;&lt;</translation>
+    </message>
+    <message id="% &gt;&gt;">
+        <source></source>
+        <translation>% &gt;&gt;</translation>
+    </message>
+    <message id="% &lt;&lt;">
+        <source></source>
+        <translation>% &lt;&lt;</translation>
+    </message>
+    <message id="FontColour">
+        <source></source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message id="Data values only available on inner pages">
+        <source></source>
+        <translation>Datenwerte sind nur auf Innenseiten verfügbar</translation>
+    </message>
+    <message id="-">
+        <source></source>
+        <translation>-</translation>
+    </message>
+    <message id="Rectangle">
+        <source></source>
+        <translation>Rechteck</translation>
+    </message>
+    <message id="Horizontal Line">
+        <source></source>
+        <translation>Horizontale Linie</translation>
+    </message>
+    <message id="Vertical Line">
+        <source></source>
+        <translation>Vertikale Linie</translation>
+    </message>
+    <message id="True">
+        <source></source>
+        <translation>Wahr</translation>
+    </message>
+    <message id="False">
+        <source></source>
+        <translation>Falsch</translation>
+    </message>
+    <message id="Bitmaps">
+        <source></source>
+        <translation>Bitmaps</translation>
+    </message>
+    <message id="Unable to compress picture">
+        <source></source>
+        <translation>Bild kann nicht komprimiert werden</translation>
+    </message>
+    <message id="Unable to load picture file %1">
+        <source></source>
+        <translation>Bilddatei %1 kann nicht geladen werden</translation>
+    </message>
+    <message id="Cannot assign object to VentraxGraphic">
+        <source></source>
+        <translation>Objekt kann VentraxGraphic nicht zugewiesen werden</translation>
+    </message>
+    <message id="(None)">
+        <source></source>
+        <translation>(Keine)</translation>
+    </message>
+    <message id="(Graphic)">
+        <source></source>
+        <translation>(Grafik)</translation>
+    </message>
+    <message id="Invalid property value">
+        <source></source>
+        <translation>Ungültiger Eigenschaftswert</translation>
+    </message>
+    <message id="Invalid boolean value '%1'">
+        <source></source>
+        <translation>Ungültiger boolescher Wert &apos;%1&apos;</translation>
+    </message>
+    <message id="Invalid brush style '%1'">
+        <source></source>
+        <translation>Ungültiger Pinselstil &apos;%1&apos;</translation>
+    </message>
+    <message id="Invalid pen style '%1'">
+        <source></source>
+        <translation>Ungültiger Stiftstil &apos;%1&apos;</translation>
+    </message>
+    <message id="Cannot copy value to property.">
+        <source></source>
+        <translation>Der Wert kann nicht in die Eigenschaft kopiert werden.</translation>
+    </message>
+    <message id="Property does not exist">
+        <source></source>
+        <translation>Eigenschaft ist nicht vorhanden</translation>
+    </message>
+    <message id="Expecting property list">
+        <source></source>
+        <translation>Eigenschaftsliste erwartet</translation>
+    </message>
+    <message id="Page does not exist">
+        <source></source>
+        <translation>Seite ist nicht vorhanden</translation>
+    </message>
+    <message id="Unable to start the print job">
+        <source></source>
+        <translation>Der Druckauftrag kann nicht gestartet werden</translation>
+    </message>
+    <message id="Unable to start a new page">
+        <source></source>
+        <translation>Eine neue Seite kann nicht begonnen werden</translation>
+    </message>
+    <message id="Unable to write the PDF document information">
+        <source></source>
+        <translation>Die PDF-Dokumentinformationen können nicht geschrieben werden</translation>
+    </message>
+    <message id="Unable to write the PDF file %1">
+        <source></source>
+        <translation>Die PDF-Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message id="Unable to write the picture %1: %2">
+        <source></source>
+        <translation>Das Bild %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message id="Enlarge">
+        <source></source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message id="Show or hide the folder list">
+        <source></source>
+        <translation>Ordnerliste ein- oder ausblenden</translation>
+    </message>
+    <message id="Header">
+        <source></source>
+        <translation>Kopfdaten</translation>
+    </message>
+    <message id="Measurements">
+        <source></source>
+        <translation>Messwerte</translation>
+    </message>
+    <message id="Unable to modify multiple batch items.">
+        <source></source>
+        <translation>Mehrere Messreihen können nicht gleichzeitig geändert werden.</translation>
+    </message>
+    <message id="Unable to save the batch file %1">
+        <source></source>
+        <translation>Die Messreihendatei %1 kann nicht gespeichert werden</translation>
+    </message>
+    <message id="Applied">
+        <source></source>
+        <translation>Angewendet</translation>
+    </message>
+    <message id="File Location:">
+        <source></source>
+        <translation>Speicherort:</translation>
+    </message>
+    <message id="Batch ID:">
+        <source></source>
+        <translation>Messreihen-ID:</translation>
+    </message>
+    <message id="Readings:">
+        <source></source>
+        <translation>Messwerte:</translation>
+    </message>
+    <message id="Date Created:">
+        <source></source>
+        <translation>Erstellt am:</translation>
+    </message>
+    <message id="Date Updated:">
+        <source></source>
+        <translation>Geändert am:</translation>
+    </message>
+    <message id="Batch Format:">
+        <source></source>
+        <translation>Messreihenformat:</translation>
+    </message>
+    <message id="Columns:">
+        <source></source>
+        <translation>Spalten:</translation>
+    </message>
+    <message id="Rows:">
+        <source></source>
+        <translation>Zeilen:</translation>
+    </message>
+    <message id="Gauge High Limit:">
+        <source></source>
+        <translation>Oberer Grenzwert des Messgeräts:</translation>
+    </message>
+    <message id="Gauge Low Limit:">
+        <source></source>
+        <translation>Unterer Grenzwert des Messgeräts:</translation>
+    </message>
+    <message id="Bar Series:">
+        <source></source>
+        <translation>Stabreihe:</translation>
+    </message>
+    <message id="Bar Size:">
+        <source></source>
+        <translation>Stabdurchmesser:</translation>
+    </message>
+    <message id="Bar Grade:">
+        <source></source>
+        <translation>Stahlsorte:</translation>
+    </message>
+    <message id="Cell Type:">
+        <source></source>
+        <translation>Zellentyp:</translation>
+    </message>
+    <message id="Site:">
+        <source></source>
+        <translation>Baustelle:</translation>
+    </message>
+    <message id="Location:">
+        <source></source>
+        <translation>Standort:</translation>
+    </message>
+    <message id="Area:">
+        <source></source>
+        <translation>Bereich:</translation>
+    </message>
+    <message id="Engineer:">
+        <source></source>
+        <translation>Ingenieur:</translation>
+    </message>
+    <message id="Customer:">
+        <source></source>
+        <translation>Auftraggeber:</translation>
+    </message>
+    <message id="Note:">
+        <source></source>
+        <translation>Notiz:</translation>
+    </message>
+    <message id="Grid Spacing (%1):">
+        <source></source>
+        <translation>Rasterabstand (%1):</translation>
+    </message>
+    <message id="High Limit (%1):">
+        <source></source>
+        <translation>Oberer Grenzwert (%1):</translation>
+    </message>
+    <message id="Low Limit (%1):">
+        <source></source>
+        <translation>Unterer Grenzwert (%1):</translation>
+    </message>
+    <message id="Temperature (%1):">
+        <source></source>
+        <translation>Temperatur (%1):</translation>
+    </message>
+    <message id="Enter valid high limit value (%1-%2)">
+        <source></source>
+        <translation>Geben Sie einen gültigen oberen Grenzwert ein (%1-%2)</translation>
+    </message>
+    <message id="Enter valid low limit value (%1-%2)">
+        <source></source>
+        <translation>Geben Sie einen gültigen unteren Grenzwert ein (%1-%2)</translation>
+    </message>
+    <message id="Enter valid column value (%1-%2)">
+        <source></source>
+        <translation>Geben Sie eine gültige Spaltenzahl ein (%1-%2)</translation>
+    </message>
+    <message id="Enter valid row value (%1-%2)">
+        <source></source>
+        <translation>Geben Sie eine gültige Zeilenzahl ein (%1-%2)</translation>
+    </message>
+    <message id="Enter valid grid size (%1 to %2)">
+        <source></source>
+        <translation>Geben Sie einen gültigen Rasterabstand ein (%1 bis %2)</translation>
+    </message>
+    <message id="'%1' is not a valid floating point value">
+        <source></source>
+        <translation>&apos;%1&apos; ist keine gültige Gleitkommazahl</translation>
+    </message>
+    <message id="Enter valid temperature (%1%2 to %3%4)">
+        <source></source>
+        <translation>Geben Sie eine gültige Temperatur ein (%1%2 bis %3%4)</translation>
+    </message>
+    <message id="Data outside new batch size will be lost. Continue?">
+        <source></source>
+        <translation>Daten außerhalb der neuen Messreihengröße gehen verloren. Fortfahren?</translation>
+    </message>
+    <message id="Name">
+        <source></source>
+        <translation>Name</translation>
+    </message>
+    <message id="Type">
+        <source></source>
+        <translation>Typ</translation>
+    </message>
+    <message id="Format">
+        <source></source>
+        <translation>Format</translation>
+    </message>
+    <message id="Download">
+        <source></source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message id="Upload">
+        <source></source>
+        <translation>Hochladen</translation>
+    </message>
+    <message id="Refresh">
+        <source></source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message id="Delete">
+        <source></source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="Connection Established">
+        <source></source>
+        <translation>Verbindung hergestellt</translation>
+    </message>
+    <message id="The gauge already contains a batch named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing batch?">
+        <source></source>
+        <translation>Das Messgerät enthält bereits eine Messreihe mit dem Namen &apos;%1&apos;<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie die vorhandene Messreihe ersetzen?</translation>
+    </message>
+    <message id="Please Wait...">
+        <source></source>
+        <translation>Bitte warten...</translation>
+    </message>
+    <message id="Are you sure you want to delete '%1'?">
+        <source></source>
+        <translation>Möchten Sie &apos;%1&apos; wirklich löschen?</translation>
+    </message>
+    <message id="Are you sure you want to delete these %1 batches?">
+        <source></source>
+        <translation>Möchten Sie diese %1 Messreihen wirklich löschen?</translation>
+    </message>
+    <message id="New Folder">
+        <source></source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message id="Select Data Folder">
+        <source></source>
+        <translation>Datenordner auswählen</translation>
+    </message>
+    <message id="Data">
+        <source></source>
+        <translation>Daten</translation>
+    </message>
+    <message id="A folder with the name you specified already exists. Specify a different name.">
+        <source></source>
+        <translation>Ein Ordner mit dem angegebenen Namen ist bereits vorhanden. Geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message id="New">
+        <source></source>
+        <translation>Neu</translation>
+    </message>
+    <message id="Version : %1">
+        <source></source>
+        <translation>Version : %1</translation>
+    </message>
+    <message id="About">
+        <source></source>
+        <translation>Info</translation>
+    </message>
+    <message id="Modified">
+        <source></source>
+        <translation>Geändert</translation>
+    </message>
+    <message id="Are you sure you want to remove the folder named '%1' and all its contents?">
+        <source></source>
+        <translation>Möchten Sie den Ordner &apos;%1&apos; und seinen gesamten Inhalt wirklich entfernen?</translation>
+    </message>
+    <message id="Are you sure you want to delete these %1 items?">
+        <source></source>
+        <translation>Möchten Sie diese %1 Elemente wirklich löschen?</translation>
+    </message>
+    <message id="Cannot rename unknown file type.">
+        <source></source>
+        <translation>Ein unbekannter Dateityp kann nicht umbenannt werden.</translation>
+    </message>
+    <message id="A file with the name you specified already exists. Specify a different name.">
+        <source></source>
+        <translation>Eine Datei mit dem angegebenen Namen ist bereits vorhanden. Geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message id="Help">
+        <source></source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="Folder List">
+        <source></source>
+        <translation>Ordnerliste</translation>
+    </message>
+    <message id="Ventrax K27">
+        <source></source>
+        <translation>Ventrax K27</translation>
+    </message>
+    <message id="Templates">
+        <source></source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message id="Reports">
+        <source></source>
+        <translation>Berichte</translation>
+    </message>
+    <message id="Local">
+        <source></source>
+        <translation>Lokal</translation>
+    </message>
+    <message id="Rename">
+        <source></source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message id="Cut">
+        <source></source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message id="Copy">
+        <source></source>
+        <translation>Kopieren</translation>
+    </message>
+    <message id="Paste">
+        <source></source>
+        <translation>Einfügen</translation>
+    </message>
+    <message id="Select All">
+        <source></source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message id="Back">
+        <source></source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="Grid Batch">
+        <source></source>
+        <translation>Raster-Messreihe</translation>
+    </message>
+    <message id="Linear Batch">
+        <source></source>
+        <translation>Lineare Messreihe</translation>
+    </message>
+    <message id="Export">
+        <source></source>
+        <translation>Exportieren</translation>
+    </message>
+    <message id="Change Storage Directory">
+        <source></source>
+        <translation>Datenverzeichnis ändern</translation>
+    </message>
+    <message id="Preferences">
+        <source></source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="Exit">
+        <source></source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="Orvalis Help">
+        <source></source>
+        <translation>Orvalis-Hilfe</translation>
+    </message>
+    <message id="New Batch">
+        <source></source>
+        <translation>Neue Messreihe</translation>
+    </message>
+    <message id="Excel XLS (*.xls);;Excel XML (*.xml);;All Files (*)">
+        <source></source>
+        <translation>Excel XLS (*.xls);;Excel XML (*.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message id="Would you like to replace the existing file?">
+        <source></source>
+        <translation>Möchten Sie die vorhandene Datei ersetzen?</translation>
+    </message>
+    <message id="Select the directory in which to store application data">
+        <source></source>
+        <translation>Wählen Sie das Verzeichnis, in dem die Programmdaten gespeichert werden</translation>
+    </message>
+    <message id="Unable to open the help file %1">
+        <source></source>
+        <translation>Die Hilfedatei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message id="Cancel">
+        <source></source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="Specify the measurement units to be used when displaying cover depth, and grid dimensions.">
+        <source></source>
+        <translation>Legen Sie die Maßeinheiten für die Anzeige der Betondeckung und der Rastermaße fest.</translation>
+    </message>
+    <message id="mm &amp; metres">
+        <source></source>
+        <translation>mm &amp; Meter</translation>
+    </message>
+    <message id="inches &amp; feet">
+        <source></source>
+        <translation>Zoll &amp; Fuß</translation>
+    </message>
+    <message id="Specify the measurement units to used when displaying temperature.">
+        <source></source>
+        <translation>Legen Sie die Maßeinheit für die Anzeige der Temperatur fest.</translation>
+    </message>
+    <message id="Email Report Format">
+        <source></source>
+        <translation>Format für Berichte per E-Mail</translation>
+    </message>
+    <message id="Specify the method in which a report will be emailed.">
+        <source></source>
+        <translation>Legen Sie fest, in welcher Form ein Bericht per E-Mail versendet wird.</translation>
+    </message>
+    <message id="PDF Document">
+        <source></source>
+        <translation>PDF-Dokument</translation>
+    </message>
+    <message id="JPEG Images">
+        <source></source>
+        <translation>JPEG-Bilder</translation>
+    </message>
+    <message id="Gradient Threshold">
+        <source></source>
+        <translation>Schwellenwert des Farbverlaufs</translation>
+    </message>
+    <message id="Enter the threshold value to use for overview charts using a threshold gradient">
+        <source></source>
+        <translation>Geben Sie den Schwellenwert für Übersichtsdiagramme mit Schwellenwert-Farbverlauf ein</translation>
+    </message>
+    <message id="Report Page Thumbnail Quality">
+        <source></source>
+        <translation>Qualität der Seitenvorschaubilder von Berichten</translation>
+    </message>
+    <message id="Specify the quality of the report page thumbnails.">
+        <source></source>
+        <translation>Legen Sie die Qualität der Vorschaubilder der Berichtsseiten fest.</translation>
+    </message>
+    <message id="High Quality">
+        <source></source>
+        <translation>Hohe Qualität</translation>
+    </message>
+    <message id="Normal Quality">
+        <source></source>
+        <translation>Normale Qualität</translation>
+    </message>
+    <message id="No Thumbnail">
+        <source></source>
+        <translation>Kein Vorschaubild</translation>
+    </message>
+    <message id="Communications Port">
+        <source></source>
+        <translation>Kommunikationsanschluss</translation>
+    </message>
+    <message id="Specify the communications port the Ventrax K27 Instrument is connected to.">
+        <source></source>
+        <translation>Legen Sie den Kommunikationsanschluss fest, an den das Messgerät Ventrax K27 angeschlossen ist.</translation>
+    </message>
+    <message id="General">
+        <source></source>
+        <translation>Allgemein</translation>
+    </message>
+    <message id="Interface">
+        <source></source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message id="No Gauge">
+        <source></source>
+        <translation>Kein Messgerät</translation>
+    </message>
+    <message id="Cover (%1):">
+        <source></source>
+        <translation>Betondeckung (%1):</translation>
+    </message>
+    <message id="Half-Cell (%1):">
+        <source></source>
+        <translation>Halbzelle (%1):</translation>
+    </message>
+    <message id="Open">
+        <source></source>
+        <translation>Öffnen</translation>
+    </message>
+    <message id="Name: %1">
+        <source></source>
+        <translation>Name: %1</translation>
+    </message>
+    <message id="Type: %1">
+        <source></source>
+        <translation>Typ: %1</translation>
+    </message>
+    <message id="Size: %1">
+        <source></source>
+        <translation>Größe: %1</translation>
+    </message>
+    <message id="Modified: %1">
+        <source></source>
+        <translation>Geändert: %1</translation>
+    </message>
+    <message id="Location: %1">
+        <source></source>
+        <translation>Speicherort: %1</translation>
+    </message>
+    <message id="Cannot open clipboard">
+        <source></source>
+        <translation>Die Zwischenablage kann nicht geöffnet werden</translation>
+    </message>
+    <message id="Celsius (°C)">
+        <source></source>
+        <translation>Celsius (°C)</translation>
+    </message>
+    <message id="Fahrenheit (°F)">
+        <source></source>
+        <translation>Fahrenheit (°F)</translation>
+    </message>
+    <message id="%1 of %2">
+        <source></source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+</TS>
