@@ -231,10 +231,6 @@
         <source></source>
         <translation>%1 (%2)</translation>
     </message>
-    <message id="&quot;%1&quot; names no spreadsheet form: use .xls or .xml">
-        <source></source>
-        <translation>„%1“ bezeichnet kein Tabellenformat: verwenden Sie .xls oder .xml</translation>
-    </message>
     <message id="The batch file's %1 holds an invalid item &quot;%2&quot; at position %3">
         <source></source>
         <translation>Das Feld %1 der Messreihendatei enthält an Position %3 einen ungültigen Eintrag „%2“</translation>
@@ -1459,10 +1455,6 @@ Möchten Sie die vorhandene Messreihe ersetzen?</translation>
         <source></source>
         <translation>Neue Messreihe</translation>
     </message>
-    <message id="Excel XLS (*.xls);;Excel XML (*.xml);;All Files (*)">
-        <source></source>
-        <translation>Excel XLS (*.xls);;Excel XML (*.xml);;Alle Dateien (*)</translation>
-    </message>
     <message id="Would you like to replace the existing file?">
         <source></source>
         <translation>Möchten Sie die vorhandene Datei ersetzen?</translation>
@@ -1606,6 +1598,359 @@ Möchten Sie die vorhandene Messreihe ersetzen?</translation>
     <message id="%1 of %2">
         <source></source>
         <translation>%1 von %2</translation>
+    </message>
+    <message id="Unknown unit system %1: 0 is metric, 1 imperial">
+        <source></source>
+        <translation>Unbekanntes Einheitensystem %1: 0 ist metrisch, 1 imperial</translation>
+    </message>
+    <message id="Cannot delete file &quot;%1&quot;. %2">
+        <source></source>
+        <translation>Die Datei „%1“ kann nicht gelöscht werden. %2</translation>
+    </message>
+    <message id="Cumulative %">
+        <source></source>
+        <translation>Kumuliert %</translation>
+    </message>
+    <message id="more positive than %1, corrosion unlikely">
+        <source></source>
+        <translation>positiver als %1, Korrosion unwahrscheinlich</translation>
+    </message>
+    <message id="%1 to %2">
+        <source></source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message id="more negative than %1, corrosion likely">
+        <source></source>
+        <translation>negativer als %1, Korrosion wahrscheinlich</translation>
+    </message>
+    <message id="Readings shifted by -81 mV from AG/AGCL to CU/CUSO4 before classing.">
+        <source></source>
+        <translation>Messwerte vor der Einstufung um -81 mV von AG/AGCL auf CU/CUSO4 umgerechnet.</translation>
+    </message>
+    <message id="5 % Quantile">
+        <source></source>
+        <translation>5-%-Quantil</translation>
+    </message>
+    <message id="10 % Quantile">
+        <source></source>
+        <translation>10-%-Quantil</translation>
+    </message>
+    <message id="Normal 5 % Value">
+        <source></source>
+        <translation>5-%-Wert der Normalverteilung</translation>
+    </message>
+    <message id="no low limit applied">
+        <source></source>
+        <translation>kein unterer Grenzwert angewendet</translation>
+    </message>
+    <message id="at least %1 needed">
+        <source></source>
+        <translation>mindestens %1 erforderlich</translation>
+    </message>
+    <message id="5 % Quantile Meets Low Limit">
+        <source></source>
+        <translation>5-%-Quantil erreicht den unteren Grenzwert</translation>
+    </message>
+    <message id="Excel Workbook (*.xlsx)">
+        <source></source>
+        <translation>Excel-Arbeitsmappe (*.xlsx)</translation>
+    </message>
+    <message id="Excel XLS (*.xls)">
+        <source></source>
+        <translation>Excel XLS (*.xls)</translation>
+    </message>
+    <message id="Excel XML (*.xml)">
+        <source></source>
+        <translation>Excel XML (*.xml)</translation>
+    </message>
+    <message id="CSV, one file per batch (*.csv)">
+        <source></source>
+        <translation>CSV, eine Datei je Messreihe (*.csv)</translation>
+    </message>
+    <message id="All Files (*)">
+        <source></source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message id="The file could not be opened">
+        <source></source>
+        <translation>Die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message id="Invalid worksheet name &quot;%1&quot;">
+        <source></source>
+        <translation>Ungültiger Tabellenblattname „%1“</translation>
+    </message>
+    <message id="&quot;%1&quot; names no spreadsheet form: use .xlsx, .xls, .xml or .csv">
+        <source></source>
+        <translation>„%1“ bezeichnet kein Tabellenformat: verwenden Sie .xlsx, .xls, .xml oder .csv</translation>
+    </message>
+    <message id="Low">
+        <source></source>
+        <translation>Niedrig</translation>
+    </message>
+    <message id="Intermediate">
+        <source></source>
+        <translation>Mittel</translation>
+    </message>
+    <message id="High">
+        <source></source>
+        <translation>Hoch</translation>
+    </message>
+    <message id="Invalid batch type - must be cover">
+        <source></source>
+        <translation>Ungültiger Messreihentyp – muss Betondeckung sein</translation>
+    </message>
+    <message id="Not enough readings">
+        <source></source>
+        <translation>Nicht genügend Messwerte</translation>
+    </message>
+    <message id="The surveys are not of the same batch type">
+        <source></source>
+        <translation>Die Messungen haben nicht denselben Messreihentyp</translation>
+    </message>
+    <message id="The surveys do not have the same grid (%1 x %2 and %3 x %4)">
+        <source></source>
+        <translation>Die Messungen haben nicht dasselbe Raster (%1 x %2 und %3 x %4)</translation>
+    </message>
+    <message id="It is not a file.">
+        <source></source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+    <message id="Invalid display format">
+        <source></source>
+        <translation>Ungültiges Anzeigeformat</translation>
+    </message>
+    <message id="Report does not exist">
+        <source></source>
+        <translation>Bericht existiert nicht</translation>
+    </message>
+    <message id="PointColour">
+        <source></source>
+        <translation>Punktfarbe</translation>
+    </message>
+    <message id="CorrosionLow">
+        <source></source>
+        <translation>KorrosionNiedrig</translation>
+    </message>
+    <message id="CorrosionIntermediate">
+        <source></source>
+        <translation>KorrosionMittel</translation>
+    </message>
+    <message id="CorrosionHigh">
+        <source></source>
+        <translation>KorrosionHoch</translation>
+    </message>
+    <message id="PerCorrosionLow">
+        <source></source>
+        <translation>ProzentKorrosionNiedrig</translation>
+    </message>
+    <message id="PerCorrosionIntermediate">
+        <source></source>
+        <translation>ProzentKorrosionMittel</translation>
+    </message>
+    <message id="PerCorrosionHigh">
+        <source></source>
+        <translation>ProzentKorrosionHoch</translation>
+    </message>
+    <message id="Quantile5">
+        <source></source>
+        <translation>Quantil5</translation>
+    </message>
+    <message id="Quantile10">
+        <source></source>
+        <translation>Quantil10</translation>
+    </message>
+    <message id="NormalQuantile5">
+        <source></source>
+        <translation>NormalQuantil5</translation>
+    </message>
+    <message id="Quantile5MeetsLowLimit">
+        <source></source>
+        <translation>Quantil5ErreichtUntergrenze</translation>
+    </message>
+    <message id="n Low">
+        <source></source>
+        <translation>n Niedrig</translation>
+    </message>
+    <message id="n Intermediate">
+        <source></source>
+        <translation>n Mittel</translation>
+    </message>
+    <message id="n High">
+        <source></source>
+        <translation>n Hoch</translation>
+    </message>
+    <message id="% Low">
+        <source></source>
+        <translation>% Niedrig</translation>
+    </message>
+    <message id="% Intermediate">
+        <source></source>
+        <translation>% Mittel</translation>
+    </message>
+    <message id="% High">
+        <source></source>
+        <translation>% Hoch</translation>
+    </message>
+    <message id="Normal 5 %">
+        <source></source>
+        <translation>Normal 5 %</translation>
+    </message>
+    <message id="5 % Check">
+        <source></source>
+        <translation>5-%-Prüfung</translation>
+    </message>
+    <message id="There is no default printer to print on">
+        <source></source>
+        <translation>Es ist kein Standarddrucker vorhanden</translation>
+    </message>
+    <message id="Unable to print the report">
+        <source></source>
+        <translation>Der Bericht kann nicht gedruckt werden</translation>
+    </message>
+    <message id="Anchor">
+        <source></source>
+        <translation>Verankerung</translation>
+    </message>
+    <message id="Text Editor">
+        <source></source>
+        <translation>Texteditor</translation>
+    </message>
+    <message id="OK">
+        <source></source>
+        <translation>OK</translation>
+    </message>
+    <message id="Select">
+        <source></source>
+        <translation>Auswählen</translation>
+    </message>
+    <message id="Shape">
+        <source></source>
+        <translation>Form</translation>
+    </message>
+    <message id="Memo">
+        <source></source>
+        <translation>Textfeld</translation>
+    </message>
+    <message id="Graphic">
+        <source></source>
+        <translation>Grafik</translation>
+    </message>
+    <message id="Overview">
+        <source></source>
+        <translation>Übersicht</translation>
+    </message>
+    <message id="Histogram">
+        <source></source>
+        <translation>Histogramm</translation>
+    </message>
+    <message id="Run">
+        <source></source>
+        <translation>Verlauf</translation>
+    </message>
+    <message id="Combined Overview">
+        <source></source>
+        <translation>Kombinierte Übersicht</translation>
+    </message>
+    <message id="Page Width">
+        <source></source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message id="Full Page">
+        <source></source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message id="500%">
+        <source></source>
+        <translation>500%</translation>
+    </message>
+    <message id="200%">
+        <source></source>
+        <translation>200%</translation>
+    </message>
+    <message id="150%">
+        <source></source>
+        <translation>150%</translation>
+    </message>
+    <message id="100%">
+        <source></source>
+        <translation>100%</translation>
+    </message>
+    <message id="75%">
+        <source></source>
+        <translation>75%</translation>
+    </message>
+    <message id="50%">
+        <source></source>
+        <translation>50%</translation>
+    </message>
+    <message id="25%">
+        <source></source>
+        <translation>25%</translation>
+    </message>
+    <message id="10%">
+        <source></source>
+        <translation>10%</translation>
+    </message>
+    <message id="Page Design">
+        <source></source>
+        <translation>Seitenentwurf</translation>
+    </message>
+    <message id="Zoom:">
+        <source></source>
+        <translation>Zoom:</translation>
+    </message>
+    <message id="Halfcell">
+        <source></source>
+        <translation>Halbzelle</translation>
+    </message>
+    <message id="Zoom">
+        <source></source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="Are you sure you want to delete these %1 page items?">
+        <source></source>
+        <translation>Möchten Sie diese %1 Seitenelemente wirklich löschen?</translation>
+    </message>
+    <message id="Are you sure you wish to switch all the page items that support %1 to %2">
+        <source></source>
+        <translation>Möchten Sie wirklich alle Seitenelemente, die %1 unterstützen, auf %2 umstellen</translation>
+    </message>
+    <message id="Are you sure you wish to save the changes to the page design?">
+        <source></source>
+        <translation>Möchten Sie die Änderungen am Seitenentwurf wirklich speichern?</translation>
+    </message>
+    <message id="Are you sure you wish to abandon the changes to the page design?">
+        <source></source>
+        <translation>Möchten Sie die Änderungen am Seitenentwurf wirklich verwerfen?</translation>
+    </message>
+    <message id="Save changes to this page?">
+        <source></source>
+        <translation>Änderungen an dieser Seite speichern?</translation>
+    </message>
+    <message id="All Graphics (*.jpg *.jpeg *.bmp *.png *.svg);;Bitmaps (*.bmp *.jpg *.jpeg *.png);;Metafiles (*.svg);;All Files (*)">
+        <source></source>
+        <translation>Alle Grafiken (*.jpg *.jpeg *.bmp *.png *.svg);;Bitmaps (*.bmp *.jpg *.jpeg *.png);;Metadateien (*.svg);;Alle Dateien (*)</translation>
+    </message>
+    <message id="Property Editor">
+        <source></source>
+        <translation>Eigenschafteneditor</translation>
+    </message>
+    <message id="Select Picture">
+        <source></source>
+        <translation>Bild auswählen</translation>
+    </message>
+    <message id="Cannot open '%1': there is no such file.">
+        <source></source>
+        <translation>„%1“ kann nicht geöffnet werden: Die Datei existiert nicht.</translation>
+    </message>
+    <message id="Cannot open '%1': it is not a batch, template or report file.">
+        <source></source>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist keine Messreihen-, Vorlagen- oder Berichtsdatei.</translation>
+    </message>
+    <message id="'%1' is not in the storage folder.&#13;&#10;Copy it into %2 and open it?">
+        <source></source>
+        <translation>„%1“ liegt nicht im Datenordner.<byte value="xd"/>
+In %2 kopieren und öffnen?</translation>
     </message>
 </context>
 </TS>
