@@ -1,4 +1,5 @@
 // The program's entry point: the start-up sequence up to the message loop.
+#include "UnitApplicationNames.h"
 #include "UnitFolderViewPlug.h"
 #include "UnitFormMain.h"
 #include "UnitGaugePaneLink.h"
@@ -15,9 +16,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvalis"));
-    QApplication::setOrganizationName(QStringLiteral("Ventrax"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ventrax Orvalis"));
+    SetApplicationNames();
 
     InitConfigurationStore();
     TPromptDialogs prompts;
