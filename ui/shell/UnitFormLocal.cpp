@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -886,7 +887,8 @@ void TFormLocal::UpdatePreview()
     const QList<int> rows = SelectedRows();
     const TFileItem *single = rows.size() == 1 ? FFiles.Items(rows.first()) : nullptr;
     if (single && single->FileType == FileTypeOther) {
-        if (IsPictureFile(single->FileName)) {
+        // A picture this system cannot decode (a metafile, a damaged file) shows its details.
+        if (IsPictureFile(single->FileName) && QImageReader(single->FileName).canRead()) {
             FormViewImage->ShowFile(single->FileName);
             ShowPreview(FormViewImage);
         } else if (IsPdfFile(single->FileName)) {

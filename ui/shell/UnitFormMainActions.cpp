@@ -153,7 +153,7 @@ void TFormMain::UpdateActions()
     const QMimeData *clip = QApplication::clipboard()->mimeData();
     const bool clipFiles = clip && clip->hasFormat(QLatin1String(CopiedFilesType)) && clip->hasUrls();
     bool exportable = false;
-    if (!tree && FFolderView && FFolderView->ListVisible())
+    if (!tree && underLocal && FFolderView)
         for (const QString &path : FFolderView->SelectedPaths())
             exportable = exportable || (QFileInfo(path).isFile() && FileTypeOfName(path) == FileTypeBatch);
 

@@ -353,6 +353,7 @@ TEST_F(FolderViewTest, PreviewFollowsTheSelection)
         painter.fillRect(QRect(0, 0, 2000, 2000), Qt::blue);
     }
     WriteText(Folder + QStringLiteral("readme.txt"), "hello");
+    WriteText(Folder + QStringLiteral("drawing.wmf"), QByteArray("\xD7\xCD\xC6\x9A\0\0", 6));
     View.SetFolder(Folder);
     const int a = Row(Folder + "A.vcb"), b = Row(Folder + "B.vch");
 
@@ -383,6 +384,11 @@ TEST_F(FolderViewTest, PreviewFollowsTheSelection)
     View.SelectRows({Row(Folder + "readme.txt")});
     EXPECT_EQ(View.PreviewForm(), static_cast<QWidget *>(View.FormViewOle));
     EXPECT_TRUE(View.FormViewOle->DetailsText().contains(QStringLiteral("readme.txt")));
+
+    // A metafile, which no image reader here decodes, shows its details rather than nothing.
+    View.SelectRows({Row(Folder + "drawing.wmf")});
+    EXPECT_EQ(View.PreviewForm(), static_cast<QWidget *>(View.FormViewOle));
+    EXPECT_TRUE(View.FormViewOle->DetailsText().contains(QStringLiteral("drawing.wmf")));
 
     View.ListViewLocal->selectionModel()->clear();
     EXPECT_EQ(View.PreviewForm(), nullptr);
