@@ -1,4 +1,5 @@
 // The program's entry point: the start-up sequence up to the message loop.
+#include "UnitApplicationNames.h"
 #include "UnitAutomationServer.h"
 #include "UnitException.h"
 #include "UnitExtInterface.h"
@@ -73,9 +74,7 @@ int main(int argc, char *argv[])
         qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvalis"));
-    QApplication::setOrganizationName(QStringLiteral("Ventrax"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ventrax Orvalis"));
+    SetApplicationNames();
 
     InitConfigurationStore();
 

@@ -216,14 +216,16 @@ int RunGauge(const QStringList &arguments)
     if (upload)
         templates = LoadTemplates(args.Items);
 
-    std::unique_ptr<TCommK27Thread> thread = args.Device.isEmpty() ? std::make_unique<TCommK27Thread>(args.Port)
-                                                                   : std::make_unique<TCommK27Thread>(args.Device);
-    TCommK27Thread &t = *thread;
+    // Declared before the thread, which is destroyed first: its handlers use them by reference,
+    // also when an exception leaves this function while the thread still runs.
     int exitCode = 0;
     bool failed = false;
     bool listed = false;
     bool stageDone = false;
     QString lastStatus;
+    std::unique_ptr<TCommK27Thread> thread = args.Device.isEmpty() ? std::make_unique<TCommK27Thread>(args.Port)
+                                                                   : std::make_unique<TCommK27Thread>(args.Device);
+    TCommK27Thread &t = *thread;
 
     t.OnStatus = [&] {
         if (t.Status.isEmpty())

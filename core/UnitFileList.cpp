@@ -394,10 +394,24 @@ void TFileList::DeleteName(const QString &name)
     std::erase_if(FItems, [&](const auto &item) { return item->NameOnly() == name; });
 }
 
-void TFileList::Sort()
+namespace {
+QCollator FileNameCollator()
 {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+} // namespace
+
+bool FileNameLess(const QString &a, const QString &b)
+{
+    // Folded first: the C locale's collation would otherwise keep letter case.
+    return FileNameCollator().compare(a.toCaseFolded(), b.toCaseFolded()) < 0;
+}
+
+void TFileList::Sort()
+{
+    const QCollator collator = FileNameCollator();
     struct TKeyed {
         std::unique_ptr<TFileItem> Item;
         QCollatorSortKey Key;

@@ -38,6 +38,9 @@ inline QString CacheFileName() { return QStringLiteral("cache.vcc"); }
 
 // The file type of a name by its extension (any letter case); folders are decided by the caller.
 std::uint8_t FileTypeOfName(const QString &name);
+// The order of names in every listing (folder view and tree alike): letter case ignored.
+bool FileNameLess(const QString &a, const QString &b);
+
 // A last-write time in packed local form: date in the high 16 bits (years from 1980, month, day),
 // time in the low 16 bits (hours, minutes, seconds / 2). Times outside 1980-2107 are clamped.
 std::int32_t PackFileTime(const QDateTime &time);

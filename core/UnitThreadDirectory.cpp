@@ -113,6 +113,13 @@ void TThreadDirectory::Stop()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void TThreadDirectory::DeleteAfterNotice()
+{
+    FTerminated.store(true);
+    Wake();
+    FDeleteAfterNotice = true;
+}
+
 TThreadDirectory::TWakeReason TThreadDirectory::WaitFor(int inotifyFd, int timeoutMs)
 {
     if (FWakeFd < 0)
@@ -191,8 +198,13 @@ void TThreadDirectory::ReportChange()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (!FTerminated.load() && OnChange)
-                OnChange();
+            if (FTerminated.load() || !OnChange)
+                return;
+            FNotifying = true;
+            OnChange();
+            FNotifying = false;
+            if (FDeleteAfterNotice)
+                deleteLater();
         },
         Qt::BlockingQueuedConnection);
 }

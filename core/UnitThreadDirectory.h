@@ -32,6 +32,12 @@ public:
     // being processed meanwhile, so a report waiting to run on this thread cannot deadlock.
     void Stop();
     bool Terminated() const { return FTerminated.load(); }
+    // True while OnChange runs (on the owner's thread).
+    bool Notifying() const { return FNotifying; }
+    // For an owner that lets go of the watcher inside its own notice, where waiting for the
+    // thread would wait on that very notice: stops it without waiting, and the object deletes
+    // itself once the notice has returned.
+    void DeleteAfterNotice();
 
     // The pause after each report, 5000 ms unless changed (tests shorten it).
     void SetPauseMs(int ms) { FPauseMs.store(ms); }
@@ -61,4 +67,6 @@ private:
     int FWakeFd = -1;
     std::atomic<bool> FTerminated{false};
     std::atomic<int> FPauseMs{5000};
+    bool FNotifying = false;
+    bool FDeleteAfterNotice = false;
 };

@@ -80,8 +80,8 @@ TSimBatch SimBatchFromRecord(const TBatchItem &batch, int slot)
                 }
                 const int measure = batch.MeasureType(c, r);
                 const int flags = measure == MeasureTypeOverRange ? 0x00 : measure == MeasureTypeUnderRange ? 0x20 : 0x30;
-                double value = measure == MeasureTypeInRange ? batch.Value(c, r) : 0.0;
-                value = halfCell ? value : value * 10.0;
+                // A reading present keeps its value whatever its measure type.
+                const double value = halfCell ? batch.Value(c, r) : batch.Value(c, r) * 10.0;
                 items << TK27Simulator::ReadingItem(flags, static_cast<int>(std::clamp(std::lround(value), -32768L, 32767L)));
                 last = static_cast<int>(items.size());
             }

@@ -1,6 +1,7 @@
 #include "UnitFormDownloadBatches.h"
 
 #include "UnitException.h"
+#include "UnitFileList.h"
 #include "UnitFileOperations.h"
 #include "UnitPrompt.h"
 #include "UnitStorage.h"
@@ -75,7 +76,7 @@ public:
     {
         auto *line = qobject_cast<QLineEdit *>(editor);
         QTreeWidgetItem *node = FTree->itemFromIndex(index);
-        if (!line || !node || line->text().isEmpty() || line->text() == node->text(0))
+        if (!line || !node || line->text() == node->text(0))
             return;
         const QString text = line->text();
         const QPersistentModelIndex at(index);
@@ -92,10 +93,7 @@ private:
 };
 
 // Items' captions are folder names: compared as the folder view orders them.
-bool CaptionLess(const QTreeWidgetItem *a, const QTreeWidgetItem *b)
-{
-    return QString::localeAwareCompare(a->text(0).toLower(), b->text(0).toLower()) < 0;
-}
+bool CaptionLess(const QTreeWidgetItem *a, const QTreeWidgetItem *b) { return FileNameLess(a->text(0), b->text(0)); }
 
 QIcon FolderIcon() { return QApplication::style()->standardIcon(QStyle::SP_DirIcon); }
 
@@ -251,13 +249,14 @@ void TFormDownloadBatches::NewFolder()
 
 bool TFormDownloadBatches::RenameNode(QTreeWidgetItem *node, const QString &newName)
 {
-    if (!node || node == FRoot || newName.isEmpty() || newName == node->text(0))
+    if (!node || node == FRoot || newName == node->text(0))
         return false;
     const QString parentFolder = PathOf(node->parent());
     const QString oldPath = parentFolder + node->text(0);
     const QString newPath = parentFolder + newName;
     // rename() would quietly replace an empty folder of that name: an existing name is refused.
-    const bool renamed = !PathExists(newPath) && QDir().rename(oldPath, newPath);
+    // An emptied name fails like a taken one: the message, the old caption and editing again.
+    const bool renamed = !newName.isEmpty() && !PathExists(newPath) && QDir().rename(oldPath, newPath);
     if (renamed) {
         node->setText(0, newName);
         SortChildren(node->parent());

@@ -2,6 +2,7 @@
 
 #include "UnitFormMain.h"
 #include "UnitFormPleaseWait.h"
+#include "UnitTreeViewMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,8 +98,10 @@ bool TGaugePaneLink::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // Only folders of the storage tree take batches.
-    QTreeWidgetItem *target = FForm->Tree()->itemAt(drop->position().toPoint());
+    auto *tree = static_cast<TTreeViewMain *>(FForm->Tree());
+    QTreeWidgetItem *target = tree->itemAt(drop->position().toPoint());
     const QString folder = target && FForm->IsUnderLocal(target) ? FForm->FolderPathOfNode(target) : QString();
+    tree->SetDropTarget(type == QEvent::DragMove && !folder.isEmpty() ? target : nullptr);
     if (folder.isEmpty()) {
         drop->ignore();
         return true;

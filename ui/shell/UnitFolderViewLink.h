@@ -26,6 +26,8 @@ public:
     // Starts editing the caption of the selected item.
     virtual void EditSelectedCaption() = 0;
     virtual void SelectAll() = 0;
+    // Asks (naming the item by its caption), then deletes the selected items.
+    virtual void DeleteSelection() = 0;
     // Clears the selection, selects the item of `path` and starts editing its caption.
     virtual void SelectAndEdit(const QString &path) = 0;
     // Clears the selection and selects the item of `path`.

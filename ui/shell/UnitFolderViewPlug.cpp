@@ -5,6 +5,7 @@
 #include "UnitFolderViewHost.h"
 #include "UnitFormLocal.h"
 #include "UnitFormMain.h"
+#include "UnitStorage.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -33,8 +34,13 @@ public:
     }
     void FolderRenamed(const QString &oldPath, const QString &newPath) override
     {
-        Q_UNUSED(oldPath);
-        FMain.RescanFolderNodes(QFileInfo(newPath).path() + QLatin1Char('/'), true);
+        // The node takes the new text, so that it keeps its open subtree.
+        QTreeWidgetItem *node = FMain.NodeOfFolder(IncludeTrailingSlash(oldPath));
+        if (node && node->parent() && FMain.IsBelowLocal(node)) {
+            node->setText(0, QFileInfo(newPath).fileName());
+            node->parent()->sortChildren(0, Qt::AscendingOrder);
+        }
+        FMain.RescanFolderNodes(QFileInfo(newPath).path() + QLatin1Char('/'), false);
     }
     void SelectFolder(const QString &folder) override
     {

@@ -20,7 +20,9 @@
 #include <QDrag>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -64,6 +66,17 @@ bool HasForbidden(const QString &text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return Forbidden.contains(c); });
 }
 
+// A batch type the program knows (the type check raises "Invalid Batch Type" for any other).
+bool KnownBatchType(int type)
+{
+    try {
+        IsCoverBatchType(type);
+        return true;
+    } catch (const Exception &) {
+        return false;
+    }
+}
+
 // Refuses, with a beep, the characters a file name cannot hold.
 class TNameValidator : public QValidator {
 public:
@@ -86,8 +99,16 @@ public:
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor))
             line->setValidator(new TNameValidator(line));
+        FEditing = index;
         return editor;
     }
+    void destroyEditor(QWidget *editor, const QModelIndex &index) const override
+    {
+        FEditing = QPersistentModelIndex();
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+    // The cell being edited (it follows its entry through refreshes), invalid when none.
+    mutable QPersistentModelIndex FEditing;
 };
 
 // The three fixed pictures: cover batch, folder, half-cell batch.
@@ -254,11 +275,53 @@ public:
         FFilled.assign(size_t(FRows), false);
         endResetModel();
     }
-    void Repaint()
+    // Applies `change` to the file list without a reset: selection, keyboard row and an open
+    // editor stay with their entries (found again by name and kind), rows of entries that went
+    // lose them, and the row count changes only when it differs.
+    void Follow(const std::function<void()> &change)
+    {
+        emit layoutAboutToBeChanged();
+        // Taken after the notice: the views and the selection make their own persistent indexes then.
+        const QModelIndexList before = persistentIndexList();
+        std::vector<std::pair<QString, std::uint8_t>> keys;
+        keys.reserve(size_t(before.size()));
+        for (const QModelIndex &index : before) {
+            const TFileItem *e = FForm->Entry(index.row());
+            keys.emplace_back(e ? e->FileName : QString(), e ? e->FileType : FileTypeAny);
+        }
+        change();
+        FRows = FForm->FFiles.Count();
+        FFilled.assign(size_t(FRows), false);
+        QHash<QString, int> rows;
+        rows.reserve(FRows);
+        for (int r = 0; r < FRows; ++r)
+            rows.insert(FForm->FFiles.Items(r)->FileName, r);
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            const int row = keys[size_t(i)].first.isEmpty() ? -1 : rows.value(keys[size_t(i)].first, -1);
+            const bool same = row >= 0 && FForm->FFiles.Items(row)->FileType == keys[size_t(i)].second;
+            after << (same ? index(row, before[i].column()) : QModelIndex());
+        }
+        changePersistentIndexList(before, after);
+        emit layoutChanged();
+    }
+    // Every row is filled again when next shown. The name cell of `editingRow` is left out of the
+    // notice: a view resets the text of an open editor inside a changed range.
+    void Repaint(int editingRow)
     {
         std::fill(FFilled.begin(), FFilled.end(), false);
-        if (FRows > 0)
+        if (FRows <= 0)
+            return;
+        if (editingRow < 0 || editingRow >= FRows) {
             emit dataChanged(index(0, 0), index(FRows - 1, ColumnCount - 1));
+            return;
+        }
+        if (editingRow > 0)
+            emit dataChanged(index(0, 0), index(editingRow - 1, ColumnCount - 1));
+        emit dataChanged(index(editingRow, ColumnName + 1), index(editingRow, ColumnCount - 1));
+        if (editingRow + 1 < FRows)
+            emit dataChanged(index(editingRow + 1, 0), index(FRows - 1, ColumnCount - 1));
     }
     void RowChanged(int row)
     {
@@ -333,6 +396,12 @@ QString TListViewLocal::DropFolderAt(const QPoint &pos, int *row) const
     }
     *row = -1;
     return FForm->Folder();
+}
+
+int TListViewLocal::EditingRow() const
+{
+    const auto *names = static_cast<const TNameDelegate *>(itemDelegateForColumn(ColumnName));
+    return names && names->FEditing.isValid() ? names->FEditing.row() : -1;
 }
 
 void TListViewLocal::SetDropRow(int row)
@@ -511,45 +580,50 @@ void TFormLocal::Refresh()
     };
     std::vector<Remembered> selected;
     const bool otherFolder = FFiles.Folder() != FFolder;
-    if (otherFolder)
-        FModel->DropExtraPictures();
-    else
+    if (!otherFolder)
         for (int row : SelectedRows())
             selected.push_back({FFiles.Items(row)->FileName, FFiles.Items(row)->FileType,
                                 FFiles.Items(row)->FileModifiedTime});
 
-    ListViewLocal->selectionModel()->clear();
-    try {
-        FFiles.Refresh(FFolder);
-    } catch (const Exception &e) {
-        Prompt().Error(e.Message());
+    // A failure is told once the list is consistent again: a message box serves events.
+    QString failure;
+    const auto reread = [&] {
+        try {
+            FFiles.Refresh(FFolder);
+        } catch (const Exception &e) {
+            failure = e.Message();
+        }
+    };
+    if (otherFolder) {
+        FModel->DropExtraPictures();
+        ListViewLocal->selectionModel()->clear();
+        reread();
+        FModel->Reset();
+    } else {
+        // The same folder again (a watcher notice every few seconds): a rename being typed, the
+        // keyboard row and the selection stay with their entries.
+        FModel->Follow(reread);
+        if (topRow >= 0 && topRow < FFiles.Count())
+            ListViewLocal->scrollTo(FModel->index(topRow, 0), QAbstractItemView::PositionAtTop);
     }
-    FModel->Reset();
-    if (!otherFolder && topRow >= 0 && topRow < FFiles.Count())
-        ListViewLocal->scrollTo(FModel->index(topRow, 0), QAbstractItemView::PositionAtTop);
 
     bool previewStale = otherFolder;
-    QItemSelection selection;
     for (const Remembered &r : selected) {
         const int row = FFiles.IndexOf(r.FileName, r.FileType);
-        if (row < 0) {
+        if (row < 0 || PackedFileTime(r.FileName) != r.Time)
             previewStale = true;
-            continue;
-        }
-        if (PackedFileTime(r.FileName) != r.Time)
-            previewStale = true;
-        selection.select(FModel->index(row, 0), FModel->index(row, ColumnCount - 1));
     }
-    ListViewLocal->selectionModel()->select(selection, QItemSelectionModel::Select);
     FUpdating = false;
     Repaint();
+    if (!failure.isEmpty())
+        Prompt().Error(failure);
     if (previewStale)
         UpdatePreview();
 }
 
 void TFormLocal::Repaint()
 {
-    FModel->Repaint();
+    FModel->Repaint(ListViewLocal->EditingRow());
     ListViewLocal->viewport()->update();
 }
 
@@ -649,9 +723,6 @@ void TFormLocal::PasteFiles()
     if (!ReadFileList(QApplication::clipboard()->mimeData(), paths, cut))
         return;
     DropFiles(paths, cut ? Qt::MoveAction : Qt::CopyAction, FFolder);
-    // A cut has been pasted: the files are no longer where the clipboard says.
-    if (cut)
-        QApplication::clipboard()->clear();
 }
 
 void TFormLocal::DropFiles(const QStringList &paths, Qt::DropAction action, const QString &dropFolder)
@@ -679,6 +750,8 @@ void TFormLocal::DropFiles(const QStringList &paths, Qt::DropAction action, cons
     } catch (const Exception &e) {
         Prompt().Error(e.Message());
     }
+    if (action == Qt::MoveAction)
+        ClearFileListClipboard();
     changed.removeDuplicates();
     if (FHost)
         FHost->FoldersChanged(changed);
@@ -731,10 +804,14 @@ bool TFormLocal::Rename(int row, const QString &text)
     case FileTypeFolder:
         newPath = FFolder + text;
         break;
-    case FileTypeBatch:
-        // The file keeps its own extension (a batch that failed to load has no reliable type).
-        newPath = FFolder + text + QLatin1Char('.') + QFileInfo(e->FileName).suffix();
+    case FileTypeBatch: {
+        // The extension of the batch's type; a batch that cannot be read keeps the file's own.
+        if (e->LoadState == LoadStateNone)
+            e->Load();
+        const bool known = e->LoadState != LoadStateNone && KnownBatchType(e->Batch.BatchType);
+        newPath = FFolder + text + (known ? e->Batch.FileExtension() : QLatin1Char('.') + QFileInfo(e->FileName).suffix());
         break;
+    }
     case FileTypeTemplate:
     case FileTypeReport:
         Prompt().Error(Tr("Cannot rename unknown file type."));
@@ -816,7 +893,8 @@ void TFormLocal::UpdatePreview()
     const QList<int> rows = SelectedRows();
     const TFileItem *single = rows.size() == 1 ? FFiles.Items(rows.first()) : nullptr;
     if (single && single->FileType == FileTypeOther) {
-        if (IsPictureFile(single->FileName)) {
+        // A picture this system cannot decode (a metafile, a damaged file) shows its details.
+        if (IsPictureFile(single->FileName) && QImageReader(single->FileName).canRead()) {
             FormViewImage->ShowFile(single->FileName);
             ShowPreview(FormViewImage);
         } else if (IsPdfFile(single->FileName)) {
@@ -865,7 +943,9 @@ void TFormLocal::UnitsChanged()
 }
 
 bool TFormLocal::ListHasFocus() const { return ListViewLocal->hasFocus(); }
-bool TFormLocal::ListVisible() const { return ListViewLocal->isVisible(); }
+// The list's own shown or hidden state: the view itself is off screen whenever a node outside Local
+// is selected, and that must not count as the browse panes being hidden.
+bool TFormLocal::ListVisible() const { return !ListViewLocal->isHidden() && !SplitterLocal->isHidden(); }
 
 void TFormLocal::SetListVisible(bool visible)
 {

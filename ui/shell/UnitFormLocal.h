@@ -33,6 +33,8 @@ class TListViewLocal : public QTreeView {
 public:
     explicit TListViewLocal(TFormLocal *form);
     int DropRow() const { return FDropRow; }
+    // The row whose name is being edited in place, -1 when none.
+    int EditingRow() const;
     // The rows shown now (first, last), -1 when none.
     std::pair<int, int> VisibleRows() const;
 
@@ -89,7 +91,7 @@ public:
     // Copies or moves files into `dropFolder` (trailing "/"), asking before replacing.
     void DropFiles(const QStringList &paths, Qt::DropAction action, const QString &dropFolder);
     // Asks, then deletes the selected files and folders.
-    void DeleteSelection();
+    void DeleteSelection() override;
 
     // Renames the entry of a row to the typed caption; false when refused or failed.
     bool Rename(int row, const QString &text);

@@ -1,4 +1,5 @@
 #include "UnitFormMain.h"
+#include "UnitApplicationNames.h"
 #include "UnitCommandLine.h"
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
@@ -49,6 +50,13 @@ QIcon NodeIcon(int picture)
     }
 }
 
+// Tree nodes sort like the folder view lists its entries: by name, letter case ignored.
+class TTreeNode : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem &other) const override { return FileNameLess(text(0), other.text(0)); }
+};
+
 } // namespace
 
 bool HasAutomationSwitch(const QStringList &arguments)
@@ -73,7 +81,7 @@ QString HelpFileName()
 TFormMain::TFormMain(QWidget *parent, bool withSplash) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QStringLiteral("Ventrax Orvalis"));
+    setWindowTitle(ProgramTitle());
     resize(1000, 700);
     if (withSplash) {
         FSplash = new TFormSplash;
@@ -125,6 +133,9 @@ void TFormMain::CreateLayout()
     help->addAction(findChild<QAction *>(QStringLiteral("ActionHelp")));
     help->addSeparator();
     help->addAction(findChild<QAction *>(QStringLiteral("ActionAbout")));
+
+    // Select All is in no menu; its shortcut works through the window, whichever control has the focus.
+    addAction(findChild<QAction *>(QStringLiteral("ActionSelectAll")));
 
     // Band 2: the node's buttons; band 3: the selected-folder bar.
     FToolBarMain = addToolBar(QStringLiteral("ToolBarMain"));
@@ -264,7 +275,7 @@ QTreeWidgetItem *TFormMain::NodeOfFolder(const QString &folder) const
 
 QTreeWidgetItem *TFormMain::AddFixedNode(QTreeWidgetItem *parent, TNodeKind kind, const QString &text, int picture)
 {
-    auto *node = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(FTree);
+    auto *node = parent ? new TTreeNode(parent) : new TTreeNode(FTree);
     node->setText(0, text);
     node->setData(0, KindRole, static_cast<int>(kind));
     node->setData(0, PictureRole, picture);
@@ -319,13 +330,23 @@ void TFormMain::RescanNode(QTreeWidgetItem *node, bool recursive)
         names << list.Items(i)->NameOnly();
     const bool updates = FTree->updatesEnabled();
     FTree->setUpdatesEnabled(false);
+    QTreeWidgetItem *selected = SelectedNode();
     for (int i = node->childCount() - 1; i >= 0; --i) {
         QTreeWidgetItem *child = node->child(i);
         const int at = names.indexOf(child->text(0));
-        if (at < 0)
-            delete child;
-        else
+        if (at >= 0) {
             names.removeAt(at);
+            continue;
+        }
+        // The selected folder, or one above it, has gone: the nearest node left takes the
+        // selection, so that the window keeps its pane and tool bar and watches again.
+        for (QTreeWidgetItem *p = selected; p; p = p->parent())
+            if (p == child) {
+                SelectNode(node);
+                selected = node;
+                break;
+            }
+        delete child;
     }
     for (const QString &name : std::as_const(names))
         AddFolderNode(node, name);
@@ -564,9 +585,13 @@ void TFormMain::SetWatching(bool watching)
 
 void TFormMain::StopWatchers()
 {
-    // The watchers are re-created on the selected node afterwards (WatchNode).
-    FWatcher.reset();
-    FParentWatcher.reset();
+    // The watchers are re-created on the selected node afterwards (WatchNode). One stopped from
+    // inside its own notice (a message box there serves events) cannot be waited for here.
+    for (std::unique_ptr<TThreadDirectory> *w : {&FWatcher, &FParentWatcher}) {
+        if (*w && (*w)->Notifying())
+            w->release()->DeleteAfterNotice();
+        w->reset();
+    }
 }
 
 void TFormMain::WatcherChanged(bool parent)
@@ -575,13 +600,16 @@ void TFormMain::WatcherChanged(bool parent)
     if (!w)
         return;
     const QString folder = w->GetFolder();
-    if (parent) {
-        RescanFolderNodes(folder, false);
-    } else {
-        RescanFolderNodes(folder, true);
-        if (FFolderView)
-            FFolderView->RefreshView();
-    }
+    QTreeWidgetItem *node = NodeOfFolder(folder);
+    // A watched folder that has gone is dropped by the rescan of the nearest folder still there.
+    while (node && IsBelowLocal(node) && !QFileInfo(FolderPathOfNode(node)).isDir())
+        node = node->parent();
+    if (!node)
+        return;
+    const bool gone = node != NodeOfFolder(folder);
+    RescanNode(node, !parent || gone);
+    if (!parent && !gone && FFolderView)
+        FFolderView->RefreshView();
 }
 
 // --- status, busy, start-up

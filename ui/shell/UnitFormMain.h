@@ -128,8 +128,8 @@ public:
     void SetWatcherPauseMs(int ms);
 
 signals:
-    // The gauge connection is to start (at start-up) or stop (before the storage root changes, on
-    // close); a port change stops then starts it.
+    // The gauge connection is to start (at start-up) or stop (on close); a port change and a
+    // storage root change stop then start it.
     void GaugeLinkStart();
     void GaugeLinkStop();
     // Display units changed in Preferences: the views redraw.

@@ -15,6 +15,7 @@
 #include "UnitThreadDirectory.h"
 #include "UnitTreeViewMain.h"
 #include "UnitUnits.h"
+#include "UnitfocClipboard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -152,7 +153,7 @@ void TFormMain::UpdateActions()
     const QMimeData *clip = QApplication::clipboard()->mimeData();
     const bool clipFiles = clip && clip->hasFormat(QLatin1String(CopiedFilesType)) && clip->hasUrls();
     bool exportable = false;
-    if (!tree && FFolderView && FFolderView->ListVisible())
+    if (!tree && underLocal && FFolderView)
         for (const QString &path : FFolderView->SelectedPaths())
             exportable = exportable || (QFileInfo(path).isFile() && FileTypeOfName(path) == FileTypeBatch);
 
@@ -243,35 +244,9 @@ void TFormMain::ActionDeleteFolderFileExecute()
         RescanNode(parent, true);
         return;
     }
-    if (!FFolderView)
-        return;
-    const QStringList paths = FFolderView->SelectedPaths();
-    if (paths.isEmpty())
-        return;
-    QString question;
-    if (paths.size() == 1) {
-        const QString name = QFileInfo(paths.constFirst()).fileName();
-        question = QFileInfo(paths.constFirst()).isDir()
-                       ? Tr("Are you sure you want to remove the folder named '%1' and all its contents?").arg(name)
-                       : Tr("Are you sure you want to delete '%1'?").arg(name);
-    } else {
-        question = Tr("Are you sure you want to delete these %1 items?").arg(paths.size());
-    }
-    if (Prompt().YesNo(question) != TPromptAnswer::Yes)
-        return;
-    struct TAfter {
-        TFormMain *Form;
-        ~TAfter()
-        {
-            if (Form->FFolderView)
-                Form->FFolderView->RefreshView();
-            if (QTreeWidgetItem *node = Form->SelectedNode(); Form->IsUnderLocal(node))
-                Form->RescanNode(node, true);
-        }
-    } after{this};
-    TBusyCursor busy;
-    for (int i = paths.size() - 1; i >= 0; --i)
-        DeleteTree(paths[i]);
+    // The view names a single item by its caption, as its list shows it.
+    if (FFolderView)
+        FFolderView->DeleteSelection();
 }
 
 void TFormMain::ActionRenameFolderFileExecute()
@@ -397,10 +372,8 @@ void TFormMain::DropFiles(const QMimeData *mime, QTreeWidgetItem *target, Qt::Dr
     }
     for (const QString &parent : std::as_const(parents))
         RescanFolderNodes(parent, true);
-    // A cut that has been pasted is used up.
-    if (action == Qt::MoveAction && QApplication::clipboard()->mimeData() &&
-        QApplication::clipboard()->mimeData()->hasFormat(QLatin1String(CopiedFilesType)))
-        QApplication::clipboard()->clear();
+    if (action == Qt::MoveAction)
+        ClearFileListClipboard();
     RescanFolderNodes(targetFolder, true);
     if (FFolderView)
         FFolderView->RefreshView();
@@ -456,10 +429,12 @@ void TFormMain::ActionChangeStorageDirectoryExecute()
         this, Tr("Select the directory in which to store application data"), GetStorageRoot());
     if (path.isEmpty())
         return;
+    // The connection is replaced: the new one polls the gauge and reads its list again.
     emit GaugeLinkStop();
     StopWatchers();
     SetStorageRoot(path, FSettings, [this] { BuildTree(); }, [this] { LoadTabReports(); });
     SelectNode(FLocalNode);
+    emit GaugeLinkStart();
 }
 
 void TFormMain::ActionPreferencesExecute()

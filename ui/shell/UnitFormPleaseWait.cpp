@@ -20,11 +20,7 @@ TFormPleaseWait::TFormPleaseWait(QWidget *parent) : QDialog(parent)
     FProgress->setVisible(false);
     FCancel = new QPushButton(Tr("Cancel"), this);
     FCancel->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(FCancel, &QPushButton::clicked, this, [this] {
-        if (CancelHandler)
-            CancelHandler();
-        reject();
-    });
+    connect(FCancel, &QPushButton::clicked, this, &TFormPleaseWait::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(FMessage);
     layout->addWidget(FProgress);
@@ -49,6 +45,14 @@ void TFormPleaseWait::SetMaximum(int maximum)
     FMaximum = qMax(1, maximum);
     if (FProgress->maximum() != 0)
         FProgress->setRange(0, FMaximum);
+}
+
+void TFormPleaseWait::reject()
+{
+    if (!CancelHandler)
+        return;
+    CancelHandler();
+    QDialog::reject();
 }
 
 QString TFormPleaseWait::Message() const { return FMessage->text(); }

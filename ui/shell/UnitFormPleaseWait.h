@@ -21,6 +21,9 @@ public:
     QString Message() const;
     QProgressBar *ProgressBar() const { return FProgress; }
     QPushButton *ButtonCancel() const { return FCancel; }
+    // Esc and the window's close button end here too: with a cancel handler they cancel as the
+    // button does; without one the window stays, since the work it waits for goes on.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;

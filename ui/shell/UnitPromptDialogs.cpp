@@ -1,4 +1,5 @@
 #include "UnitPromptDialogs.h"
+#include "UnitApplicationNames.h"
 #include "UnitException.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@ QString Shown(const QString &message)
     return text;
 }
 
-QString Title() { return QApplication::applicationDisplayName(); }
+QString Title() { return ProgramTitle(); }
 } // namespace
 
 void TPromptDialogs::Error(const QString &message)

@@ -27,7 +27,15 @@ namespace {
 // Edits a folder node's name; the rename on disk happens when editing ends with a new text.
 class TFolderNameDelegate : public QStyledItemDelegate {
 public:
-    TFolderNameDelegate(TFormMain *form, QTreeWidget *tree) : QStyledItemDelegate(tree), FForm(form), FTree(tree) {}
+    TFolderNameDelegate(TFormMain *form, TTreeViewMain *tree) : QStyledItemDelegate(tree), FForm(form), FTree(tree) {}
+
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        // The drop target is drawn as a selected node, the mark the user drops onto.
+        if (QTreeWidgetItem *target = FTree->DropTarget(); target && ItemOf(index) == target)
+            option->state |= QStyle::State_Selected;
+    }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
@@ -43,7 +51,8 @@ public:
     {
         auto *line = qobject_cast<QLineEdit *>(editor);
         QTreeWidgetItem *node = FTree->topLevelItemCount() ? ItemOf(index) : nullptr;
-        if (!line || !node || line->text() == node->text(0) || line->text().isEmpty())
+        // An emptied name is a failed rename too: the window says so and edits again.
+        if (!line || !node || line->text() == node->text(0))
             return;
         FForm->RenameFolderNode(node, line->text());
     }
@@ -59,7 +68,7 @@ private:
         return p ? p->child(index.row()) : nullptr;
     }
     TFormMain *FForm;
-    QTreeWidget *FTree;
+    TTreeViewMain *FTree;
 };
 } // namespace
 
@@ -78,6 +87,20 @@ TTreeViewMain::TTreeViewMain(TFormMain *form) : QTreeWidget(form), FForm(form)
 QWidget *TTreeViewMain::Editor() const
 {
     return state() == EditingState ? indexWidget(currentIndex()) : nullptr;
+}
+
+QTreeWidgetItem *TTreeViewMain::DropTarget() const
+{
+    return FDropTarget.isValid() ? itemFromIndex(FDropTarget) : nullptr;
+}
+
+void TTreeViewMain::SetDropTarget(QTreeWidgetItem *node)
+{
+    const QModelIndex index = node ? indexFromItem(node) : QModelIndex();
+    if (index == FDropTarget)
+        return;
+    FDropTarget = index;
+    viewport()->update();
 }
 
 void TTreeViewMain::EndEditing()
@@ -135,17 +158,24 @@ void TTreeViewMain::dragMoveEvent(QDragMoveEvent *event)
     QTreeWidgetItem *target = itemAt(p);
     const Qt::DropAction action = FForm->ChooseDropAction(target, event->modifiers(), event->possibleActions());
     if (action == Qt::IgnoreAction) {
+        SetDropTarget(nullptr);
         event->ignore();
         return;
     }
+    SetDropTarget(target);
     event->setDropAction(action);
     event->accept();
 }
 
-void TTreeViewMain::dragLeaveEvent(QDragLeaveEvent *event) { QTreeWidget::dragLeaveEvent(event); }
+void TTreeViewMain::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    SetDropTarget(nullptr);
+    QTreeWidget::dragLeaveEvent(event);
+}
 
 void TTreeViewMain::dropEvent(QDropEvent *event)
 {
+    SetDropTarget(nullptr);
     QTreeWidgetItem *target = itemAt(event->position().toPoint());
     const Qt::DropAction action = FForm->ChooseDropAction(target, event->modifiers(), event->possibleActions());
     if (action == Qt::IgnoreAction) {

@@ -25,6 +25,9 @@ public:
     bool Editing() const { return state() == EditingState; }
     // The line edit of the node being edited, or nullptr.
     QWidget *Editor() const;
+    // The node under a drag that would take its drop, drawn highlighted; nullptr when none.
+    QTreeWidgetItem *DropTarget() const;
+    void SetDropTarget(QTreeWidgetItem *node);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -37,4 +40,5 @@ protected:
 private:
     TFormMain *FForm;
     QPoint FDragStart{-1, -1};
+    QPersistentModelIndex FDropTarget; // nodes come and go with rescans
 };

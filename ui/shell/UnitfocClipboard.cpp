@@ -52,7 +52,8 @@ void TfocClipboard::PutStream(const QByteArray &stream, const QString &format)
 {
     Open();
     // The first write after the outermost open starts a new clipboard content.
-    if (!FPending) {
+    // Also when the content written so far is gone (another program took the clipboard).
+    if (!FPending || QGuiApplication::clipboard()->mimeData() != FPending) {
         FPending = new QMimeData;
         FPending->setData(format, EncodeClipboardStream(stream));
         QGuiApplication::clipboard()->setMimeData(FPending);
@@ -116,4 +117,11 @@ bool ReadFileList(const QMimeData *mime, QStringList &paths, bool &cut)
             if (url.isLocalFile())
                 paths << ExcludeTrailingSlash(url.toLocalFile());
     return !paths.isEmpty();
+}
+
+void ClearFileListClipboard()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard && clipboard->mimeData() && clipboard->mimeData()->hasFormat(CopiedFilesType))
+        clipboard->clear();
 }

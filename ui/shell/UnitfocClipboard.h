@@ -3,10 +3,11 @@
 // 32-bit little-endian length followed by the bytes, and the file lists that cut and copy put
 // there for file managers.
 #include <QByteArray>
+#include <QMimeData>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
-class QMimeData;
 
 class TfocClipboard {
 public:
@@ -29,7 +30,9 @@ public:
 private:
     TfocClipboard() = default;
     int FOpenCount = 0;
-    QMimeData *FPending = nullptr; // written since the outermost open
+    // Written since the outermost open. The clipboard owns it and deletes it when another program
+    // takes the clipboard, so the pointer is a guarded one.
+    QPointer<QMimeData> FPending;
 };
 
 // Encodes and decodes the stored form of a stream: length (32-bit little-endian), then bytes.
@@ -41,3 +44,6 @@ QByteArray DecodeClipboardStream(const QByteArray &block);
 QMimeData *FileListMimeData(const QStringList &paths, bool cut);
 // The local paths of a file list and whether they were cut; false when `mime` holds none.
 bool ReadFileList(const QMimeData *mime, QStringList &paths, bool &cut);
+// After files have been moved (pasted from a cut, or dragged): a file list on the clipboard no
+// longer says where they are, so it is emptied.
+void ClearFileListClipboard();

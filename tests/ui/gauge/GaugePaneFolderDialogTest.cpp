@@ -152,4 +152,22 @@ TEST_F(FolderDialogTest, RenameDropsUnsafeCharactersAndRefusesAnExistingName)
 
     EXPECT_FALSE(Dialog->RenameNode(Child(root, "delta"), QStringLiteral("gamma")));
     EXPECT_TRUE(QDir(Local + "delta").exists());
+
+}
+
+TEST_F(FolderDialogTest, AnEmptiedNameFailsLikeATakenOne)
+{
+    QTreeWidgetItem *beta = Child(Dialog->RootNode(), "beta");
+    Tree().setCurrentItem(beta);
+    Tree().editItem(beta, 0);
+    ASSERT_NE(Editor(), nullptr);
+    Editor()->clear();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(Editor(), &enter);
+    ASSERT_TRUE(PumpUntil([&] { return !Prompts.Errors.isEmpty(); }, 5000));
+    EXPECT_EQ(Prompts.Errors,
+              QStringList({"A folder with the name you specified already exists. Specify a different name."}));
+    EXPECT_EQ(beta->text(0), QStringLiteral("beta"));
+    EXPECT_TRUE(QDir(Local + "beta").exists());
+    EXPECT_NE(Editor(), nullptr) << "editing starts again";
 }

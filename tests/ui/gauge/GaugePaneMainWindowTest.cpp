@@ -1,5 +1,5 @@
-// The gauge pane inside the main window: started with the window, restarted on a port change,
-// stopped on a storage root change and on close, and gauge rows dropped on a folder downloaded.
+// The gauge pane inside the main window: started with the window, restarted on a port change and
+// on a storage root change, stopped on close, and gauge rows dropped on a folder downloaded.
 #include "FormMainTestSupport.h"
 #include "UnitCommK27Thread.h"
 #include "UnitEnumComPort.h"
@@ -99,7 +99,7 @@ TEST_F(GaugePaneMainWindowTest, StartupConnectsAndRowsDroppedOnAFolderAreDownloa
     EXPECT_FALSE(Pane().Connected());
 }
 
-TEST_F(GaugePaneMainWindowTest, PortChangeRestartsAndStorageRootChangeStops)
+TEST_F(GaugePaneMainWindowTest, PortChangeAndStorageRootChangeReplaceTheConnection)
 {
     StartWithGauge();
     ASSERT_TRUE(ListShown());
@@ -122,6 +122,9 @@ TEST_F(GaugePaneMainWindowTest, PortChangeRestartsAndStorageRootChangeStops)
     DialogHooks().BrowseFolder = [&](QWidget *, const QString &, const QString &) { return other; };
     Form->SelectNode(Form->RootNode());
     ASSERT_TRUE(Run("ActionChangeStorageDirectory"));
-    EXPECT_EQ(Pane().Thread(), nullptr);
-    EXPECT_EQ(Pane().ListViewGauge()->topLevelItemCount(), 0);
+    EXPECT_EQ(GetStorageRoot(), IncludeTrailingSlash(other));
+    // A new connection, which shows the gauge's list again without a Refresh.
+    ASSERT_NE(Pane().Thread(), nullptr);
+    ASSERT_TRUE(ListShown());
+    EXPECT_EQ(Form->GaugeNode()->text(0), QStringLiteral("Ventrax K27 SH"));
 }

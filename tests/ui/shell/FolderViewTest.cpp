@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMimeData>
@@ -264,6 +266,54 @@ TEST_F(FolderViewTest, DropOntoAFolderRowGoesIntoThatFolder)
     EXPECT_EQ(Prompts.Errors.first(), QStringLiteral("Destination same as source folder"));
 }
 
+TEST_F(FolderViewTest, DraggingFilesOntoAFolderRowMovesThemAndEmptiesTheClipboard)
+{
+    WriteText(Folder + QStringLiteral("a.txt"), "a");
+    WriteText(Folder + QStringLiteral("b.txt"), "b");
+    QDir().mkpath(Folder + QStringLiteral("Sub"));
+    View.resize(600, 400);
+    View.show();
+    View.SetFolder(Folder);
+    QApplication::clipboard()->setMimeData(FileListMimeData({Folder + QStringLiteral("b.txt")}, false));
+
+    std::unique_ptr<QMimeData> mime(FileListMimeData({Folder + QStringLiteral("a.txt")}, false));
+    QWidget *viewport = View.ListViewLocal->viewport();
+    const QPoint at = View.ListViewLocal->visualRect(View.ListViewLocal->model()->index(Row(Folder + "Sub"), 0)).center();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(at, offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    EXPECT_EQ(move.dropAction(), Qt::MoveAction);
+    QDropEvent drop(QPointF(at), offered, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_TRUE(QFileInfo::exists(Folder + QStringLiteral("Sub/a.txt")));
+    EXPECT_FALSE(QFileInfo::exists(Folder + QStringLiteral("a.txt")));
+    // As after a drag-move in the tree: a file list on the clipboard no longer holds.
+    const QMimeData *after = QApplication::clipboard()->mimeData();
+    EXPECT_TRUE(!after || !after->hasFormat(QStringLiteral("x-special/gnome-copied-files")));
+}
+
+TEST_F(FolderViewTest, RenamedBatchesTakeTheExtensionOfTheirType)
+{
+    MakeBatch(BatchTypeCover, BatchFormatGrid, 2, 2).SaveToFile(Folder + QStringLiteral("Upper.VCB"));
+    MakeBatch(BatchTypeHalfCell, BatchFormatGrid, 2, 2).SaveToFile(Folder + QStringLiteral("Misnamed.vcb"));
+    WriteText(Folder + QStringLiteral("Broken.vch"), "not a batch");
+    View.SetFolder(Folder);
+    const struct {
+        const char *From, *To, *Result;
+    } cases[] = {
+        {"Upper.VCB", "Cover", "Cover.vcb"},
+        {"Misnamed.vcb", "Half", "Half.vch"},
+        {"Broken.vch", "Kept", "Kept.vch"}, // unreadable: the file's own extension stays
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(View.Rename(Row(Folder + QLatin1String(c.From)), QLatin1String(c.To))) << c.From;
+        EXPECT_TRUE(QFileInfo::exists(Folder + QLatin1String(c.Result))) << c.From;
+        EXPECT_FALSE(QFileInfo::exists(Folder + QLatin1String(c.From))) << c.From;
+    }
+}
+
 TEST(DropActionTest, RulesInOrder)
 {
     const QString a = QDir::tempPath() + "/a/", b = QDir::tempPath() + "/b/";
@@ -303,6 +353,7 @@ TEST_F(FolderViewTest, PreviewFollowsTheSelection)
         painter.fillRect(QRect(0, 0, 2000, 2000), Qt::blue);
     }
     WriteText(Folder + QStringLiteral("readme.txt"), "hello");
+    WriteText(Folder + QStringLiteral("drawing.wmf"), QByteArray("\xD7\xCD\xC6\x9A\0\0", 6));
     View.SetFolder(Folder);
     const int a = Row(Folder + "A.vcb"), b = Row(Folder + "B.vch");
 
@@ -333,6 +384,11 @@ TEST_F(FolderViewTest, PreviewFollowsTheSelection)
     View.SelectRows({Row(Folder + "readme.txt")});
     EXPECT_EQ(View.PreviewForm(), static_cast<QWidget *>(View.FormViewOle));
     EXPECT_TRUE(View.FormViewOle->DetailsText().contains(QStringLiteral("readme.txt")));
+
+    // A metafile, which no image reader here decodes, shows its details rather than nothing.
+    View.SelectRows({Row(Folder + "drawing.wmf")});
+    EXPECT_EQ(View.PreviewForm(), static_cast<QWidget *>(View.FormViewOle));
+    EXPECT_TRUE(View.FormViewOle->DetailsText().contains(QStringLiteral("drawing.wmf")));
 
     View.ListViewLocal->selectionModel()->clear();
     EXPECT_EQ(View.PreviewForm(), nullptr);
@@ -407,6 +463,18 @@ TEST(ClipboardStreamTest, LengthPrefixedLittleEndian)
     EXPECT_EQ(clipboard.GetStream(QStringLiteral("application/x-two")), QByteArray("two"));
     clipboard.PutStream("three", QStringLiteral("application/x-two"));
     EXPECT_FALSE(clipboard.HasFormat(QStringLiteral("application/x-one")));
+
+    // Another program takes the clipboard between two writes of one open: its content is
+    // dropped by the clipboard, and the next write starts afresh instead of reading it.
+    clipboard.Open();
+    clipboard.PutStream("one", QStringLiteral("application/x-one"));
+    auto *other = new QMimeData;
+    other->setText(QStringLiteral("from elsewhere"));
+    QApplication::clipboard()->setMimeData(other);
+    clipboard.PutStream("two", QStringLiteral("application/x-two"));
+    clipboard.Close();
+    EXPECT_FALSE(clipboard.HasFormat(QStringLiteral("application/x-one")));
+    EXPECT_EQ(clipboard.GetStream(QStringLiteral("application/x-two")), QByteArray("two"));
 }
 
 } // namespace

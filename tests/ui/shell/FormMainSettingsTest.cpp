@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTest>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -195,10 +196,12 @@ TEST_F(FormMainTest, ChangeStorageDirectoryReseedsAndReloads)
         return root;
     };
     TSignalCount stop(Form.get(), &TFormMain::GaugeLinkStop);
+    TSignalCount start(Form.get(), &TFormMain::GaugeLinkStart);
     Form->SelectNode(Form->RootNode());
     ASSERT_TRUE(Run("ActionChangeStorageDirectory"));
     EXPECT_EQ(title, QStringLiteral("Select the directory in which to store application data"));
     EXPECT_EQ(stop.size(), 1);
+    EXPECT_EQ(start.size(), 1) << "the connection is replaced";
     EXPECT_EQ(GetStorageRoot(), root + QLatin1Char('/'));
     for (const char *folder : {"Local", "Settings"})
         EXPECT_TRUE(QFileInfo(root + QLatin1Char('/') + QLatin1String(folder)).isDir()) << folder;
@@ -376,10 +379,30 @@ TEST_F(FormMainTest, PleaseWaitWindowAndBusyState)
     ASSERT_TRUE(WaitUntil([&] { return Form->PleaseWait()->isVisible(); }));
     Form->SetBusy(false);
     EXPECT_FALSE(Form->PleaseWait()->isVisible());
+    // Without a cancel handler neither Esc nor the window's close button ends the wait.
+    TFormPleaseWait *shown = Form->PleaseWait();
     Form->SetBusy(true);
-    ASSERT_TRUE(WaitUntil([&] { return Form->PleaseWait()->isVisible(); }));
-    Form->PleaseWait()->reject();
-    EXPECT_FALSE(Form->Busy()) << "closing with Cancel clears the busy flag";
+    ASSERT_TRUE(WaitUntil([&] { return shown->isVisible(); }));
+    QTest::keyClick(shown, Qt::Key_Escape);
+    EXPECT_FALSE(shown->close());
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_TRUE(Form->Busy());
+    Form->SetBusy(false);
+    // With one, both do what Cancel does.
+    for (const bool escape : {true, false}) {
+        int cancels = 0;
+        shown->CancelHandler = [&] { ++cancels; };
+        Form->SetBusy(true);
+        ASSERT_TRUE(WaitUntil([&] { return shown->isVisible(); }));
+        if (escape)
+            QTest::keyClick(shown, Qt::Key_Escape);
+        else
+            EXPECT_TRUE(shown->close());
+        EXPECT_EQ(cancels, 1) << (escape ? "Esc" : "close");
+        EXPECT_FALSE(shown->isVisible());
+        EXPECT_FALSE(Form->Busy()) << "closing with Cancel clears the busy flag";
+        shown->CancelHandler = nullptr;
+    }
 }
 
 TEST_F(FormMainTest, HelpAndAboutOpen)

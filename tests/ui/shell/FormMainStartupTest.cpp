@@ -1,10 +1,14 @@
 #include "TestSupport.h"
+#include "UnitApplicationNames.h"
 #include "UnitFormMain.h"
+#include "UnitFormPleaseWait.h"
+#include "UnitFormPreferences.h"
 #include "UnitStorage.h"
 #include "UnitTextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 TEST_F(IsolatedTest, MainWindowStartsOnAnEmptyHome)
 {
@@ -23,4 +27,24 @@ TEST_F(IsolatedTest, MainWindowStartsOnAnEmptyHome)
                                     "  <ThumbnailQuality>0</ThumbnailQuality>\r\n"))
         << settings.toStdString();
     EXPECT_TRUE(Prompts.Errors.isEmpty());
+}
+
+TEST_F(IsolatedTest, WindowsShowExactlyTheirOwnCaption)
+{
+    const QString application = QCoreApplication::applicationName();
+    const QString organization = QCoreApplication::organizationName();
+    SetApplicationNames();
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Orvalis"));
+    EXPECT_EQ(QCoreApplication::organizationName(), QStringLiteral("Ventrax"));
+    // A display name set on the application would be added to every window's title by the
+    // window system's platform plugin; unset, it falls back to the application name.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    TFormMain form;
+    EXPECT_EQ(form.windowTitle(), ProgramTitle());
+    TFormPleaseWait wait;
+    EXPECT_EQ(wait.windowTitle(), QStringLiteral("Please Wait..."));
+    TFormPreferences preferences;
+    EXPECT_EQ(preferences.windowTitle(), QStringLiteral("Preferences"));
+    QCoreApplication::setApplicationName(application);
+    QCoreApplication::setOrganizationName(organization);
 }

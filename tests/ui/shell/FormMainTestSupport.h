@@ -6,6 +6,7 @@
 #include "UnitFolderViewLink.h"
 #include "UnitFormMain.h"
 #include "UnitStorage.h"
+#include "UnitThreadDirectory.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,7 +48,13 @@ public:
 
     QWidget *Widget() override { return &Pane; }
     void SetFolder(const QString &folder) override { Folder = folder; }
-    void RefreshView() override { ++Refreshes; }
+    std::function<void()> OnRefresh;
+    void RefreshView() override
+    {
+        ++Refreshes;
+        if (OnRefresh)
+            OnRefresh();
+    }
     bool ListHasFocus() const override { return Focused; }
     bool ListVisible() const override { return Visible; }
     void SetListVisible(bool visible) override { Visible = visible; }
@@ -56,6 +63,8 @@ public:
     const TFileItem *BatchEntry(const QString &path) const override { return Entries.value(path); }
     void EditSelectedCaption() override { Edited = Selection.value(0); }
     void SelectAll() override {}
+    int Deletes = 0;
+    void DeleteSelection() override { ++Deletes; }
     void SelectAndEdit(const QString &path) override { Edited = path; }
     void SelectPath(const QString &path) override { Selection = {path}; }
 };
@@ -119,6 +128,29 @@ protected:
     static bool WaitUntil(const std::function<bool()> &condition, int ms = 10000)
     {
         return ServeEventsUntil(condition, ms);
+    }
+
+    // Waits until both watchers are armed on these folders (re-arming them), so that a change
+    // made next is seen.
+    bool WatchersArmed(const QString &folder, const QString &parent)
+    {
+        TThreadDirectory *watchers[2] = {Form->FolderWatcher(), Form->ParentWatcher()};
+        const QString folders[2] = {folder, parent};
+        if (!watchers[0] || !watchers[1])
+            return false;
+        QObject context;
+        int state[2] = {0, 0};
+        for (int i = 0; i < 2; ++i) {
+            QObject::connect(watchers[i], &TThreadDirectory::Watching, &context, [&state, &folders, i](const QString &f) {
+                state[i] = QDir::cleanPath(f) == QDir::cleanPath(folders[i]) ? 1 : 0;
+            });
+            QObject::connect(watchers[i], &TThreadDirectory::WaitingForChange, &context, [&state, i] {
+                if (state[i] == 1)
+                    state[i] = 2;
+            });
+            watchers[i]->Wake();
+        }
+        return WaitUntil([&] { return state[0] == 2 && state[1] == 2; });
     }
 
     std::unique_ptr<TFormMain> Form;

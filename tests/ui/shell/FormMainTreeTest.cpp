@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 
 TEST_F(FormMainTest, TreeIsBuiltFromTheFolderTreeOnDisk)
@@ -48,6 +49,25 @@ TEST_F(FormMainTest, TreeIsBuiltFromTheFolderTreeOnDisk)
     EXPECT_EQ(ChildTexts(beta), QStringList{QStringLiteral("Deep")});
     EXPECT_EQ(Form->Tree()->indexOfTopLevelItem(Form->RootNode()), 0);
     EXPECT_EQ(Form->NodeOfFolder(LocalFolder() + QStringLiteral("Work/Beta/Deep/")), beta->child(0));
+}
+
+TEST_F(FormMainTest, TreeSortsLikeTheFolderViewWithLetterCaseIgnored)
+{
+    const QString work = DefaultStorageRoot() + QStringLiteral("Local/Work/");
+    for (const char *name : {"Zeta", "alpha", "Beta"})
+        MakeDir(work + QLatin1String(name));
+    Start();
+    QTreeWidgetItem *workNode = Node(QStringLiteral("Work"));
+    ASSERT_NE(workNode, nullptr);
+    workNode->setExpanded(true);
+    EXPECT_EQ(ChildTexts(workNode), (QStringList{"alpha", "Beta", "Zeta"}));
+    // A folder made by another program joins in its place.
+    MakeDir(work + QStringLiteral("gamma"));
+    Form->RescanFolderNodes(work, false);
+    EXPECT_EQ(ChildTexts(workNode), (QStringList{"alpha", "Beta", "gamma", "Zeta"}));
+    // So does a renamed one.
+    ASSERT_TRUE(Form->RenameFolderNode(Node(QStringLiteral("Work/Zeta")), QStringLiteral("delta")));
+    EXPECT_EQ(ChildTexts(workNode), (QStringList{"alpha", "Beta", "delta", "gamma"}));
 }
 
 TEST_F(FormMainTest, SelectionShowsTheNodesLabelButtonsPaneAndCommands)
@@ -159,6 +179,31 @@ TEST_F(FormMainTest, WatchersRescanAfterOutsideChanges)
     EXPECT_TRUE(WaitUntil([&] { return Node(QStringLiteral("Sibling")) == nullptr; }));
 }
 
+TEST_F(FormMainTest, WatchersStoppedFromInsideTheirOwnNoticeDoNotHang)
+{
+    MakeDir(DefaultStorageRoot() + QStringLiteral("Local/Work"));
+    Start();
+    Form->SelectNode(Node(QStringLiteral("Work")));
+    ASSERT_TRUE(WatchersArmed(LocalFolder() + QStringLiteral("Work"), LocalFolder()));
+    // The refresh inside the selected folder's notice stops the watchers, as a delete chosen
+    // while a message box of that refresh is open would.
+    int stops = 0;
+    View.OnRefresh = [&] {
+        if (stops++ == 0)
+            Form->SetWatching(false);
+    };
+    WriteFile(LocalFolder() + QStringLiteral("Work/new.txt"));
+    ASSERT_TRUE(WaitUntil([&] { return stops == 1; }));
+    View.OnRefresh = nullptr;
+    EXPECT_EQ(Form->FolderWatcher(), nullptr);
+    EXPECT_EQ(Form->ParentWatcher(), nullptr);
+    // Watching again afterwards works as ever.
+    Form->SetWatching(true);
+    ASSERT_TRUE(WatchersArmed(LocalFolder() + QStringLiteral("Work"), LocalFolder()));
+    MakeDir(LocalFolder() + QStringLiteral("Work/Later"));
+    EXPECT_TRUE(WaitUntil([&] { return Node(QStringLiteral("Work/Later")) != nullptr; }));
+}
+
 TEST_F(FormMainTest, NewFolderPicksFreeNames)
 {
     Start();
@@ -233,20 +278,11 @@ TEST_F(FormMainTest, DeleteAsksAndDeletes)
     EXPECT_EQ(Node(QStringLiteral("Work/Old")), nullptr);
     EXPECT_EQ(Form->SelectedNode(), Node(QStringLiteral("Work")));
 
-    // In the folder view: one file, then several items.
+    // In the folder view the view itself asks and deletes.
     View.Focused = true;
     View.Selection = {work + QStringLiteral("one.vcb")};
-    Prompts.Questions.clear();
-    Prompts.Answers = {TPromptAnswer::No};
     ASSERT_TRUE(Run("ActionDeleteFolderFile"));
-    EXPECT_EQ(Prompts.Questions, QStringList{QStringLiteral("Are you sure you want to delete 'one.vcb'?")});
-    EXPECT_TRUE(QFileInfo::exists(work + QStringLiteral("one.vcb")));
-    View.Selection << work + QStringLiteral("two.vcb");
-    Prompts.Answers = {TPromptAnswer::Yes};
-    ASSERT_TRUE(Run("ActionDeleteFolderFile"));
-    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Are you sure you want to delete these 2 items?"));
-    EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("one.vcb")));
-    EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("two.vcb")));
+    EXPECT_EQ(View.Deletes, 1);
     EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
 }
 
@@ -338,6 +374,30 @@ TEST_F(FormMainTest, RenameRefusesExistingAndForbiddenNames)
     // The fixed nodes cannot be renamed.
     EXPECT_FALSE(Form->RenameFolderNode(Form->LocalNode(), QStringLiteral("Elsewhere")));
     EXPECT_TRUE(QFileInfo(LocalFolder()).isDir());
+}
+
+TEST_F(FormMainTest, EmptyingANodesNameInTheEditorTellsAndEditsAgain)
+{
+    const QString work = DefaultStorageRoot() + QStringLiteral("Local/Work/");
+    MakeDir(work + QStringLiteral("First"));
+    Start();
+    Form->show();
+    Node(QStringLiteral("Work"))->setExpanded(true);
+    QTreeWidgetItem *first = Node(QStringLiteral("Work/First"));
+    Form->SelectNode(first);
+    Form->Tree()->setFocus();
+    QTest::keyClick(Form->Tree(), Qt::Key_F2);
+    auto *editor = Form->Tree()->findChild<QLineEdit *>(QStringLiteral("EditFolderName"));
+    ASSERT_NE(editor, nullptr);
+    editor->clear();
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(WaitUntil([&] { return !Prompts.Errors.isEmpty(); }));
+    EXPECT_EQ(Prompts.Errors,
+              QStringList{QStringLiteral("A folder with the name you specified already exists. Specify a different name.")});
+    EXPECT_EQ(first->text(0), QStringLiteral("First"));
+    EXPECT_TRUE(QFileInfo(work + QStringLiteral("First")).isDir());
+    EXPECT_TRUE(WaitUntil([&] { return Form->Tree()->findChild<QLineEdit *>(QStringLiteral("EditFolderName")) != nullptr; }))
+        << "editing starts again";
 }
 
 TEST_F(FormMainTest, TypingAForbiddenCharacterInANameIsRefused)
@@ -433,8 +493,21 @@ TEST_F(FormMainTest, DropEventsOnTheTreeCopyFilesIntoTheFolderUnderTheMouse)
     QApplication::sendEvent(viewport, &move);
     EXPECT_TRUE(move.isAccepted());
     EXPECT_EQ(move.dropAction(), Qt::CopyAction);
+    // The node under the mouse is marked as the drop target, drawn as a highlighted node.
+    auto *tree = static_cast<TTreeViewMain *>(Form->Tree());
+    EXPECT_EQ(tree->DropTarget(), work);
+    const QRect row = Form->Tree()->visualItemRect(work);
+    auto marked = [&] {
+        const QColor pixel = viewport->grab().toImage().pixelColor(row.right() - 2, row.center().y());
+        const QPalette palette = Form->Tree()->palette();
+        return pixel == palette.color(QPalette::Active, QPalette::Highlight) ||
+               pixel == palette.color(QPalette::Inactive, QPalette::Highlight);
+    };
+    EXPECT_TRUE(marked());
     QDropEvent drop(QPointF(at), offered, &mime, Qt::LeftButton, Qt::ControlModifier);
     QApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(tree->DropTarget(), nullptr) << "the mark is cleared after the drop";
+    EXPECT_FALSE(marked());
     EXPECT_EQ(ReadText(LocalFolder() + QStringLiteral("Work/Outside.vch")), QStringLiteral("half-cell"));
     EXPECT_TRUE(QFileInfo::exists(outside.path() + QStringLiteral("/Outside.vch"))) << "Ctrl copies";
 
