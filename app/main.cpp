@@ -7,6 +7,7 @@
 #include "UnitPromptDialogs.h"
 #include "UnitReport.h"
 #include "UnitStorage.h"
+#include "UnitTemplatesPaneLink.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +44,8 @@ int main(int argc, char *argv[])
     TFormMain formMain(nullptr, !hidden);
     SetReportSettings(&formMain.Settings());
     TFolderViewPlug folderView(formMain);
-    new TGaugePaneLink(&formMain); // owned by the window
+    auto *gaugeLink = new TGaugePaneLink(&formMain); // owned by the window
+    new TTemplatesPaneLink(&formMain, gaugeLink->Pane()); // owned by the window
     if (hidden)
         formMain.StartupRefresh();
     else
