@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QHash>
 #include <QPainter>
+#include <QSet>
 #include <algorithm>
 #include <cmath>
 
@@ -478,9 +479,14 @@ int TPage::IndexOfName(const QString &name) const
 
 QString TPage::UniqueName(const QString &base) const
 {
+    // Names are gathered once: probing each candidate against every item made filling a page cubic.
+    QSet<QString> taken;
+    taken.reserve(Count());
+    for (int i = 0; i < Count(); ++i)
+        taken.insert(Item(i)->Name());
     for (int n = 1; n <= 999; ++n) {
         const QString name = base + QString::number(n);
-        if (IndexOfName(name) < 0)
+        if (!taken.contains(name))
             return name;
     }
     throw Exception(Tr("Too many items, please rename some."));
