@@ -65,15 +65,20 @@ protected:
     }
 };
 
-// Pasted text loses the characters a name cannot hold.
+// Pasted text loses the characters a name cannot hold, and a name takes at most ten characters.
+// A longer name from an older file is shown whole and may be shortened, never lengthened, so that
+// opening and closing the editor never renames the template by cutting its name.
 class TNameValidator : public QValidator {
 public:
-    using QValidator::QValidator;
+    TNameValidator(int limit, QObject *parent) : QValidator(parent), FLimit(limit) {}
     State validate(QString &input, int &) const override
     {
         input.erase(std::remove_if(input.begin(), input.end(), IsUnsafeNameChar), input.end());
-        return Acceptable;
+        return input.size() <= FLimit ? Acceptable : Invalid;
     }
+
+private:
+    int FLimit;
 };
 
 // The name editor of the template list: at most ten characters; the rename itself is the form's.
@@ -84,17 +89,19 @@ public:
     {
         auto *edit = new QLineEdit(parent);
         edit->setObjectName(QStringLiteral("EditTemplateName"));
-        edit->setMaxLength(TemplateNameLength);
-        edit->setValidator(new TNameValidator(edit));
         edit->installEventFilter(new TNameEditFilter(edit));
         return edit;
     }
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *edit = static_cast<QLineEdit *>(editor);
+        const QString name = index.data().toString();
+        edit->setValidator(new TNameValidator(std::max<int>(TemplateNameLength, name.size()), edit));
+        edit->setText(name);
+    }
     void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
     {
-        const QString text = static_cast<QLineEdit *>(editor)->text();
-        const int row = index.row();
-        // The list is rebuilt by the rename: not while the view still holds its editor.
-        QTimer::singleShot(0, FForm, [form = FForm, row, text] { form->RenameTemplate(row, text); });
+        FForm->QueueRename(index.row(), static_cast<QLineEdit *>(editor)->text());
     }
 
 private:
@@ -144,6 +151,16 @@ public:
 class TTemplateListView : public QTreeWidget {
 public:
     using QTreeWidget::QTreeWidget;
+    // Commits and closes an open name editor.
+    void EndEditing()
+    {
+        if (state() != EditingState)
+            return;
+        if (QWidget *editor = indexWidget(currentIndex())) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+        }
+    }
 
 protected:
     void startDrag(Qt::DropActions) override
@@ -268,6 +285,8 @@ TFormTemplates::TFormTemplates(QWidget *parent)
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         connect(action, &QAction::triggered, this, [this, execute] {
             try {
+                // A name being edited is settled before any command works on the templates.
+                EndNameEditing();
                 execute();
             } catch (const Exception &e) {
                 Prompt().Error(e.Message());
@@ -486,6 +505,28 @@ void TFormTemplates::StartRename(int row)
     FTemplates->setFocus();
     FTemplates->setCurrentItem(item, 0);
     FTemplates->editItem(item, 0);
+}
+
+void TFormTemplates::QueueRename(int row, const QString &newName)
+{
+    // The list is rebuilt by the rename: not while the view still holds its editor.
+    FPendingRename = {row, newName};
+    FHasPendingRename = true;
+    QTimer::singleShot(0, this, &TFormTemplates::ApplyPendingRename);
+}
+
+void TFormTemplates::ApplyPendingRename()
+{
+    if (!FHasPendingRename)
+        return;
+    FHasPendingRename = false;
+    RenameTemplate(FPendingRename.first, FPendingRename.second);
+}
+
+void TFormTemplates::EndNameEditing()
+{
+    static_cast<TTemplateListView *>(FTemplates)->EndEditing();
+    ApplyPendingRename();
 }
 
 void TFormTemplates::RenameTemplate(int row, const QString &newName)

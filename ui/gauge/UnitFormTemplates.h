@@ -8,6 +8,7 @@
 #include <QList>
 #include <QWidget>
 #include <functional>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -53,6 +54,10 @@ public:
     void NewTemplate();
     // Renames the template of a row; a refused name tells the user and starts editing again.
     void RenameTemplate(int row, const QString &newName);
+    // The name editor's result, renamed as soon as the editor has closed.
+    void QueueRename(int row, const QString &newName);
+    // Commits an open name editor and runs its rename now.
+    void EndNameEditing();
     void DeleteTemplates();
     void NewBatch(std::uint8_t batchType);
     void EditBatch();
@@ -109,6 +114,9 @@ private:
     QAction *FActionNewTemplate, *FActionRenameTemplate, *FActionDeleteTemplate, *FActionUploadSelectedTemplate,
         *FActionNewCoverBatch, *FActionNewHalfCellBatch, *FActionNewBatch, *FActionEditBatch, *FActionDeleteBatch,
         *FActionGroup, *FActionUngroup;
+    void ApplyPendingRename();
+    std::pair<int, QString> FPendingRename;
+    bool FHasPendingRename = false;
     bool FApplyingRatio = false;
     bool FFilling = false;
 };

@@ -267,9 +267,11 @@ TEST_F(TemplateUploadTest, ShippedTemplateUploadsWithTheBatchOrder)
     EXPECT_EQ(ids.value(0), QStringLiteral("Harbour Ro 00001"));
     // Batch order leaves the running number alone.
     EXPECT_EQ(ReadTemplate(QStringLiteral("Harbour Road Bridge"))->AutoInc, 1);
-    for (const TSimBatch &b : Sim.Batches())
-        if (b.ID.startsWith("Harbour Ro"))
+    for (const TSimBatch &b : Sim.Batches()) {
+        if (b.ID.startsWith("Harbour Ro")) {
             EXPECT_EQ(b.Site, QByteArray("Harbour Road Bri"));
+        }
+    }
 }
 
 TEST_F(TemplateUploadTest, CancelledWizardOrEmptyTemplatesSendNothing)
@@ -380,9 +382,11 @@ TEST_F(TemplateUploadTest, GaugesThatTakeNoHalfCellsOrNoTemplates)
     ASSERT_TRUE(Upload(Window->ActionUploadSelectedTemplate()));
     EXPECT_FALSE(DefineCommands(Sim).join(QLatin1Char('|')).contains(QLatin1String("HALFCELL")));
     EXPECT_EQ(GaugeIDs().filter(QStringLiteral("Quay Wall")), QStringList({"Quay Wall 00001", "Quay Wall 00002"}));
-    for (const TSimBatch &b : Sim.Batches())
-        if (b.ID.startsWith("Quay Wall"))
+    for (const TSimBatch &b : Sim.Batches()) {
+        if (b.ID.startsWith("Quay Wall")) {
             EXPECT_EQ(b.BatchType, 0);
+        }
+    }
 
     // A basic gauge taking half-cell templates is refused at connection with its message; neither
     // Upload can start on the ended connection.

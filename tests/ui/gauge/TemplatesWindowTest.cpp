@@ -357,3 +357,41 @@ TEST_F(TemplatesTest, SplitterFollowsAndSetsFormRatio)
     emit Window->Splitter()->splitterMoved(100, 1);
     EXPECT_NEAR(settings[QStringLiteral("FormRatio")].AsFloat(), 0.25, 0.02);
 }
+
+TEST_F(TemplatesTest, LongNamesSurviveTheEditorAndCommandsSettleAnOpenEdit)
+{
+    WriteTemplate(QStringLiteral("Harbour Road Bridge"), {{Cover, Grid}});
+    Open();
+    Window->SelectTemplate(QStringLiteral("Harbour Road Bridge"));
+    ASSERT_TRUE(Run(Window->ActionRenameTemplate()));
+    QLineEdit *edit = NameEditor();
+    ASSERT_NE(edit, nullptr);
+    // Shown whole, and it cannot grow.
+    EXPECT_EQ(edit->text(), QStringLiteral("Harbour Road Bridge"));
+    edit->end(false);
+    TypeText(edit, QStringLiteral("s"));
+    EXPECT_EQ(edit->text(), QStringLiteral("Harbour Road Bridge"));
+    // Closed unchanged: nothing is renamed (the editor never cuts the name to ten characters).
+    Window->EndNameEditing();
+    EXPECT_EQ(TemplateNames(), QStringList(QStringLiteral("Harbour Road Bridge")));
+    EXPECT_TRUE(QFileInfo::exists(TemplateFile(QStringLiteral("Harbour Road Bridge"))));
+    ASSERT_TRUE(ServeEventsUntil([&] { return NameEditor() == nullptr; }, 2000)); // the closed editor is gone
+
+    // A command given while a new name is typed works on the renamed template.
+    Window->SelectTemplate(QStringLiteral("Harbour Road Bridge"));
+    ASSERT_TRUE(Run(Window->ActionRenameTemplate()));
+    edit = NameEditor();
+    ASSERT_NE(edit, nullptr);
+    edit->setText(QStringLiteral("Harbour"));
+    QString seenFile;
+    Dialog = [&](QDialog &d) {
+        seenFile = Window->CurrentTemplate() ? Window->CurrentTemplate()->FileName : QString();
+        return WalkBatchWizard(d);
+    };
+    ASSERT_TRUE(Run(Window->ActionNewCoverBatch()));
+    EXPECT_EQ(seenFile, TemplateFile(QStringLiteral("Harbour")));
+    EXPECT_FALSE(QFileInfo::exists(TemplateFile(QStringLiteral("Harbour Road Bridge"))));
+    EXPECT_EQ(ReadTemplate(QStringLiteral("Harbour"))->Count(), 2);
+    ServeEventsUntil([] { return false; }, 50);
+    EXPECT_EQ(TemplateNames(), QStringList(QStringLiteral("Harbour")));
+}
