@@ -63,6 +63,9 @@ bool UploadTemplateEntries(TFormCalvaneK27 &pane, const QList<TFileItem *> &entr
 
 bool UploadFromGaugePane(TFormCalvaneK27 &pane, QWidget *parent)
 {
+    // A connection that failed keeps its list and its Connected state until the next Refresh.
+    if (!GaugeTakesTemplates(pane))
+        return false;
     TFormUploadTemplate chooser(parent);
     if (ExecDialog(chooser) != QDialog::Accepted)
         return false;

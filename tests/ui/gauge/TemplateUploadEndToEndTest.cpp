@@ -425,3 +425,27 @@ TEST_F(TemplateUploadTest, GaugesThatTakeNoHalfCellsOrNoTemplates)
     Window->UpdateActions();
     EXPECT_FALSE(Window->ActionUploadSelectedTemplate()->isEnabled());
 }
+
+TEST_F(TemplateUploadTest, AFailedConnectionTakesNoUpload)
+{
+    ASSERT_TRUE(Connect(FullModel()));
+    TemplatesTest::WriteTemplate(QStringLiteral("Deck"), {{0, 0}});
+    Window->Refresh();
+    Window->SelectTemplate(QStringLiteral("Deck"));
+    // The gauge stops answering in the middle of a download: the connection ends with an error
+    // but keeps its list and its connected state until the next Refresh.
+    TSimOptions silent = FullModel();
+    silent.Silent = true;
+    Sim.SetOptions(silent);
+    List().selectAll();
+    Pane->DownloadTo(Folder);
+    ASSERT_TRUE(PumpUntil([&] { return Pane->Thread()->isFinished(); }, 60000));
+    PumpUntil([] { return false; }, 50);
+    ASSERT_FALSE(Prompts.Errors.isEmpty());
+    EXPECT_TRUE(Pane->Connected());
+    Window->UpdateActions();
+    EXPECT_FALSE(Window->ActionUploadSelectedTemplate()->isEnabled());
+    Shown.clear();
+    Pane->ActionUploadTemplate()->trigger();
+    EXPECT_TRUE(Shown.isEmpty());
+}

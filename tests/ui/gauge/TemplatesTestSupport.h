@@ -43,6 +43,8 @@ protected:
         ResetDialogHooks();
     }
 
+public:
+
     static QString TemplateFile(const QString &name) { return IncludeTrailingSlash(TemplatesFolder()) + name + QStringLiteral(".vct"); }
 
     // A template file with definitions given as (type, format) pairs; grid definitions 4 x 3.
