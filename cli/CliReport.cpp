@@ -3,16 +3,17 @@
 #include "CliCommands.h"
 #include "UnitBatchList.h"
 #include "UnitException.h"
+#include "UnitMyReports.h"
 #include "UnitReport.h"
 
 #include <QFileInfo>
 
 namespace {
-const char *kUsage = "report --report FILE.vcr BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT]";
+const char *kUsage = "report --report FILE.vcr|--name NAME BATCH... -o OUT.pdf|OUT.jpg [--page N] [--title TEXT]";
 
 int RunReport(const QStringList &args)
 {
-    QString reportFile, out, title;
+    QString reportFile, reportName, out, title;
     QStringList batches;
     int page = 0; // 1-based; 0 all pages
     for (int i = 0; i < args.size(); ++i) {
@@ -24,6 +25,8 @@ int RunReport(const QStringList &args)
         };
         if (a == QLatin1String("--report")) {
             reportFile = value();
+        } else if (a == QLatin1String("--name")) {
+            reportName = value(); // looked up in "My Reports" of the storage root
         } else if (a == QLatin1String("-o")) {
             out = value();
         } else if (a == QLatin1String("--title")) {
@@ -40,7 +43,7 @@ int RunReport(const QStringList &args)
             batches << a;
         }
     }
-    if (reportFile.isEmpty() || out.isEmpty() || batches.isEmpty())
+    if (reportFile.isEmpty() == reportName.isEmpty() || out.isEmpty() || batches.isEmpty())
         throw Exception(QStringLiteral("Usage: orvalis-cli %1").arg(QLatin1String(kUsage)));
     const QString ext = QFileInfo(out).suffix().toLower();
     if (ext != QLatin1String("pdf") && ext != QLatin1String("jpg"))
@@ -48,7 +51,14 @@ int RunReport(const QStringList &args)
 
     InstallPrinterPaperProvider();
     TReport stored;
-    stored.LoadFromFile(reportFile);
+    TMyReports myReports;
+    if (reportName.isEmpty()) {
+        stored.LoadFromFile(reportFile);
+    } else {
+        RegisterReportDocument();
+        myReports.Reload();
+        stored.Assign(&myReports.ByName(reportName));
+    }
     std::unique_ptr<TBatchItem> byType[2];
     for (const QString &file : batches) {
         auto batch = std::make_unique<TBatchItem>();

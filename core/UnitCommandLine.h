@@ -7,3 +7,7 @@
 bool TraceRequested(const QStringList &arguments);
 // The same for the running application's arguments (false without an application object).
 bool TraceRequested();
+
+// True when an argument is the switch `name` introduced by "/" or "-", letter case ignored
+// ("/Embedding", "-EMBEDDING").
+bool HasSwitch(const QStringList &arguments, const QString &name);

@@ -78,6 +78,10 @@ void WriteFileAtomic(const QString &fileName, const QByteArray &bytes)
 
 QByteArray ReadWholeFile(const QString &fileName)
 {
+    // A device or a pipe would never end (/dev/zero) or block for ever (a FIFO).
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        throw Exception(Tr("Cannot open file \"%1\". %2").arg(fileName, Tr("It is not a file.")));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw Exception(Tr("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));

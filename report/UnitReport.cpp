@@ -216,8 +216,13 @@ void TReport::PrintPage(const QString &title, int index, QPrinter *printer)
 void TReport::PrintPages(const QString &title, int first, int last, QPrinter *given)
 {
     std::unique_ptr<QPrinter> own;
-    if (!given)
-        own = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    if (!given) {
+        // Without a printer Qt would quietly start a job that goes nowhere.
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull())
+            throw Exception(Tr("There is no default printer to print on"));
+        own = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    }
     QPrinter &printer = given ? *given : *own;
     if (first <= last) {
         const TPage &p = *Pages(first);

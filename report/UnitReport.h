@@ -48,8 +48,8 @@ public:
     // then ExpandPages.
     void FillWithBatches(const TBatchItem *cover, const TBatchItem *halfCell);
 
-    // Printing through the given printer (the default printer when none). Raises "Page does
-    // not exist" for an index outside the pages.
+    // Printing through the given printer (the default printer when none; "There is no default
+    // printer to print on" without one). Raises "Page does not exist" for an index outside the pages.
     void Print(const QString &title, QPrinter *printer = nullptr);
     void PrintPage(const QString &title, int index, QPrinter *printer = nullptr);
     // Paper (index into the paper table) and orientation (0 default, 1 portrait, 2 landscape)

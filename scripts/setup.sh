@@ -8,6 +8,7 @@ PACKAGES=(
   libqt6opengl6-dev libxkbcommon-dev libgl-dev zlib1g-dev fonts-liberation
   libgtest-dev libgmock-dev dbus poppler-utils xdg-utils libxml2-utils libpoppler-qt6-dev
   gnumeric
+  python3-dbus xvfb x11-utils
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
+#include "UnitStorage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSize>
@@ -120,6 +122,41 @@ TEST_F(CliReportTest, ClearErrors)
         const TReportRun run = RunReport(c.Args);
         EXPECT_NE(run.ExitCode, 0) << c.Message;
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << c.Message;
+    }
+}
+
+TEST_F(CliReportTest, ReportByNameFromMyReports)
+{
+    const QString root = Home.Path() + QStringLiteral("/root/");
+    WriteStorageRoot(root);
+    ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("Reports")));
+    ASSERT_TRUE(QFile::copy(Shipped("Reports/Cover Survey Report.vcr"), root + QStringLiteral("Reports/Deck Survey.vcr")));
+    const QString out = Home.Path() + QStringLiteral("/named.pdf");
+    const TReportRun run = RunReport({QStringLiteral("--name"), QStringLiteral("DECK survey"),
+                                      Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QString info = Tool(QStringLiteral("pdfinfo"), {out});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages: +2\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +Deck Survey\\n")))) << info.toStdString();
+
+    struct TCase {
+        QStringList Args;
+        const char *Message;
+    };
+    const TCase cases[] = {
+        {{QStringLiteral("--name"), QStringLiteral("Cover Survey Report"), Shipped("Local/Deck Soffit 00001.vcb"),
+          QStringLiteral("-o"), out},
+         "Report does not exist"},
+        {{QStringLiteral("--name"), QStringLiteral("Deck Survey"), QStringLiteral("--report"),
+          Shipped("Reports/Cover Survey Report.vcr"), Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out},
+         "Usage"},
+    };
+    QFile::remove(out);
+    for (const auto &c : cases) {
+        const TReportRun failed = RunReport(c.Args);
+        EXPECT_NE(failed.ExitCode, 0) << c.Message;
+        EXPECT_TRUE(failed.Err.contains(QString::fromUtf8(c.Message))) << failed.Err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.Message;
     }
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 namespace {
 class BatchFile : public IsolatedTest {
@@ -266,6 +267,12 @@ TEST_F(BatchFile, BadInputFailsWithAClearMessage)
     }
     TBatchItem b;
     EXPECT_FALSE(MessageOf([&] { b.LoadFromFile(Temp(QStringLiteral("missing.vcb"))); }).isEmpty());
+    // Paths that are not files fail at once instead of reading for ever (a device) or blocking
+    // (a pipe without writer).
+    const QString fifo = Temp(QStringLiteral("pipe.vcb"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &path : {QStringLiteral("/dev/zero"), fifo, Home.Path()})
+        EXPECT_TRUE(MessageOf([&] { b.LoadFromFile(path); }).contains(QStringLiteral("not a file"))) << path.toStdString();
 }
 
 TEST_F(BatchFile, SaveReplacesAtomically)

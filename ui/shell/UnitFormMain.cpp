@@ -1,4 +1,5 @@
 #include "UnitFormMain.h"
+#include "UnitCommandLine.h"
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
 #include "UnitFileOperations.h"
@@ -52,15 +53,7 @@ QIcon NodeIcon(int picture)
 
 bool HasAutomationSwitch(const QStringList &arguments)
 {
-    for (const QString &a : arguments) {
-        if (a.size() < 2 || (a[0] != QLatin1Char('/') && a[0] != QLatin1Char('-')))
-            continue;
-        const QString name = a.mid(1);
-        if (name.compare(QLatin1String("AUTOMATION"), Qt::CaseInsensitive) == 0 ||
-            name.compare(QLatin1String("EMBEDDING"), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+    return HasSwitch(arguments, QStringLiteral("AUTOMATION")) || HasSwitch(arguments, QStringLiteral("EMBEDDING"));
 }
 
 QString HelpFileName()
