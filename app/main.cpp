@@ -14,6 +14,7 @@
 #include "UnitReport.h"
 #include "UnitServiceFile.h"
 #include "UnitStorage.h"
+#include "UnitTemplatesPaneLink.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -138,7 +139,8 @@ int main(int argc, char *argv[])
     TFormMain formMain(nullptr, !hidden);
     SetReportSettings(&formMain.Settings());
     TFolderViewPlug folderView(formMain);
-    new TGaugePaneLink(&formMain); // owned by the window
+    auto *gaugeLink = new TGaugePaneLink(&formMain); // owned by the window
+    new TTemplatesPaneLink(&formMain, gaugeLink->Pane()); // owned by the window
     myReports.Reload();
     TFileHandover handover([&formMain](const QStringList &handed) {
         formMain.raise();

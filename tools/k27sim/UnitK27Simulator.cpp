@@ -358,7 +358,8 @@ void TK27Simulator::HandleStore()
     QByteArray reply;
     bool exists = false;
     for (const TSimBatch &batch : std::as_const(FBatches))
-        exists = exists || batch.ID == FDefining.ID;
+        // A cover and a half-cell batch of one name are two batches (a grouped template pair).
+        exists = exists || (batch.ID == FDefining.ID && batch.BatchType == FDefining.BatchType);
     if (FOptions.MemoryFull || FBatches.size() >= FOptions.Capacity || !FDefiningStarted) {
         reply = "FFFF";
     } else if (FOptions.BatchExists || exists) {

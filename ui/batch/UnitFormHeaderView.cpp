@@ -1,5 +1,6 @@
 #include "UnitFormHeaderView.h"
 
+#include "UnitDisplayNumber.h"
 #include "UnitException.h"
 #include "UnitFileOperations.h"
 #include "UnitPrompt.h"
@@ -22,19 +23,8 @@ constexpr double HalfCellLimitLow = -999, HalfCellLimitHigh = 999;
 constexpr int SizeLow = 1, SizeHigh = 255;
 constexpr double GridLow = 50, GridHigh = 10000;
 
-bool ReadNumber(const QString &text, double &value)
-{
-    bool ok = false;
-    value = DisplayTextToFloat(text, &ok);
-    return ok;
-}
-
-bool ReadWhole(const QString &text, int &value)
-{
-    bool ok = false;
-    value = QLocale().toInt(text.trimmed(), &ok);
-    return ok;
-}
+bool ReadNumber(const QString &text, double &value) { return ReadDisplayNumber(text, value); }
+bool ReadWhole(const QString &text, int &value) { return ReadDisplayWhole(text, value); }
 
 // Short date and long time, without the time zone Qt's long form would add (of today, not of
 // the stored moment): the same text as the summary.
