@@ -1952,5 +1952,215 @@ Möchten Sie die vorhandene Messreihe ersetzen?</translation>
         <translation>„%1“ liegt nicht im Datenordner.<byte value="xd"/>
 In %2 kopieren und öffnen?</translation>
     </message>
+    <message id="Template Batch Wizard">
+        <source></source>
+        <translation>Assistent für Vorlagen-Messreihen</translation>
+    </message>
+    <message id="Welcome to the Template Batch Wizard">
+        <source></source>
+        <translation>Willkommen beim Assistenten für Vorlagen-Messreihen</translation>
+    </message>
+    <message id="This wizard will allow you to create or modify a template batch.">
+        <source></source>
+        <translation>Mit diesem Assistenten legen Sie eine Vorlagen-Messreihe an oder ändern sie.</translation>
+    </message>
+    <message id="Determines the format of the batch data.">
+        <source></source>
+        <translation>Bestimmt das Format der Messreihendaten.</translation>
+    </message>
+    <message id="Batch Details">
+        <source></source>
+        <translation>Messreihendetails</translation>
+    </message>
+    <message id="Enter batch details">
+        <source></source>
+        <translation>Geben Sie die Details der Messreihe ein</translation>
+    </message>
+    <message id="Number of Columns">
+        <source></source>
+        <translation>Anzahl der Spalten</translation>
+    </message>
+    <message id="Number of Rows">
+        <source></source>
+        <translation>Anzahl der Zeilen</translation>
+    </message>
+    <message id="Grid Dimensions">
+        <source></source>
+        <translation>Rasterabmessungen</translation>
+    </message>
+    <message id="Specify the dimensions of the grid">
+        <source></source>
+        <translation>Geben Sie die Abmessungen des Rasters an</translation>
+    </message>
+    <message id="Determines the highest value that can be measured before a warning is shown">
+        <source></source>
+        <translation>Bestimmt den höchsten Wert, der gemessen werden kann, bevor eine Warnung erscheint</translation>
+    </message>
+    <message id="Determines the lowest value that can be measured before a warning is shown">
+        <source></source>
+        <translation>Bestimmt den niedrigsten Wert, der gemessen werden kann, bevor eine Warnung erscheint</translation>
+    </message>
+    <message id="Specify the limits to measure to">
+        <source></source>
+        <translation>Geben Sie die Grenzwerte für die Messung an</translation>
+    </message>
+    <message id="Completing the Template Batch Wizard">
+        <source></source>
+        <translation>Fertigstellen des Assistenten für Vorlagen-Messreihen</translation>
+    </message>
+    <message id="The wizard is complete.&#13;&#10;&#13;&#10;Click Finish to return.">
+        <source></source>
+        <translation>Der Assistent ist abgeschlossen.<byte value="xd"/>
+<byte value="xd"/>
+Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
+    </message>
+    <message id="Grid Spacing (%1)">
+        <source></source>
+        <translation>Rasterabstand (%1)</translation>
+    </message>
+    <message id="Apply High Limit (%1)">
+        <source></source>
+        <translation>Oberen Grenzwert anwenden (%1)</translation>
+    </message>
+    <message id="Apply Low Limit (%1)">
+        <source></source>
+        <translation>Unteren Grenzwert anwenden (%1)</translation>
+    </message>
+    <message id="Enter valid grid spacing (%1 to %2)">
+        <source></source>
+        <translation>Geben Sie einen gültigen Rasterabstand ein (%1 bis %2)</translation>
+    </message>
+    <message id="High limit must be larger than low limit">
+        <source></source>
+        <translation>Der obere Grenzwert muss größer als der untere sein</translation>
+    </message>
+    <message id="Uploaded">
+        <source></source>
+        <translation>Übertragen</translation>
+    </message>
+    <message id="Grouped">
+        <source></source>
+        <translation>Gruppiert</translation>
+    </message>
+    <message id="New Template">
+        <source></source>
+        <translation>Neue Vorlage</translation>
+    </message>
+    <message id="Edit">
+        <source></source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message id="Group">
+        <source></source>
+        <translation>Gruppieren</translation>
+    </message>
+    <message id="Ungroup">
+        <source></source>
+        <translation>Gruppierung aufheben</translation>
+    </message>
+    <message id="A template with the name you specified already exists. Specify a different name.">
+        <source></source>
+        <translation>Eine Vorlage mit diesem Namen existiert bereits. Geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message id="Are you sure you want to delete these %1 templates?">
+        <source></source>
+        <translation>Möchten Sie diese %1 Vorlagen wirklich löschen?</translation>
+    </message>
+    <message id="Are you sure you want to delete this template batch?">
+        <source></source>
+        <translation>Möchten Sie diese Vorlagen-Messreihe wirklich löschen?</translation>
+    </message>
+    <message id="Are you sure you want to delete the selected batches?">
+        <source></source>
+        <translation>Möchten Sie die ausgewählten Messreihen wirklich löschen?</translation>
+    </message>
+    <message id="Upload Template">
+        <source></source>
+        <translation>Vorlage übertragen</translation>
+    </message>
+    <message id="Select template(s) to upload to the gauge:">
+        <source></source>
+        <translation>Wählen Sie die Vorlage(n), die zum Messgerät übertragen werden sollen:</translation>
+    </message>
+    <message id="Use Batch Order">
+        <source></source>
+        <translation>Reihenfolge der Messreihen verwenden</translation>
+    </message>
+    <message id="Use Upload Count">
+        <source></source>
+        <translation>Übertragungszähler verwenden</translation>
+    </message>
+    <message id="Upload Wizard">
+        <source></source>
+        <translation>Übertragungsassistent</translation>
+    </message>
+    <message id="Welcome to the Upload Wizard">
+        <source></source>
+        <translation>Willkommen beim Übertragungsassistenten</translation>
+    </message>
+    <message id="This wizard will allow you to upload template(s) to a gauge.">
+        <source></source>
+        <translation>Mit diesem Assistenten übertragen Sie Vorlagen zu einem Messgerät.</translation>
+    </message>
+    <message id="The Batch ID is generated from the template name and the order of the batch definitions in the template.">
+        <source></source>
+        <translation>Die Messreihen-ID wird aus dem Vorlagennamen und der Reihenfolge der Messreihendefinitionen in der Vorlage gebildet.</translation>
+    </message>
+    <message id="The Batch ID is generated from the template name and the total number of times the template has been uploaded.">
+        <source></source>
+        <translation>Die Messreihen-ID wird aus dem Vorlagennamen und der Anzahl der bisherigen Übertragungen der Vorlage gebildet.</translation>
+    </message>
+    <message id="Batch IDs">
+        <source></source>
+        <translation>Messreihen-IDs</translation>
+    </message>
+    <message id="Specify the batch naming method ">
+        <source></source>
+        <translation>Geben Sie an, wie die Messreihen benannt werden </translation>
+    </message>
+    <message id="Enter the default tags that will be copied to all the batches in this template.">
+        <source></source>
+        <translation>Geben Sie die Standardangaben ein, die in alle Messreihen dieser Vorlage übernommen werden.</translation>
+    </message>
+    <message id="Default Tags">
+        <source></source>
+        <translation>Standardangaben</translation>
+    </message>
+    <message id="Enter the default tags">
+        <source></source>
+        <translation>Geben Sie die Standardangaben ein</translation>
+    </message>
+    <message id="Enter the changes in tags from the default for the batches.">
+        <source></source>
+        <translation>Geben Sie die Abweichungen der Angaben von den Standardangaben für die Messreihen ein.</translation>
+    </message>
+    <message id="Batch Tags">
+        <source></source>
+        <translation>Messreihenangaben</translation>
+    </message>
+    <message id="Enter the tags for specific batches">
+        <source></source>
+        <translation>Geben Sie die Angaben für einzelne Messreihen ein</translation>
+    </message>
+    <message id="Completing the Upload Wizard">
+        <source></source>
+        <translation>Fertigstellen des Übertragungsassistenten</translation>
+    </message>
+    <message id="Batches">
+        <source></source>
+        <translation>Messreihen</translation>
+    </message>
+    <message id="&lt; &amp;Back">
+        <source></source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message id="&amp;Next &gt;">
+        <source></source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message id="&amp;Finish">
+        <source></source>
+        <translation>&amp;Fertig stellen</translation>
+    </message>
 </context>
 </TS>

@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 
 namespace {
-const char *const TagCaptions[] = {QT_TRANSLATE_NOOP("Orvalis", "Site:"),     QT_TRANSLATE_NOOP("Orvalis", "Location:"),
-                                   QT_TRANSLATE_NOOP("Orvalis", "Area:"),     QT_TRANSLATE_NOOP("Orvalis", "Engineer:"),
-                                   QT_TRANSLATE_NOOP("Orvalis", "Customer:"), QT_TRANSLATE_NOOP("Orvalis", "Note:"),
-                                   QT_TRANSLATE_NOOP("Orvalis", "Cell Type:"), QT_TRANSLATE_NOOP("Orvalis", "Bar Grade:")};
+const char *const TagCaptions[] = {QT_TRID_NOOP("Site:"),     QT_TRID_NOOP("Location:"),
+                                   QT_TRID_NOOP("Area:"),     QT_TRID_NOOP("Engineer:"),
+                                   QT_TRID_NOOP("Customer:"), QT_TRID_NOOP("Note:"),
+                                   QT_TRID_NOOP("Cell Type:"), QT_TRID_NOOP("Bar Grade:")};
 const char *const TagNames[] = {"Site", "Location", "Area", "Engineer", "Customer", "Note", "CellType", "BarGrade"};
 
 QString *TextTag(TTemplateItem &d, int tag)
