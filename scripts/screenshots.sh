@@ -9,7 +9,8 @@ for tool in Xvfb import; do
 done
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
-BUILD=build/release
+# BUILD names another build folder to take the programs from (build/test, for example).
+BUILD=${BUILD:-build/release}
 if [ ! -f "$BUILD/build.ninja" ]; then
   cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi

@@ -268,20 +268,7 @@ QStringList TFormMain::ActionPaths() const
     return FFolderView ? FFolderView->SelectedPaths() : QStringList();
 }
 
-QMimeData *TFormMain::FileListMimeData(const QStringList &paths, bool cut)
-{
-    auto *mime = new QMimeData;
-    QList<QUrl> urls;
-    QByteArray copied = cut ? "cut" : "copy";
-    for (const QString &path : paths) {
-        const QUrl url = QUrl::fromLocalFile(ExcludeTrailingSlash(path));
-        urls << url;
-        copied += '\n' + url.toEncoded();
-    }
-    mime->setUrls(urls);
-    mime->setData(QLatin1String(CopiedFilesType), copied);
-    return mime;
-}
+QMimeData *TFormMain::FileListMimeData(const QStringList &paths, bool cut) { return ::FileListMimeData(paths, cut); }
 
 void TFormMain::ActionCutFolderFileExecute()
 {
