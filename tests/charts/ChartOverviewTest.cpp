@@ -314,8 +314,8 @@ TEST_F(ChartTest, KeyBoxesLabelsOverlaysAndLimitLine)
     EXPECT_EQ(Pixel(image, l.Bar.Left, y), QColor(Qt::black)); // frame
     // N + 1 labels: 30, 36.25 ... up to the right end of the bar, which stands for hi + h.
     const QStringList texts = DrawnTexts(700, 40, [&](QPainter &p) { k.Draw(p, target); });
-    // 42.5 shows as "42": the display format rounds like printf.
-    EXPECT_EQ(texts, (QStringList{"30", "36", "42", "49", "55", "61"}));
+    // 42.5 shows as "43": display text rounds halves away from zero, as the readings compare.
+    EXPECT_EQ(texts, (QStringList{"30", "36", "43", "49", "55", "61"}));
 
     // Threshold: fail left of the threshold, pass right of it.
     k.Method = cmThreshold;
