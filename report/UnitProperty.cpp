@@ -578,6 +578,40 @@ void TProperty::ReadXml(const XmlNodeList &nodes)
     FGraphicDecoded = false;
 }
 
+// ---------------------------------------------------------------- captions
+
+namespace {
+// The property keys whose caption is the key itself in English; listed so that the translation
+// tools see them. Keys with another English caption ("CellColour") pass it to Add.
+const char *const KnownCaptions[] = {
+    QT_TRID_NOOP("3D"), QT_TRID_NOOP("Alignment"), QT_TRID_NOOP("Anchor"),
+    QT_TRID_NOOP("AspectRatio"), QT_TRID_NOOP("BarColor"), QT_TRID_NOOP("BarGap"),
+    QT_TRID_NOOP("BatchType"), QT_TRID_NOOP("Bold"), QT_TRID_NOOP("CellFontSize"),
+    QT_TRID_NOOP("CellText"), QT_TRID_NOOP("ChartType"), QT_TRID_NOOP("ColorGradiant"),
+    QT_TRID_NOOP("FillColor"), QT_TRID_NOOP("FillStyle"), QT_TRID_NOOP("FontName"),
+    QT_TRID_NOOP("FontSize"), QT_TRID_NOOP("Graphic"), QT_TRID_NOOP("GreyScale"),
+    QT_TRID_NOOP("Grid"), QT_TRID_NOOP("GridColumnsPerPage"), QT_TRID_NOOP("GridLineMethod"),
+    QT_TRID_NOOP("GridLineSpacing"), QT_TRID_NOOP("GridLines"), QT_TRID_NOOP("GridRowsPerPage"),
+    QT_TRID_NOOP("Height"), QT_TRID_NOOP("Italic"), QT_TRID_NOOP("KeySteps"), QT_TRID_NOOP("Left"),
+    QT_TRID_NOOP("LinearColumnsPerPage"), QT_TRID_NOOP("LinearRowsPerPage"),
+    QT_TRID_NOOP("LineStyle"), QT_TRID_NOOP("LineWidth"), QT_TRID_NOOP("Name"),
+    QT_TRID_NOOP("PageHeight"), QT_TRID_NOOP("PageOrientation"), QT_TRID_NOOP("PageType"),
+    QT_TRID_NOOP("PageWidth"), QT_TRID_NOOP("PaperSize"), QT_TRID_NOOP("PrimaryBatchType"),
+    QT_TRID_NOOP("Shape"), QT_TRID_NOOP("ShowLegend"), QT_TRID_NOOP("ShowMarkFrame"),
+    QT_TRID_NOOP("SquareCells"), QT_TRID_NOOP("Strikeout"), QT_TRID_NOOP("Text"),
+    QT_TRID_NOOP("Top"), QT_TRID_NOOP("Underline"), QT_TRID_NOOP("WarningLimit"),
+    QT_TRID_NOOP("WarningLimitHalfCell"), QT_TRID_NOOP("Width"), QT_TRID_NOOP("WordWrap"),
+};
+} // namespace
+
+QString PropertyCaption(const QString &name)
+{
+    for (const char *key : KnownCaptions)
+        if (name == QLatin1String(key))
+            return qtTrId(key);
+    return name;
+}
+
 // ---------------------------------------------------------------- TPropertyList
 
 TPropertyList::TPropertyList()
@@ -597,7 +631,7 @@ TProperty &TPropertyList::Add(const QString &name, PropertyKind kind, const QVar
 {
     TProperty &p = Add();
     p.Name = name;
-    p.Caption = caption.isEmpty() ? name : caption;
+    p.Caption = caption.isEmpty() ? PropertyCaption(name) : caption;
     p.Kind = kind;
     p.Choices = choices;
     p.Value = value;

@@ -49,6 +49,8 @@ constexpr int PropertyKindCount = 12;
 // Colours as the files keep them: 0x00BBGGRR, low byte red.
 QColor ColourFromInt(int colour);
 int ColourToInt(const QColor &colour);
+// The caption of a property key in the user's language (the key itself when none is known).
+QString PropertyCaption(const QString &name);
 // "clRed" for the named colours, else "$" and eight hexadecimal digits; and back (false when the
 // text is neither).
 QString ColourToText(int colour);

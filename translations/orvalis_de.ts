@@ -2162,5 +2162,181 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>&amp;Fertig stellen</translation>
     </message>
+    <message id="3D">
+        <source></source>
+        <translation>3D</translation>
+    </message>
+    <message id="Alignment">
+        <source></source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message id="AspectRatio">
+        <source></source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message id="BarColor">
+        <source></source>
+        <translation>Balkenfarbe</translation>
+    </message>
+    <message id="BarGap">
+        <source></source>
+        <translation>Balkenabstand</translation>
+    </message>
+    <message id="BatchType">
+        <source></source>
+        <translation>Messreihentyp</translation>
+    </message>
+    <message id="Bold">
+        <source></source>
+        <translation>Fett</translation>
+    </message>
+    <message id="CellFontSize">
+        <source></source>
+        <translation>Zellenschriftgröße</translation>
+    </message>
+    <message id="CellText">
+        <source></source>
+        <translation>Zellentext</translation>
+    </message>
+    <message id="ChartType">
+        <source></source>
+        <translation>Diagrammtyp</translation>
+    </message>
+    <message id="ColorGradiant">
+        <source></source>
+        <translation>Farbverlauf</translation>
+    </message>
+    <message id="FillColor">
+        <source></source>
+        <translation>Füllfarbe</translation>
+    </message>
+    <message id="FillStyle">
+        <source></source>
+        <translation>Füllmuster</translation>
+    </message>
+    <message id="FontName">
+        <source></source>
+        <translation>Schriftart</translation>
+    </message>
+    <message id="FontSize">
+        <source></source>
+        <translation>Schriftgröße</translation>
+    </message>
+    <message id="GreyScale">
+        <source></source>
+        <translation>Graustufen</translation>
+    </message>
+    <message id="GridColumnsPerPage">
+        <source></source>
+        <translation>Rasterspalten pro Seite</translation>
+    </message>
+    <message id="GridLineMethod">
+        <source></source>
+        <translation>Rasterlinienmethode</translation>
+    </message>
+    <message id="GridLineSpacing">
+        <source></source>
+        <translation>Rasterlinienabstand</translation>
+    </message>
+    <message id="GridLines">
+        <source></source>
+        <translation>Rasterlinien</translation>
+    </message>
+    <message id="GridRowsPerPage">
+        <source></source>
+        <translation>Rasterzeilen pro Seite</translation>
+    </message>
+    <message id="Height">
+        <source></source>
+        <translation>Höhe</translation>
+    </message>
+    <message id="Italic">
+        <source></source>
+        <translation>Kursiv</translation>
+    </message>
+    <message id="KeySteps">
+        <source></source>
+        <translation>Legendenstufen</translation>
+    </message>
+    <message id="LinearColumnsPerPage">
+        <source></source>
+        <translation>Linienspalten pro Seite</translation>
+    </message>
+    <message id="LinearRowsPerPage">
+        <source></source>
+        <translation>Linienzeilen pro Seite</translation>
+    </message>
+    <message id="LineStyle">
+        <source></source>
+        <translation>Linienstil</translation>
+    </message>
+    <message id="LineWidth">
+        <source></source>
+        <translation>Linienbreite</translation>
+    </message>
+    <message id="PageHeight">
+        <source></source>
+        <translation>Seitenhöhe</translation>
+    </message>
+    <message id="PageOrientation">
+        <source></source>
+        <translation>Seitenausrichtung</translation>
+    </message>
+    <message id="PageType">
+        <source></source>
+        <translation>Seitentyp</translation>
+    </message>
+    <message id="PageWidth">
+        <source></source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message id="PaperSize">
+        <source></source>
+        <translation>Papierformat</translation>
+    </message>
+    <message id="PrimaryBatchType">
+        <source></source>
+        <translation>Primärer Messreihentyp</translation>
+    </message>
+    <message id="ShowLegend">
+        <source></source>
+        <translation>Legende anzeigen</translation>
+    </message>
+    <message id="ShowMarkFrame">
+        <source></source>
+        <translation>Markierungsrahmen anzeigen</translation>
+    </message>
+    <message id="SquareCells">
+        <source></source>
+        <translation>Quadratische Zellen</translation>
+    </message>
+    <message id="Strikeout">
+        <source></source>
+        <translation>Durchgestrichen</translation>
+    </message>
+    <message id="Text">
+        <source></source>
+        <translation>Text</translation>
+    </message>
+    <message id="Underline">
+        <source></source>
+        <translation>Unterstrichen</translation>
+    </message>
+    <message id="WarningLimit">
+        <source></source>
+        <translation>Warngrenze</translation>
+    </message>
+    <message id="WarningLimitHalfCell">
+        <source></source>
+        <translation>Warngrenze Halbzelle</translation>
+    </message>
+    <message id="Width">
+        <source></source>
+        <translation>Breite</translation>
+    </message>
+    <message id="WordWrap">
+        <source></source>
+        <translation>Zeilenumbruch</translation>
+    </message>
 </context>
 </TS>

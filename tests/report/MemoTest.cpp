@@ -92,6 +92,13 @@ TEST(Memo, GermanMarkersComeBackAsTheStoredNames)
     EXPECT_TRUE(shown.contains(QStringLiteral("[Mittelwert]"))) << shown.toStdString();
     EXPECT_EQ(TPageItemMemo::ToStoredText(shown), stored);
     EXPECT_EQ(MemoFieldButtonCaption(20), QStringLiteral("Mittelwert"));
+    // Captions follow the language; the keys the files use do not.
+    TPage page;
+    auto &memo = *page.AddItem<TPageItemMemo>();
+    EXPECT_EQ(memo.Properties["FontSize"].Caption, QStringLiteral("Schriftgröße"));
+    EXPECT_EQ(memo.Properties["FontColor"].Caption, QStringLiteral("Schriftfarbe"));
+    EXPECT_EQ(memo.Properties.Items(memo.Properties.IndexOf(QStringLiteral("FontSize"))).Name,
+              QStringLiteral("FontSize"));
     engine.SwitchTo(0x09);
     engine.SetFolder(QString());
 }
