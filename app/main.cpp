@@ -121,14 +121,7 @@ int main(int argc, char *argv[])
     SetPromptService(&prompts);
 
     // Language: a missing translation leaves the built-in English.
-    const unsigned lcid = ReadMachineLocaleId();
-    TLocalization &engine = TLocalization::Instance();
-    try {
-        engine.SetFolder(QDir::cleanPath(QApplication::applicationDirPath()));
-        engine.SetExecutable(QApplication::applicationFilePath());
-        engine.SwitchTo(lcid);
-    } catch (...) {
-    }
+    TLocalization::Instance().StartUp(QApplication::applicationFilePath());
 
     // Report files in the folder store load as report documents; pages ask the printer for paper.
     RegisterReportDocument();

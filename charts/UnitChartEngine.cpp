@@ -1,4 +1,5 @@
 #include "UnitChartEngine.h"
+#include "UnitException.h"
 #include "UnitUnits.h"
 
 #include <QChart>
@@ -186,8 +187,9 @@ QLineSeries *TChartEngine::MakeLimitSeries(const QString &title, const QColor &c
 
 void TChartEngine::MakeLimitLines(QLineSeries *&high, QLineSeries *&low)
 {
-    high = MakeLimitSeries(QStringLiteral("   High Limit   "), QColor(0, 128, 0));
-    low = MakeLimitSeries(QStringLiteral("   Low Limit   "), QColor(255, 0, 0));
+    // Three spaces either side keep the legend entries apart.
+    high = MakeLimitSeries(QStringLiteral("   %1   ").arg(Tr("High Limit")), QColor(0, 128, 0));
+    low = MakeLimitSeries(QStringLiteral("   %1   ").arg(Tr("Low Limit")), QColor(255, 0, 0));
 }
 
 void TChartEngine::PaintDepthUnder(QPainter &painter, const std::function<void(const QRectF &plot)> &faces) const

@@ -2,6 +2,7 @@
 #include "CliCommands.h"
 #include "UnitCommandLine.h"
 #include "UnitException.h"
+#include "UnitLanguage.h"
 #include "UnitStorage.h"
 
 #include <QApplication>
@@ -79,6 +80,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Orvalis"));
     QCoreApplication::setOrganizationName(QStringLiteral("Ventrax"));
     InitConfigurationStore();
+    // Pages and charts drawn here speak the program's language, and the storage root is the one
+    // the program uses under that language.
+    TLocalization::Instance().StartUp(QCoreApplication::applicationFilePath());
     QStringList args = QCoreApplication::arguments().mid(1);
     if (TraceRequested(QCoreApplication::arguments())) {
         gTrace = true;

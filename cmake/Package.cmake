@@ -13,6 +13,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Programs the package calls rather than links: the mail composer, the desktop opener, the Arial
 # stand-in the reports are drawn with, and the JPEG and SVG plug-ins Qt loads at run time.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation, qt6-image-formats-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dbus-user-session, cups-client")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "dbus-user-session, cups-client, qt6-translations-l10n")
 set(CPACK_GENERATOR DEB)
 include(CPack)

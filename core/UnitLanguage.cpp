@@ -142,6 +142,16 @@ TLocalization &TLocalization::Instance()
 
 void TLocalization::SetFolder(const QString &folder) { FFolder = folder; }
 
+void TLocalization::StartUp(const QString &executable)
+{
+    try {
+        SetFolder(QFileInfo(executable).absolutePath());
+        SetExecutable(executable);
+        SwitchTo(ReadMachineLocaleId());
+    } catch (...) {
+    }
+}
+
 void TLocalization::SetExecutable(const QString &path) { FExecutable = QFileInfo(path).canonicalFilePath(); }
 
 bool TLocalization::SwitchTo(unsigned lcid)
@@ -162,8 +172,10 @@ bool TLocalization::SwitchTo(unsigned lcid)
     const QStringList names = {QStringLiteral("orvalis_") + abbrev,
                                QStringLiteral("orvalis_") + abbrev.left(2).toLower()};
     QStringList folders = {FFolder, FFolder + QStringLiteral("/translations")};
-    if (!InstalledDataFolder().isEmpty())
-        folders << InstalledDataFolder() + QStringLiteral("Orvalis/translations");
+    for (const QString &data : SharedDataFolders())
+        folders << data + QStringLiteral("/Orvalis/translations");
+    if (!BuildTreeFolder().isEmpty())
+        folders << BuildTreeFolder() + QStringLiteral("/app/translations");
     auto translator = std::make_unique<QTranslator>();
     for (const QString &folder : folders)
         for (const QString &name : names)

@@ -25,6 +25,9 @@ public:
     void SetExecutable(const QString &path);
     // Switches the user interface; returns false (and runs in English) when there is no file.
     bool SwitchTo(unsigned lcid);
+    // What every program of the suite does at start: language files beside the executable (or
+    // installed), the machine's language; any failure leaves English.
+    void StartUp(const QString &executable);
     // The locale identifier the interface runs under (0x09, English, until switched).
     unsigned CurrentLocaleId() const { return FCurrent; }
 

@@ -94,6 +94,10 @@ void ShowStepFailure(const std::function<void()> &step)
 }
 } // namespace
 
+QString BuildTreeFolder() { return RunsFromBuildTree() ? QDir::cleanPath(QStringLiteral(ORVALIS_BINARY_DIR)) : QString(); }
+
+QStringList SharedDataFolders() { return CommonDataFolders(); }
+
 void InitConfigurationStore()
 {
     QString user = qEnvironmentVariable("XDG_CONFIG_HOME");

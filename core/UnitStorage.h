@@ -33,6 +33,10 @@ QString SharedTemplateFolder();
 // "<prefix>/share/" of an installed program (the folder beside its bin/ that holds "Orvalis/"),
 // or empty when the program does not run from an installed tree.
 QString InstalledDataFolder();
+// The top of the build folder when this program runs from it, else empty.
+QString BuildTreeFolder();
+// The folders shared data is looked up in: XDG_DATA_DIRS, the install prefix, the build tree.
+QStringList SharedDataFolders();
 
 // Adds a trailing "/" when missing.
 QString IncludeTrailingSlash(const QString &path);

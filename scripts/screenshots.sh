@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-for tool in Xvfb import; do
-  command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool (apt-get install xvfb imagemagick)" >&2; exit 1; }
+for tool in Xvfb import xwininfo; do
+  command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool (apt-get install xvfb imagemagick x11-utils)" >&2; exit 1; }
 done
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
@@ -15,7 +15,8 @@ if [ ! -f "$BUILD/build.ninja" ]; then
   cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
 cmake --build "$BUILD" -j 2 --target orvalis orvalis-cli
-OUT="$PWD/resources/help/images"
+# OUT and LOCALE_ID (1031 for German) make pictures of another language elsewhere.
+OUT=${OUT:-$PWD/resources/help/images}
 mkdir -p "$OUT"
 
 WORK=$(mktemp -d)
@@ -31,6 +32,10 @@ export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/dat
 export XDG_CONFIG_DIRS="$WORK/xdg" XDG_RUNTIME_DIR="$WORK/runtime" LANG=C.UTF-8
 mkdir -p "$HOME/Documents" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_DIRS" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+if [ -n "${LOCALE_ID:-}" ]; then
+  mkdir -p "$XDG_CONFIG_DIRS/Ventrax"
+  printf '[Language]\nLocaleID=%s\n' "$LOCALE_ID" > "$XDG_CONFIG_DIRS/Ventrax/Orvalis.conf"
+fi
 
 # A display of our own: Xvfb picks a free number and writes it to the pipe.
 exec 3< <(Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null & echo "pid $!")
@@ -41,7 +46,10 @@ ROOT="$HOME/Documents/My DozazEdivo Data"
 
 shoot() { # picture name, after waiting for the window to settle
   sleep "${2:-4}"
-  import -window root "$OUT/$1"
+  # Only the program's window, not the empty screen round it.
+  local window
+  window=$(xwininfo -root -tree 2>/dev/null | awk '/"Orvalis/ { print $1; exit }')
+  import -window "${window:-root}" "$OUT/$1"
   echo "wrote $OUT/$1"
 }
 start() {

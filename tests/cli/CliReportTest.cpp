@@ -192,3 +192,18 @@ TEST_F(CliReportTest, ReportByNameFromMyReports)
         EXPECT_FALSE(QFile::exists(out)) << c.Message;
     }
 }
+
+TEST_F(CliReportTest, PagesSpeakTheMachineLanguage)
+{
+    // The chart legends are the program's own texts; a German machine gets them in German.
+    MachineConfigStore()->setValue(QStringLiteral("Language/LocaleID"), QStringLiteral("1031"));
+    MachineConfigStore()->sync();
+    const QString out = Home.Path() + QStringLiteral("/de.pdf");
+    const TReportRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
+                                      Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out,
+                                      QStringLiteral("--page"), QStringLiteral("1")});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QString text = Tool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("Oberer Grenzwert"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("High Limit")));
+}
