@@ -2338,5 +2338,29 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Zeilenumbruch</translation>
     </message>
+    <message id="Save">
+        <source></source>
+        <translation>Speichern</translation>
+    </message>
+    <message id="Save and Exit">
+        <source></source>
+        <translation>Speichern und beenden</translation>
+    </message>
+    <message id="Abandon and Exit">
+        <source></source>
+        <translation>Verwerfen und beenden</translation>
+    </message>
+    <message id="Snap">
+        <source></source>
+        <translation>Einrasten</translation>
+    </message>
+    <message id="Bring to Front">
+        <source></source>
+        <translation>In den Vordergrund</translation>
+    </message>
+    <message id="Send to Back">
+        <source></source>
+        <translation>In den Hintergrund</translation>
+    </message>
 </context>
 </TS>

@@ -4,9 +4,11 @@
 // cover lengths in inches, "-grid" turns the grid on, "-zoom N" picks entry N of the zoom list,
 // "-select NAME" selects an item, "-edit PROPERTY" opens that property's own window.
 #include "UnitFormPageDesign.h"
+#include "UnitLanguage.h"
 #include "UnitPromptDialogs.h"
 #include "UnitReport.h"
 #include "UnitSettings.h"
+#include "UnitStorage.h"
 #include "UnitUnits.h"
 
 #include "UnitFormPropertyEditor.h"
@@ -42,6 +44,8 @@ int main(int argc, char **argv)
     }
     TPromptDialogs prompts;
     SetPromptService(&prompts);
+    InitConfigurationStore();
+    TLocalization::Instance().StartUp(QCoreApplication::applicationFilePath());
     RegisterReportDocument();
     InstallPrinterPaperProvider();
     TFileItem entry;

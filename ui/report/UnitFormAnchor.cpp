@@ -19,10 +19,10 @@ TFormAnchor::TFormAnchor(QWidget *parent) : TPropertyForm(parent)
         b->setAutoDefault(false);
         return b;
     };
-    ButtonTop = button("ButtonTop", "Top");
-    ButtonLeft = button("ButtonLeft", "Left");
-    ButtonRight = button("ButtonRight", "Right");
-    ButtonBottom = button("ButtonBottom", "Bottom");
+    ButtonTop = button("ButtonTop", QT_TRID_NOOP("Top"));
+    ButtonLeft = button("ButtonLeft", QT_TRID_NOOP("Left"));
+    ButtonRight = button("ButtonRight", QT_TRID_NOOP("Right"));
+    ButtonBottom = button("ButtonBottom", QT_TRID_NOOP("Bottom"));
     grid->addWidget(ButtonTop, 0, 1);
     grid->addWidget(ButtonLeft, 1, 0);
     grid->addWidget(ButtonRight, 1, 2);

@@ -82,19 +82,19 @@ TFormPageDesign::TFormPageDesign(TSettings *settings, QWidget *parent) : QDialog
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     resize(781, 531);
 
-    ActionSave = MakeAction("ActionSave", "Save");
-    ActionSaveAndExit = MakeAction("ActionSaveAndExit", "Save and Exit");
-    ActionAbandonAndExit = MakeAction("ActionAbandonAndExit", "Abandon and Exit");
-    ActionDelete = MakeAction("ActionDelete", "Delete", QKeySequence(Qt::CTRL | Qt::Key_D));
-    ActionCut = MakeAction("ActionCut", "Cut", QKeySequence(Qt::CTRL | Qt::Key_X));
-    ActionCopy = MakeAction("ActionCopy", "Copy", QKeySequence(Qt::CTRL | Qt::Key_C));
-    ActionPaste = MakeAction("ActionPaste", "Paste", QKeySequence(Qt::CTRL | Qt::Key_V));
-    ActionGrid = MakeAction("ActionGrid", "Grid");
-    ActionSnap = MakeAction("ActionSnap", "Snap");
+    ActionSave = MakeAction("ActionSave", QT_TRID_NOOP("Save"));
+    ActionSaveAndExit = MakeAction("ActionSaveAndExit", QT_TRID_NOOP("Save and Exit"));
+    ActionAbandonAndExit = MakeAction("ActionAbandonAndExit", QT_TRID_NOOP("Abandon and Exit"));
+    ActionDelete = MakeAction("ActionDelete", QT_TRID_NOOP("Delete"), QKeySequence(Qt::CTRL | Qt::Key_D));
+    ActionCut = MakeAction("ActionCut", QT_TRID_NOOP("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    ActionCopy = MakeAction("ActionCopy", QT_TRID_NOOP("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    ActionPaste = MakeAction("ActionPaste", QT_TRID_NOOP("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    ActionGrid = MakeAction("ActionGrid", QT_TRID_NOOP("Grid"));
+    ActionSnap = MakeAction("ActionSnap", QT_TRID_NOOP("Snap"));
     ActionGrid->setCheckable(true);
     ActionSnap->setCheckable(true);
-    ActionBringToFront = MakeAction("ActionBringToFront", "Bring to Front");
-    ActionSendToBack = MakeAction("ActionSendToBack", "Send to Back");
+    ActionBringToFront = MakeAction("ActionBringToFront", QT_TRID_NOOP("Bring to Front"));
+    ActionSendToBack = MakeAction("ActionSendToBack", QT_TRID_NOOP("Send to Back"));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
