@@ -444,10 +444,20 @@ void TFileList::SetFolder(const QString &folder)
 
 void TFileList::LoadCache(const QString &fileName)
 {
-    Clear();
-    const QString folder = IncludeTrailingSlash(QFileInfo(fileName).path());
+    QString text;
     try {
-        const QString text = DecodeFileText(ReadWholeFile(fileName));
+        text = DecodeFileText(ReadWholeFile(fileName));
+    } catch (...) {
+        // An unreadable cache is ignored: the refresh lists the folder itself.
+    }
+    LoadCacheText(QFileInfo(fileName).path(), text);
+}
+
+void TFileList::LoadCacheText(const QString &folderPath, const QString &text)
+{
+    Clear();
+    const QString folder = IncludeTrailingSlash(folderPath);
+    try {
         const auto add = [&](auto &&fill) {
             TFileItem *item = Add();
             try {

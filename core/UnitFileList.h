@@ -146,6 +146,8 @@ public:
     // Replaces the entries by those of a cache file; a corrupt or unreadable cache leaves the
     // entries read so far.
     void LoadCache(const QString &fileName);
+    // The same from the cache file's text, for the folder that holds it.
+    void LoadCacheText(const QString &folder, const QString &text);
     // Writes "cache.vcc" into Folder; a cache that cannot be written is not written.
     void SaveCache();
     // Fills `list` with one entry per entry of the folder (cache file included), unsorted. A

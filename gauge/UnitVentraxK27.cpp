@@ -192,42 +192,48 @@ void TVentraxK27Interface::SendPacket(const QList<QByteArray> &fields)
     Transfer(K27::SOH + text + K27::ETB);
 }
 
+bool TPacketFramer::Feed(char byte, TPacket &packet)
+{
+    const auto finish = [&](TPacketKind kind, QByteArray payload) {
+        packet.Kind = kind;
+        packet.Payload = std::move(payload);
+        FInPacket = false;
+        FPayload.clear();
+        return true;
+    };
+    switch (byte) {
+    case K27::DC4:
+        return finish(pkEnd, {});
+    case K27::ACK:
+        return finish(pkAck, {});
+    case K27::NAK:
+        return finish(pkNak, {});
+    case K27::BEL:
+        return finish(pkBell, {});
+    default:
+        break;
+    }
+    if (!FInPacket && byte == K27::SOH) {
+        FInPacket = true;
+        FPayload.clear();
+    } else if (FInPacket && byte == K27::ETB) {
+        return finish(pkData, FPayload);
+    } else if (FInPacket) {
+        FPayload += byte;
+    }
+    return false;
+}
+
 TPacket TVentraxK27Interface::ReadPacket()
 {
+    TPacketFramer framer;
     TPacket packet;
-    bool inPacket = false;
     QThread::msleep(1);
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < K27::PacketTimeoutMs) {
-        const char byte = ReadByte();
-        // A one-byte answer ends the read at once, whatever was gathered before it.
-        auto single = [&packet](TPacketKind kind) {
-            packet.Kind = kind;
-            packet.Payload.clear();
+        if (framer.Feed(ReadByte(), packet))
             return packet;
-        };
-        switch (byte) {
-        case K27::DC4:
-            return single(pkEnd);
-        case K27::ACK:
-            return single(pkAck);
-        case K27::NAK:
-            return single(pkNak);
-        case K27::BEL:
-            return single(pkBell);
-        default:
-            break;
-        }
-        if (!inPacket && byte == K27::SOH) {
-            inPacket = true;
-            packet.Payload.clear();
-        } else if (inPacket && byte == K27::ETB) {
-            packet.Kind = pkData;
-            return packet;
-        } else if (inPacket) {
-            packet.Payload += byte;
-        }
     }
     throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Read Packet timeout")));
 }

@@ -56,6 +56,18 @@ struct TPacket {
     QByteArray Payload;
 };
 
+// Gathers the gauge's bytes into replies: a framed packet from SOH through ETB, or one of the
+// single control bytes, which ends a reply at once whatever was gathered before it.
+class TPacketFramer {
+public:
+    // True when `byte` completes a reply, which is then in `packet`; the framer starts afresh.
+    bool Feed(char byte, TPacket &packet);
+
+private:
+    bool FInPacket = false;
+    QByteArray FPayload;
+};
+
 // Batch types a gauge accepts in templates (a set of btCover = 0 and btHalfCell = 1).
 struct TTemplateSupportBatchType {
     bool Cover = false;
@@ -163,6 +175,13 @@ public:
     int WriteTemplate(const TTemplateItem &item);
     void DeleteBatch(int slot);
 
+    // The replies' payloads onto the records, without the port: the identification, a batch list
+    // entry, a batch header and a readings packet (items from (column, row) on, which move on;
+    // the number of items stored is returned).
+    static TGaugeIdentity DecodeIdentity(const QByteArray &payload);
+    void DecodeBatchListEntry(const QByteArray &payload, TBatchItem &batch) const;
+    void DecodeBatchHeader(const QByteArray &payload, TBatchItem &batch) const;
+    static int DecodeReadingsPacket(const QByteArray &payload, int &column, int &row, TBatchItem &batch);
     // One reading item into the cell (column, row); raises on a flag byte that is not hexadecimal
     // and on value characters that are not, when the item holds a reading.
     static void DecodeReadingItem(const QByteArray &item, TBatchItem &batch, int column, int row);

@@ -81,8 +81,13 @@ TGaugeIdentity TVentraxK27Interface::Identify()
     const TPacket reply = ReadPacket();
     if (reply.Kind != pkData)
         throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unexpected packet type")));
+    Identity = DecodeIdentity(reply.Payload);
+    return Identity;
+}
+
+TGaugeIdentity TVentraxK27Interface::DecodeIdentity(const QByteArray &p)
+{
     TGaugeIdentity id;
-    const QByteArray &p = reply.Payload;
     const QByteArray head = GetField(p, 0);
     if (head.left(4) == "PK27") {
         id.Accepted = true;
@@ -109,7 +114,6 @@ TGaugeIdentity TVentraxK27Interface::Identify()
             id.TemplateBarGrades = GetField(p, 7) == "D";
         }
     }
-    Identity = id;
     return id;
 }
 
@@ -122,7 +126,13 @@ bool TVentraxK27Interface::ReadBatchListEntry(TBatchItem &batch)
         SendAck();
         return false;
     }
-    const QByteArray &p = reply.Payload;
+    DecodeBatchListEntry(reply.Payload, batch);
+    SendAck();
+    return true;
+}
+
+void TVentraxK27Interface::DecodeBatchListEntry(const QByteArray &p, TBatchItem &batch) const
+{
     batch.ID = MakeFileNameSafe(GaugeText(GetField(p, 0)));
     batch.Slot = HexField(p, 1);
     batch.BatchType = BatchTypeOf(GetField(p, 2));
@@ -136,8 +146,6 @@ bool TVentraxK27Interface::ReadBatchListEntry(TBatchItem &batch)
     }
     batch.Readings = HexField(p, 6);
     batch.SetSize();
-    SendAck();
-    return true;
 }
 
 double TVentraxK27Interface::DecodePackedDateTime(quint32 w)
@@ -162,7 +170,12 @@ void TVentraxK27Interface::ReadBatchHeader(int slot, TBatchItem &batch)
     const TPacket reply = ReadPacket();
     if (reply.Kind != pkData)
         throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unexpected packet type")));
-    const QByteArray &p = reply.Payload;
+    DecodeBatchHeader(reply.Payload, batch);
+    SendAck();
+}
+
+void TVentraxK27Interface::DecodeBatchHeader(const QByteArray &p, TBatchItem &batch) const
+{
     const int listColumns = batch.Columns;
     const int listRows = batch.Rows;
     const bool hadCells = batch.HasCells();
@@ -218,7 +231,6 @@ void TVentraxK27Interface::ReadBatchHeader(int slot, TBatchItem &batch)
         batch.GaugeSerialNumber = Identity.SerialNumber;
         batch.GaugeType = static_cast<std::uint8_t>(Identity.ModelCode);
     }
-    SendAck();
 }
 
 void TVentraxK27Interface::RequestReadings(int slot) { SendCommand({"C", Hex(slot, 4)}); }
@@ -243,23 +255,27 @@ void TVentraxK27Interface::DecodeReadingItem(const QByteArray &item, TBatchItem 
 int TVentraxK27Interface::ReadReadingsPacket(int &column, int &row, TBatchItem &batch)
 {
     const TPacket reply = ReadPacket();
+    const int count = reply.Kind == pkData ? DecodeReadingsPacket(reply.Payload, column, row, batch) : 0;
+    SendAck();
+    return count;
+}
+
+int TVentraxK27Interface::DecodeReadingsPacket(const QByteArray &payload, int &column, int &row, TBatchItem &batch)
+{
     int count = 0;
-    if (reply.Kind == pkData) {
-        const int fields = FieldCount(reply.Payload);
-        for (int i = 0; i < fields; ++i) {
-            if (column >= batch.Columns || row >= batch.Rows || column < 0 || row < 0)
-                throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Data item out of expected batch dimensions")));
-            DecodeReadingItem(GetField(reply.Payload, i), batch, column, row);
-            ++count;
-            if (column < batch.Columns - 1) {
-                ++column;
-            } else if (row < batch.Rows - 1) {
-                column = 0;
-                ++row;
-            }
+    const int fields = FieldCount(payload);
+    for (int i = 0; i < fields; ++i) {
+        if (column >= batch.Columns || row >= batch.Rows || column < 0 || row < 0)
+            throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Data item out of expected batch dimensions")));
+        DecodeReadingItem(GetField(payload, i), batch, column, row);
+        ++count;
+        if (column < batch.Columns - 1) {
+            ++column;
+        } else if (row < batch.Rows - 1) {
+            column = 0;
+            ++row;
         }
     }
-    SendAck();
     return count;
 }
 

@@ -10,6 +10,8 @@ PACKAGES=(
   gnumeric locales libxlsxwriter-dev unzip
   help2man desktop-file-utils appstream shared-mime-info dpkg-dev file python3
   python3-dbus xvfb x11-utils qt6-translations-l10n
+  # The fuzz targets of scripts/fuzz.sh.
+  clang-14 libfuzzer-14-dev
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
