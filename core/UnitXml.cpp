@@ -247,30 +247,60 @@ void XmlDocument::LoadFromFile(const QString &fileName)
 void XmlDocument::LoadFromStream(QIODevice &stream) { Parse(DecodeFileText(stream.readAll())); }
 
 namespace {
-void WriteNode(QString &out, const XmlNode &node, bool indent)
+// Writes a node and everything below it. Without recursion, and with the level counted on the
+// way down, so a file of any depth writes in one pass over its nodes.
+void WriteNode(QString &out, const XmlNode &top, bool indent)
 {
     static const QString crlf = QStringLiteral("\r\n");
-    const QString pad = indent ? QString(node.Level() * 2, QLatin1Char(' ')) : QString();
-    QString start = QLatin1Char('<') + node.Name;
-    if (!node.AttributeName.isEmpty())
-        start += QLatin1Char(' ') + node.AttributeName + QStringLiteral("=\"") + node.AttributeValue
-                 + QLatin1Char('"');
-    start += QLatin1Char('>');
-    const QString endTag = QStringLiteral("</") + node.Name + QLatin1Char('>');
-    if (node.IsLeaf()) {
-        // Appended piece by piece: a leaf may hold a large matrix, and temporaries of its size
-        // cost more than the writing itself.
-        out += pad;
-        out += start;
-        out += node.Text;
-        out += endTag;
+    struct TStep {
+        const XmlNode *Node;
+        int Level;
+        bool Closing; // the end tag of a node whose children are written
+    };
+    const auto pad = [&](int level) {
+        if (indent)
+            out += QString(level * 2, QLatin1Char(' '));
+    };
+    const auto endTag = [&](const XmlNode &node) {
+        out += QStringLiteral("</");
+        out += node.Name;
+        out += QLatin1Char('>');
+    };
+    std::vector<TStep> pending{{&top, top.Level(), false}};
+    while (!pending.empty()) {
+        const TStep step = pending.back();
+        pending.pop_back();
+        const XmlNode &node = *step.Node;
+        pad(step.Level);
+        if (step.Closing) {
+            endTag(node);
+            out += crlf;
+            continue;
+        }
+        out += QLatin1Char('<');
+        out += node.Name;
+        if (!node.AttributeName.isEmpty()) {
+            out += QLatin1Char(' ');
+            out += node.AttributeName;
+            out += QStringLiteral("=\"");
+            out += node.AttributeValue;
+            out += QLatin1Char('"');
+        }
+        out += QLatin1Char('>');
+        if (node.IsLeaf()) {
+            // Appended piece by piece: a leaf may hold a large matrix, and temporaries of its size
+            // cost more than the writing itself.
+            out += node.Text;
+            endTag(node);
+            out += crlf;
+            continue;
+        }
         out += crlf;
-        return;
+        pending.push_back({&node, step.Level, true});
+        const XmlNodeList &children = node.Children();
+        for (int i = children.Count() - 1; i >= 0; --i)
+            pending.push_back({&children.Items(i), step.Level + 1, false});
     }
-    out += pad + start + crlf;
-    for (const auto &child : node.Children())
-        WriteNode(out, *child, indent);
-    out += pad + endTag + crlf;
 }
 } // namespace
 

@@ -18,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     (void)batch.Mean();
     (void)batch.StandardDeviation();
     (void)batch.Range();
-    (void)batch.PercentBelowLow();
-    (void)batch.PercentAboveHigh();
     (void)batch.PercentOverRange();
     (void)batch.PercentUnderRange();
     (void)batch.LastReadingPosition();
     (void)batch.ReadingPositions();
     try {
+        (void)batch.PercentBelowLow();
+        (void)batch.PercentAboveHigh();
         (void)batch.SummaryGrid();
         (void)batch.FormatValue(batch.Max());
         (void)batch.BarSizeName();

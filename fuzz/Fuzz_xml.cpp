@@ -6,18 +6,23 @@
 #include <vector>
 
 namespace {
-// Attributes and names holding "=" or a double quote have no exact written form.
+// Attributes and names holding "=" or a double quote have no exact written form. Deep trees are
+// left out too: every line is indented by its level, so the written text grows with the square
+// of the depth (the program's own files are a few levels deep).
 bool Writable(const XmlNodeList &top)
 {
-    std::vector<const XmlNodeList *> pending{&top};
+    constexpr int MaxDepth = 64;
+    std::vector<std::pair<const XmlNodeList *, int>> pending{{&top, 0}};
     while (!pending.empty()) {
-        const XmlNodeList *list = pending.back();
+        const auto [list, depth] = pending.back();
         pending.pop_back();
+        if (list->Count() > 0 && depth > MaxDepth)
+            return false;
         for (const auto &node : *list) {
             if (!node->AttributeName.isEmpty() || !node->AttributeValue.isEmpty() ||
                 node->Name.contains(QLatin1Char('=')) || node->Name.contains(QLatin1Char('"')))
                 return false;
-            pending.push_back(&node->Children());
+            pending.push_back({&node->Children(), depth + 1});
         }
     }
     return true;

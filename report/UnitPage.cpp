@@ -628,16 +628,28 @@ void TPage::LoadFromXml(const XmlNodeList &nodes, bool clearFirst, bool selectLo
     ApplyPaperSize();
 }
 
+namespace {
+// A pixel offset on the page, truncated. A file may hold any position or size, so offsets are
+// kept within a range where sums and differences of two of them still fit an int.
+int PixelOffset(double pixels)
+{
+    constexpr double limit = 1 << 29;
+    if (std::isnan(pixels))
+        return 0;
+    return static_cast<int>(std::clamp(std::trunc(pixels), -limit, limit));
+}
+} // namespace
+
 int TPage::ToPixelX(double mm) const
 {
     const double w = PageWidth();
-    return PageRect.left() + (w > 0 ? static_cast<int>(std::trunc(mm * (PageRect.width() / w))) : 0);
+    return PageRect.left() + (w > 0 ? PixelOffset(mm * (PageRect.width() / w)) : 0);
 }
 
 int TPage::ToPixelY(double mm) const
 {
     const double h = PageHeight();
-    return PageRect.top() + (h > 0 ? static_cast<int>(std::trunc(mm * (PageRect.height() / h))) : 0);
+    return PageRect.top() + (h > 0 ? PixelOffset(mm * (PageRect.height() / h)) : 0);
 }
 
 double TPage::ToMillimetreX(int px) const

@@ -30,7 +30,12 @@ template <class F> void DrawAtPageResolution(QPainter &canvas, const QRect &rect
     } else {
         canvas.translate(rect.left(), rect.top());
         canvas.scale(s, s);
-        draw(canvas, QRect(0, 0, static_cast<int>(rect.width() / s), static_cast<int>(rect.height() / s)));
+        // A page of absurd size gives an absurd scale; the sizes stay within what an int holds.
+        const auto unscaled = [s](int pixels) {
+            constexpr double limit = 1 << 29;
+            return static_cast<int>(std::clamp(pixels / s, -limit, limit));
+        };
+        draw(canvas, QRect(0, 0, unscaled(rect.width()), unscaled(rect.height())));
     }
     canvas.restore();
 }
