@@ -247,6 +247,12 @@ void TBatchList::ExportXlsx(const QString &fileName) const
     const QFileInfo target(fileName);
     const QString temp = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".part");
     const QByteArray tempName = QFile::encodeName(temp);
+    // Every sheet's cells first: a batch that cannot give them (an unknown batch type) fails
+    // the export before a workbook is open or a file is written.
+    std::vector<TSummaryGrid> grids;
+    grids.reserve(static_cast<size_t>(Count()));
+    for (int k = 0; k < Count(); ++k)
+        grids.push_back(Items(k)->SummaryGrid());
     lxw_workbook *book = workbook_new(tempName.constData());
     if (!book)
         throw Exception(Tr("Cannot create file \"%1\". %2").arg(fileName, Tr("The file could not be opened")));
@@ -261,7 +267,7 @@ void TBatchList::ExportXlsx(const QString &fileName) const
             workbook_close(book);
             fail(Tr("Invalid worksheet name \"%1\"").arg(names[k]));
         }
-        const TSummaryGrid grid = Items(k)->SummaryGrid();
+        const TSummaryGrid &grid = grids[static_cast<size_t>(k)];
         for (int r = 0; r < grid.RowCount; ++r)
             for (int c = 0; c < grid.ColumnCount; ++c) {
                 const QVariant &cell = grid.Cell(r, c);
