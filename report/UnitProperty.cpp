@@ -179,7 +179,9 @@ QByteArray DecodePictureText(const QString &text)
         if (rc != Z_OK && rc != Z_STREAM_END)
             break;
         out.append(chunk, static_cast<qsizetype>(sizeof chunk - z.avail_out));
-        if (out.size() > (qsizetype(1) << 30)) { // no picture is that large
+        // No picture of a report comes near this (an A4 page at 600 dpi in 24-bit colour is about
+        // 100 MB); a stream that inflates further is a bomb, not a picture.
+        if (out.size() > (qsizetype(128) << 20)) {
             rc = Z_MEM_ERROR;
             break;
         }

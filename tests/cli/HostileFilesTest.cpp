@@ -21,7 +21,7 @@
 namespace {
 // Generous for the sanitizer build, far below what a runaway loop or allocation would take.
 constexpr int TimeLimitMs = 30000;
-constexpr long MemoryLimitKb = 1536L * 1024;
+constexpr long MemoryLimitKb = 768L * 1024;
 
 struct TRun {
     int ExitCode = -1;
