@@ -2362,5 +2362,13 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>In den Hintergrund</translation>
     </message>
+    <message id="Batch readings incomplete">
+        <source></source>
+        <translation>Messwerte der Messreihe unvollständig</translation>
+    </message>
+    <message id="Invalid slot number">
+        <source></source>
+        <translation>Ungültige Speicherplatznummer</translation>
+    </message>
 </context>
 </TS>
