@@ -1,8 +1,6 @@
 #include "UnitTextFile.h"
 #include "UnitException.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -10,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -90,15 +90,25 @@ namespace {
 QString ErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // Temporaries of this target that a killed save left behind. A save still running holds its
-// name for milliseconds, never for a minute.
+// name for milliseconds, never for a minute. Only names of the right form are looked at, so a
+// large folder costs one pass over its names.
 void RemoveStaleTemporaries(const QFileInfo &target)
 {
-    const QString prefix = QStringLiteral(".") + target.fileName() + QLatin1Char('.');
-    const QDateTime limit = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList found = QDir(target.absolutePath()).entryInfoList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QFileInfo &info : found)
-        if (info.fileName().startsWith(prefix) && IsTemporarySaveName(info.fileName()) && info.lastModified() < limit)
-            QFile::remove(info.absoluteFilePath());
+    const QByteArray prefix = '.' + QFile::encodeName(target.fileName()) + '.';
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const time_t limit = ::time(nullptr) - 60;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix) || !name.endsWith(".part"))
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) && st.st_mtime < limit)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 QString UniqueTag()
