@@ -98,14 +98,15 @@ void TPageThumbnailList::SetColumns(const QStringList &headers, const TCellText 
 
 void TPageThumbnailList::SetReport(TReport *report)
 {
-    const int before = SelectedPage();
+    // The report shown so far may be gone already (its entry was loaded again): not asked.
+    const bool hadSelection = selectionModel()->hasSelection();
     FReport = report;
     FRowKeys.assign(static_cast<size_t>(PageCount()), QByteArray());
     // Thumbnails of pages that are gone would pile up over a long session of edits.
     if (FCache.size() > std::max(256, 2 * PageCount()))
         FCache.clear();
     FModel->Reset();
-    if (before >= 0)
+    if (hadSelection)
         emit SelectedPageChanged(SelectedPage());
 }
 

@@ -1,0 +1,20 @@
+#include "UnitReportsPaneLink.h"
+
+#include "UnitFormMain.h"
+#include "UnitFormReports.h"
+
+TReportsPaneLink::TReportsPaneLink(TFormMain *form, TMyReports &myReports)
+    : QObject(form), FPane(new TFormReports(myReports, form->TabReports()))
+{
+    setObjectName(QStringLiteral("ReportsPaneLink"));
+    FPane->Settings = &form->Settings();
+    FPane->LoadTabReports = [form] { form->LoadTabReports(); };
+    form->SetPane(TNodeKind::Reports, FPane,
+                  {FPane->ActionNewReport, FPane->ActionDeleteReport, FPane->ActionRenameReport, FPane->ActionCopyReport});
+    connect(form, &TFormMain::LoadReportList, FPane, &TFormReports::ReloadMyReports);
+    connect(form, &TFormMain::ReportFoldersChanged, FPane, &TFormReports::FoldersChanged);
+}
+
+TReportsPaneLink::~TReportsPaneLink() { delete FPane; }
+
+TFormReports *TReportsPaneLink::Pane() const { return FPane; }
