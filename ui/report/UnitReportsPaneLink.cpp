@@ -13,6 +13,11 @@ TReportsPaneLink::TReportsPaneLink(TFormMain *form, TMyReports &myReports)
                   {FPane->ActionNewReport, FPane->ActionDeleteReport, FPane->ActionRenameReport, FPane->ActionCopyReport});
     connect(form, &TFormMain::LoadReportList, FPane, &TFormReports::ReloadMyReports);
     connect(form, &TFormMain::ReportFoldersChanged, FPane, &TFormReports::FoldersChanged);
+    connect(form, &TFormMain::ReportFileOpened, FPane, [this](const QString &path) {
+        // A file just copied in is not listed yet.
+        FPane->RefreshLists();
+        FPane->SelectReportByPath(path);
+    });
 }
 
 TReportsPaneLink::~TReportsPaneLink() { delete FPane; }

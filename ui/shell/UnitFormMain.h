@@ -142,6 +142,8 @@ signals:
     void LoadReportList();
     // While the Reports node is selected: its Reports or Settings folder changed on disk.
     void ReportFoldersChanged();
+    // A report file given from outside is shown: the Reports node is selected, the report is to be.
+    void ReportFileOpened(const QString &path);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -178,6 +178,13 @@ TEST_F(ReportsWindowTest, ShippedReportsOnAFreshStart)
     EXPECT_EQ(pages->index(0, 0).data().toString(), QStringLiteral("1"));
     Show(TabFile(QStringLiteral("Cover Summary")));
     EXPECT_EQ(Pane()->LabelReportPath()->text(), QStringLiteral("Tab Reports > Cover Summary"));
+
+    // A report file opened from the desktop is selected in its list.
+    Form->SelectNode(Form->LocalNode());
+    Form->OpenFile(MyFile(QStringLiteral("Half Cell Survey Report")));
+    EXPECT_EQ(Form->SelectedNode(), Form->ReportsNode());
+    ASSERT_TRUE(Pane()->CurrentReport());
+    EXPECT_EQ(Pane()->CurrentReport()->FileName, MyFile(QStringLiteral("Half Cell Survey Report")));
 }
 
 TEST_F(ReportsWindowTest, NewAndRename)
