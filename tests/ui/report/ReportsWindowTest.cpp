@@ -242,9 +242,11 @@ TEST_F(ReportsWindowTest, ReadOnlyReportsCopyDelete)
     EXPECT_TRUE(Editor()) << "the copy goes straight into renaming";
     QTest::keyClick(Editor(), Qt::Key_Escape);
 
-    // Delete asks first; No keeps the file.
+    // Delete (Ctrl+D in the list) asks first; No keeps the file.
     Prompts.Answers = {TPromptAnswer::No};
-    ASSERT_TRUE(RunPane(Pane()->ActionDeleteReport));
+    Focus(My());
+    Pane()->UpdateActions();
+    QTest::keyClick(My(), Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(Prompts.Questions, QStringList(QStringLiteral("Are you sure you want to delete 'Copy of Locked'?")));
     EXPECT_TRUE(QFileInfo::exists(copy));
     Prompts.Answers = {TPromptAnswer::Yes};
