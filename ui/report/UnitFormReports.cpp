@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -607,8 +608,20 @@ void TFormReports::FoldersChanged()
     auto *tab = static_cast<TReportListView *>(FTabList);
     if (my->Editing() || tab->Editing())
         return;
+    // The window's own saves come back this way too: the page the user works on stays selected
+    // and in view.
+    const TFileItem *before = CurrentReport();
+    const QString file = before ? before->FileName : QString();
+    const int page = SelectedPage();
+    const int scrolled = FPages->verticalScrollBar()->value();
     RefreshLists();
     ShowCurrentReport();
+    const TFileItem *after = CurrentReport();
+    if (after && after->FileName == file) {
+        if (page >= 0)
+            FPages->SelectPage(page);
+        FPages->verticalScrollBar()->setValue(scrolled);
+    }
 }
 
 // --- report commands

@@ -25,6 +25,7 @@ public:
     explicit TPageThumbnailModel(TPageThumbnailList *list) : QAbstractTableModel(list), FList(list) {}
 
     QStringList Headers{Tr("Page")};
+    QHash<int, Qt::Alignment> Alignments;
     TPageThumbnailList::TCellText Text = [](const TPage &, int index, int) { return QString::number(index + 1); };
 
     void Reset()
@@ -58,6 +59,8 @@ public:
         const int row = index.row();
         if (role == Qt::DisplayRole)
             return Text(*FList->Report()->Pages(row), row, index.column());
+        if (role == Qt::TextAlignmentRole)
+            return Alignments.value(index.column(), Qt::AlignLeft | Qt::AlignVCenter).toInt();
         // Asked only for the rows being painted: that is where the drawing is done.
         if (role == Qt::DecorationRole && index.column() == 0)
             return FList->Thumbnail(row);
@@ -93,6 +96,12 @@ void TPageThumbnailList::SetColumns(const QStringList &headers, const TCellText 
 {
     FModel->Headers = headers;
     FModel->Text = text;
+    FModel->Reset();
+}
+
+void TPageThumbnailList::SetColumnAlignment(int column, Qt::Alignment alignment)
+{
+    FModel->Alignments[column] = alignment;
     FModel->Reset();
 }
 

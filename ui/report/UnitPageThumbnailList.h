@@ -29,6 +29,8 @@ public:
     // Column headers and cell texts. The thumbnail shows in column 0. Without a call: one column
     // "Page" holding the page number (index + 1).
     void SetColumns(const QStringList &headers, const TCellText &text);
+    // The alignment of a column's text (left and vertically centred unless set).
+    void SetColumnAlignment(int column, Qt::Alignment alignment);
     // Rows for every page of the report (nullptr: none). Thumbnails of pages whose content has not
     // changed since they were drawn are kept. The list keeps the pointer: before the report is
     // destroyed, hand the list another one (or nullptr).

@@ -386,6 +386,20 @@ TEST_F(ReportsWindowTest, ListsFollowTheFoldersOnDisk)
     ASSERT_TRUE(QFile::rename(TabFile(QStringLiteral("Cover Summary")), TabFile(QStringLiteral("Renamed Summary"))));
     EXPECT_TRUE(WaitUntil([&] { return Rows(Tab()).contains(QStringLiteral("Renamed Summary")); }));
     EXPECT_FALSE(Rows(Tab()).contains(QStringLiteral("Cover Summary")));
+
+    // A change of the shown report's file keeps the page the user is on.
+    Show(MyFile(QStringLiteral("From Outside")));
+    Pane()->SelectPage(0);
+    ASSERT_TRUE(WatchersArmed(IncludeTrailingSlash(ReportsFolder()), IncludeTrailingSlash(SettingsFolder())));
+    WriteReport(MyFile(QStringLiteral("From Outside")), {PageTypeInner, PageTypeInner});
+    {
+        // File times are compared in two-second steps: this change is plainly later.
+        QFile f(MyFile(QStringLiteral("From Outside")));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime);
+    }
+    EXPECT_TRUE(WaitUntil([&] { return Pane()->ListViewPages()->model()->rowCount() == 2; }));
+    EXPECT_EQ(Pane()->SelectedPage(), 0);
 }
 
 } // namespace
