@@ -218,6 +218,25 @@ TEST_F(ReportsWindowTest, NewAndRename)
     ASSERT_TRUE(RunPane(Pane()->ActionNewReport));
     EXPECT_TRUE(QFileInfo::exists(TabFile(QStringLiteral("New"))));
     EXPECT_TRUE(Rows(Tab()).contains(QStringLiteral("New")));
+    TypeName(QStringLiteral("Bridge"));
+    EXPECT_TRUE(QFileInfo::exists(TabFile(QStringLiteral("Bridge"))));
+    EXPECT_FALSE(QFileInfo::exists(TabFile(QStringLiteral("New"))));
+    EXPECT_GE(Form->TabReports().IndexOf(TabFile(QStringLiteral("Bridge")), FileTypeReport), 0);
+    ASSERT_TRUE(Pane()->CurrentReport());
+    EXPECT_EQ(Pane()->CurrentReport()->FileName, TabFile(QStringLiteral("Bridge")));
+    EXPECT_EQ(Pane()->LabelReportPath()->text(), QStringLiteral("Tab Reports > Bridge"));
+}
+
+TEST_F(ReportsWindowTest, LayoutFollowsFormRatio)
+{
+    StartReports();
+    Form->Settings()[QStringLiteral("FormRatio")].SetAsFloat(0.5);
+    Pane()->resize(Pane()->width() + 10, Pane()->height());
+    QApplication::processEvents();
+    EXPECT_NEAR(My()->height(), Pane()->height() / 2, 3);
+    EXPECT_EQ(My()->width(), Tab()->width());
+    EXPECT_NEAR(My()->width(), (Pane()->width() - 44) / 2, 1);
+    EXPECT_EQ(My()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 }
 
 TEST_F(ReportsWindowTest, ReadOnlyReportsCopyDelete)
