@@ -506,23 +506,30 @@ void TFormReports::RefreshLists()
     // Loading an entry again replaces its report: the page list lets go of the one it shows
     // until ShowCurrentReport.
     FPages->SetReport(nullptr);
+    // The selection follows the file, wherever the reload puts it: noted while the rows still
+    // match the lists.
+    const QString my = SelectedFile(FMyList), tab = SelectedFile(FTabList);
     ReloadMyReports();
     if (LoadTabReports)
         LoadTabReports();
-    FillRows();
+    FillRows(FMyList, my);
+    FillRows(FTabList, tab);
+}
+
+QString TFormReports::SelectedFile(const QTreeWidget *list) const
+{
+    const TFileItem *selected = SelectedEntry(list);
+    return selected ? selected->FileName : QString();
 }
 
 void TFormReports::FillRows()
 {
-    FillRows(FMyList);
-    FillRows(FTabList);
+    FillRows(FMyList, SelectedFile(FMyList));
+    FillRows(FTabList, SelectedFile(FTabList));
 }
 
-void TFormReports::FillRows(QTreeWidget *list)
+void TFormReports::FillRows(QTreeWidget *list, const QString &selectedFile)
 {
-    // The selection follows the file, wherever the refresh puts it.
-    const TFileItem *selected = SelectedEntry(list);
-    const QString selectedFile = selected ? selected->FileName : QString();
     TFileList &entries = ListOf(list);
     FFilling = true;
     list->clear();
@@ -748,7 +755,7 @@ void TFormReports::RenameReport(QTreeWidget *list, int row, const QString &text)
     entry->Load();
     if (list == FMyList) {
         entries.Sort();
-        FillRows(FMyList);
+        FillRows(FMyList, newPath);
     } else {
         RefreshLists();
     }

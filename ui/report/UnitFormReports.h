@@ -113,7 +113,9 @@ private:
     int SelectedRow(const QTreeWidget *list) const;
     bool CanEditReport() const;
     void FillRows();
-    void FillRows(QTreeWidget *list);
+    // Rows for the entries of a list, the row of `selectedFile` selected.
+    void FillRows(QTreeWidget *list, const QString &selectedFile);
+    QString SelectedFile(const QTreeWidget *list) const;
     void ReportSelected(QTreeWidget *list);
     void StartRename(QTreeWidget *list, int row);
     void MoveReport(QTreeWidget *from, const QString &toFolder);

@@ -419,6 +419,13 @@ TEST_F(ReportsWindowTest, ListsFollowTheFoldersOnDisk)
     }
     EXPECT_TRUE(WaitUntil([&] { return Pane()->ListViewPages()->model()->rowCount() == 2; }));
     EXPECT_EQ(Pane()->SelectedPage(), 0);
+
+    // A report sorted in before the selected one leaves the selection on the same file.
+    ASSERT_TRUE(WatchersArmed(IncludeTrailingSlash(ReportsFolder()), IncludeTrailingSlash(SettingsFolder())));
+    WriteReport(MyFile(QStringLiteral("Abutment")), {PageTypeInner});
+    EXPECT_TRUE(WaitUntil([&] { return Rows(My()).first() == QStringLiteral("Abutment"); }));
+    ASSERT_TRUE(Pane()->CurrentReport());
+    EXPECT_EQ(Pane()->CurrentReport()->FileName, MyFile(QStringLiteral("From Outside")));
 }
 
 } // namespace
