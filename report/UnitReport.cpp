@@ -57,6 +57,30 @@ void TReport::DeletePage(int index)
     FPages.erase(FPages.begin() + index);
 }
 
+void TReport::MovePage(int from, int to)
+{
+    if (from < 0 || from >= Count() || to < 0 || to >= Count())
+        throw Exception(Tr("Page does not exist"));
+    auto page = std::move(FPages[static_cast<size_t>(from)]);
+    FPages.erase(FPages.begin() + from);
+    FPages.insert(FPages.begin() + to, std::move(page));
+}
+
+int TReport::InsertIndexOfType(int pageType) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Pages(i)->PageType() > pageType)
+            return i;
+    return Count();
+}
+
+bool TReport::CanMovePage(int from, int to) const
+{
+    if (from < 0 || from >= Count() || to < 0 || to >= Count() || from == to)
+        return false;
+    return Pages(from)->PageType() == Pages(to)->PageType();
+}
+
 void TReport::Clear() { FPages.clear(); }
 
 void TReport::Assign(const TPersistent *source)

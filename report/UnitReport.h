@@ -31,6 +31,13 @@ public:
     TPage *AddPage();
     TPage *InsertPage(int index);
     void DeletePage(int index);
+    // Moves the page at `from` to position `to` (the pages between shift by one). Raises "Page
+    // does not exist" for an index outside the pages.
+    void MovePage(int from, int to);
+    // Pages stay grouped by type (opening, inner, closing): a new page of a type goes before the
+    // first page of a later type, and a page moves only onto a place held by its own type.
+    int InsertIndexOfType(int pageType) const;
+    bool CanMovePage(int from, int to) const;
     void Clear();
     // Does nothing unless the source is a report.
     void Assign(const TPersistent *source) override;

@@ -427,3 +427,40 @@ TEST_F(ReportTest, CustomPaperIgnoresTheOrientation)
     TReport a4;
     EXPECT_EQ(MessageOf([&] { a4.LoadFromFile(file); }), QStringLiteral("Invalid Page Orientation"));
 }
+
+TEST_F(ReportTest, PagesStayGroupedByType)
+{
+    // Opening, inner, inner, closing; names tell the pages apart after a move.
+    TReport report;
+    const int types[] = {PageTypeOpening, PageTypeInner, PageTypeInner, PageTypeClosing};
+    for (int t : types)
+        report.AddPage()->Properties["PageType"].SetInteger(t);
+    for (int i = 0; i < report.Count(); ++i)
+        AddMemo(report.Pages(i), QStringLiteral("P%1").arg(i));
+    auto order = [&report] {
+        QStringList names;
+        for (int i = 0; i < report.Count(); ++i)
+            names << report.Pages(i)->Item(0)->Properties["Text"].AsString();
+        return names.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(report.InsertIndexOfType(PageTypeOpening), 1);
+    EXPECT_EQ(report.InsertIndexOfType(PageTypeInner), 3);
+    EXPECT_EQ(report.InsertIndexOfType(PageTypeClosing), 4);
+    TReport innerOnly;
+    innerOnly.AddPage()->Properties["PageType"].SetInteger(PageTypeInner);
+    EXPECT_EQ(innerOnly.InsertIndexOfType(PageTypeOpening), 0);
+
+    EXPECT_TRUE(report.CanMovePage(1, 2));
+    EXPECT_TRUE(report.CanMovePage(2, 1));
+    EXPECT_FALSE(report.CanMovePage(1, 0));
+    EXPECT_FALSE(report.CanMovePage(2, 3));
+    EXPECT_FALSE(report.CanMovePage(2, 2));
+    EXPECT_FALSE(report.CanMovePage(3, 4));
+
+    report.MovePage(2, 1);
+    EXPECT_EQ(order(), QStringLiteral("P0 P2 P1 P3"));
+    report.MovePage(0, 3);
+    EXPECT_EQ(order(), QStringLiteral("P2 P1 P3 P0"));
+    EXPECT_EQ(MessageOf([&] { report.MovePage(0, 4); }), QStringLiteral("Page does not exist"));
+    EXPECT_EQ(order(), QStringLiteral("P2 P1 P3 P0"));
+}
