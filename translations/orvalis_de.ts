@@ -2512,7 +2512,7 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
     </message>
     <message id="Page">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
 </context>
 </TS>
