@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -26,6 +28,7 @@
 #include <cerrno>
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <cmath>
@@ -492,13 +495,61 @@ struct TPageWork {
     TPage *Page = nullptr;
     QSize Size;
     struct TPart {
-        std::unique_ptr<TPageRecording> Recording;
+        std::shared_ptr<TPageRecording> Recording;
         TPageItem *Item = nullptr;
     };
     std::vector<TPart> Parts;
 };
 
 bool DrawnByWriter(const TPageItem &item) { return item.ClassName() == QLatin1String("TPageItemGraphic"); }
+
+// Items that draw the same on every page they are on: their whole batch, no paging state. The
+// continuation pages of a long report repeat them, so each is drawn once and played again.
+bool DrawnOnce(const TPageItem &item)
+{
+    return item.ClassName() == QLatin1String("TPageItemChartRun") ||
+           item.ClassName() == QLatin1String("TPageItemChartHistogram");
+}
+
+// Everything of a batch a drawing can show: every header field and every cell.
+QByteArray BatchDigest(const TBatchItem &b)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    QByteArray text;
+    QDataStream out(&text, QIODevice::WriteOnly);
+    out << b.ID << b.Path << b.Slot << b.Columns << b.Rows << b.Readings << b.Tagged << b.CreationDate
+        << b.UpdateDate << b.ProbeSerialNumber << b.ProbeType << b.ProbeSide0Type << b.ProbeSide1Type
+        << b.BatchType << b.BatchFormat << b.HighLimit << b.LowLimit << b.GaugeHighLimit << b.GaugeLowLimit
+        << b.LowLimitApplied << b.HighLimitApplied << b.Site << b.Location << b.Grid << b.Area << b.Engineer
+        << b.Customer << b.Note << b.BarSeries << b.BarSize << b.GaugeSerialNumber << b.GaugeType << b.BarGrade
+        << b.CellType << b.Temperature << b.GaugeCellType << b.HasCells();
+    hash.addData(text);
+    if (b.HasCells()) {
+        std::vector<double> column(static_cast<size_t>(std::max(0, b.Rows)) * 3);
+        for (int c = 0; c < b.Columns; ++c) {
+            for (int r = 0; r < b.Rows; ++r) {
+                column[3 * r] = b.ReadingType(c, r);
+                column[3 * r + 1] = b.MeasureType(c, r);
+                column[3 * r + 2] = b.Value(c, r);
+            }
+            hash.addData(QByteArrayView(reinterpret_cast<const char *>(column.data()),
+                                        qsizetype(column.size() * sizeof(double))));
+        }
+    }
+    return hash.result();
+}
+
+// What a drawn-once item's picture depends on besides its batches: its class, its properties and
+// where it goes on a page of which size.
+QByteArray ItemKey(const TPageItem &item, const QSize &pageSize)
+{
+    XmlDocument doc;
+    item.SaveToXml(doc.Nodes.AddChild(QStringLiteral("Item")).Children());
+    const QRect r = item.PixelRect();
+    return item.ClassName().toUtf8() + ' ' + QByteArray::number(pageSize.width()) + 'x' +
+           QByteArray::number(pageSize.height()) + ' ' + QByteArray::number(r.x()) + ',' + QByteArray::number(r.y()) +
+           ',' + QByteArray::number(r.width()) + ',' + QByteArray::number(r.height()) + ' ' + doc.SaveToBytes();
+}
 
 // Pages handed from the drawing thread to the writing thread, a few at a time.
 class TRecordingQueue {
@@ -634,15 +685,18 @@ void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString
                     R.Pages(i)->Canvas = nullptr;
             }
         } join{writing, queue, *this};
+        // Drawn-once items by key, with the digests of the batches they were drawn for.
+        std::map<QByteArray, std::shared_ptr<TPageRecording>> drawnOnce;
         for (int i = first; i <= last && !queue.Stopped(); ++i) {
             TPage &page = *Pages(i);
+            QByteArray batchDigests;
             auto work = std::make_unique<TPageWork>();
             work->Page = &page;
             work->Size = QPageLayout(PdfPageSize(page), QPageLayout::Portrait, QMarginsF()).paintRectPixels(Dpi).size();
             QPainter painter;
             const auto record = [&] {
                 work->Parts.emplace_back();
-                work->Parts.back().Recording = std::make_unique<TPageRecording>(work->Size, Dpi);
+                work->Parts.back().Recording = std::make_shared<TPageRecording>(work->Size, Dpi);
                 painter.begin(work->Parts.back().Recording.get());
                 page.Canvas = &painter;
                 page.PageRect = QRect(QPoint(0, 0), work->Size);
@@ -655,6 +709,22 @@ void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString
                     painter.end();
                     work->Parts.emplace_back();
                     work->Parts.back().Item = &item;
+                    record();
+                } else if (DrawnOnce(item)) {
+                    if (batchDigests.isEmpty())
+                        batchDigests = BatchDigest(page.Batches[0]) + BatchDigest(page.Batches[1]);
+                    const QByteArray key = ItemKey(item, work->Size) + batchDigests;
+                    painter.end();
+                    auto &picture = drawnOnce[key];
+                    if (!picture) {
+                        picture = std::make_shared<TPageRecording>(work->Size, Dpi);
+                        QPainter once(picture.get());
+                        page.Canvas = &once;
+                        page.DrawItem(item);
+                        page.Canvas = nullptr;
+                    }
+                    work->Parts.emplace_back();
+                    work->Parts.back().Recording = picture;
                     record();
                 } else {
                     page.DrawItem(item);
