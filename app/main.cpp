@@ -13,6 +13,7 @@
 #include "UnitPage.h"
 #include "UnitPromptDialogs.h"
 #include "UnitReport.h"
+#include "UnitReportsPaneLink.h"
 #include "UnitServiceFile.h"
 #include "UnitStorage.h"
 #include "UnitTemplatesPaneLink.h"
@@ -139,7 +140,7 @@ int main(int argc, char *argv[])
     TFolderViewPlug folderView(formMain, &myReports);
     auto *gaugeLink = new TGaugePaneLink(&formMain); // owned by the window
     new TTemplatesPaneLink(&formMain, gaugeLink->Pane()); // owned by the window
-    myReports.Reload();
+    new TReportsPaneLink(&formMain, myReports); // owned by the window; loads the list at start-up
     TFileHandover handover([&formMain](const QStringList &handed) {
         formMain.raise();
         formMain.activateWindow();

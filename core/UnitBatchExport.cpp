@@ -245,7 +245,7 @@ void TBatchList::ExportXlsx(const QString &fileName) const
     // Written under a temporary name beside the target and renamed over it once complete, so a
     // failure never leaves half a workbook or destroys the previous one.
     const QFileInfo target(fileName);
-    const QString temp = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".part");
+    const QString temp = TemporarySaveName(target.absoluteFilePath());
     const QByteArray tempName = QFile::encodeName(temp);
     lxw_workbook *book = workbook_new(tempName.constData());
     if (!book)

@@ -507,6 +507,10 @@ void TFileList::ListFolderEntries(const QString &folder, TFileList &list, bool w
         const char *name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
+        // A save cut short by a crash may leave its temporary beside the file: not a file of the
+        // folder.
+        if (name[0] == '.' && IsTemporarySaveName(QFile::decodeName(name)))
+            continue;
         bool isFolder = entry->d_type == DT_DIR;
         std::int32_t time = FileTimeUnknown;
         // Links and file systems without entry types need a stat to tell folders from files.

@@ -3,10 +3,17 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 // Code points of the bytes 0x80..0x9F in Windows-1252; 0 marks the five unassigned bytes.
@@ -64,18 +71,168 @@ QString DecodeFileText(const QByteArray &bytes)
     return DecodeWindows1252(view.toByteArray());
 }
 
+QString TemporarySaveName(const QString &target, const QString &tag)
+{
+    const QFileInfo info(target);
+    QString name = info.absolutePath() + QStringLiteral("/.") + info.fileName();
+    if (!tag.isEmpty())
+        name += QLatin1Char('.') + tag;
+    return name + QStringLiteral(".part");
+}
+
+bool IsTemporarySaveName(const QString &fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    return name.size() > 6 && name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".part"));
+}
+
+namespace {
+
+QString ErrorText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Temporaries of this target that a killed save left behind. A save still running holds its
+// name for milliseconds, never for a minute. Only names of the right form are looked at, so a
+// large folder costs one pass over its names.
+void RemoveStaleTemporaries(const QFileInfo &target)
+{
+    const QByteArray prefix = '.' + QFile::encodeName(target.fileName()) + '.';
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const time_t limit = ::time(nullptr) - 60;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!name.startsWith(prefix) || !name.endsWith(".part"))
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) && st.st_mtime < limit)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+QString UniqueTag()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString tag;
+    for (int i = 0; i < 6; ++i)
+        tag += QLatin1Char(letters[QRandomGenerator::global()->bounded(36)]);
+    return tag;
+}
+
+bool WriteAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return ::fdatasync(fd) == 0 || errno == EINVAL;
+}
+
+// Gives the unnamed file `fd` a name; false (errno set) when the system cannot.
+bool LinkUnnamed(int fd, const QString &name)
+{
+    const QByteArray path = QFile::encodeName(name);
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno == EEXIST)
+        return false;
+    return ::linkat(fd, "", AT_FDCWD, path.constData(), AT_EMPTY_PATH) == 0;
+}
+
+} // namespace
+
 void WriteFileAtomic(const QString &fileName, const QByteArray &bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Exception(Tr("Cannot create file \"%1\". %2").arg(fileName, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        throw Exception(Tr("Cannot write file \"%1\". %2").arg(fileName, why));
+    const QFileInfo given(fileName);
+    const QFileInfo target(given.isSymLink() ? given.symLinkTarget() : given.absoluteFilePath());
+    const QString targetPath = target.absoluteFilePath();
+    const QByteArray encodedTarget = QFile::encodeName(targetPath);
+    RemoveStaleTemporaries(target);
+    struct stat existing {};
+    const bool exists = ::stat(encodedTarget.constData(), &existing) == 0;
+    auto cannotCreate = [&](int error) {
+        return Exception(Tr("Cannot create file \"%1\". %2").arg(fileName, ErrorText(error)));
+    };
+    auto cannotWrite = [&](int error) {
+        return Exception(Tr("Cannot write file \"%1\". %2").arg(fileName, ErrorText(error)));
+    };
+
+    // Written without a name first, where the file system allows: a process killed while
+    // writing then leaves nothing behind at all.
+    int fd = ::open(QFile::encodeName(target.absolutePath()).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    const bool unnamed = fd >= 0;
+    QString temp;
+    if (!unnamed) {
+        for (int attempt = 0; fd < 0 && attempt < 20; ++attempt) {
+            temp = TemporarySaveName(targetPath, UniqueTag());
+            fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (fd < 0)
+            throw cannotCreate(errno);
     }
-    if (!file.commit())
-        throw Exception(Tr("Cannot write file \"%1\". %2").arg(fileName, file.errorString()));
+    if (exists)
+        ::fchmod(fd, existing.st_mode & 07777);
+    if (!WriteAll(fd, bytes)) {
+        const int error = errno;
+        ::close(fd);
+        if (!temp.isEmpty())
+            QFile::remove(temp);
+        throw cannotWrite(error);
+    }
+    if (unnamed) {
+        // A new file takes its name in one step. A file replaced needs a name of its own first,
+        // to be renamed over the old one.
+        bool linked = !exists && LinkUnnamed(fd, targetPath);
+        if (linked) {
+            ::close(fd);
+            return;
+        }
+        for (int attempt = 0; !linked && attempt < 20; ++attempt) {
+            temp = TemporarySaveName(targetPath, UniqueTag());
+            linked = LinkUnnamed(fd, temp);
+            if (!linked && errno != EEXIST)
+                break;
+        }
+        const int error = errno;
+        ::close(fd);
+        if (!linked) {
+            // No way to name an unnamed file here (no /proc): write it under a name instead.
+            if (error == ENOENT || error == EPERM || error == EACCES || error == EINVAL || error == EOPNOTSUPP) {
+                temp = TemporarySaveName(targetPath, UniqueTag());
+                fd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+                if (fd < 0)
+                    throw cannotCreate(errno);
+                if (exists)
+                    ::fchmod(fd, existing.st_mode & 07777);
+                const bool written = WriteAll(fd, bytes);
+                const int writeError = errno;
+                ::close(fd);
+                if (!written) {
+                    QFile::remove(temp);
+                    throw cannotWrite(writeError);
+                }
+            } else {
+                throw cannotCreate(error);
+            }
+        }
+    } else {
+        ::close(fd);
+    }
+    if (std::rename(QFile::encodeName(temp).constData(), encodedTarget.constData()) != 0) {
+        const int error = errno;
+        QFile::remove(temp);
+        throw cannotWrite(error);
+    }
 }
 
 QByteArray ReadWholeFile(const QString &fileName)
@@ -97,7 +254,7 @@ bool CopyFileOver(const QString &source, const QString &target)
 {
     const QFileInfo info(source);
     const QFileInfo dest(target);
-    const QString temp = dest.absolutePath() + QStringLiteral("/.") + dest.fileName() + QStringLiteral(".part");
+    const QString temp = TemporarySaveName(dest.absoluteFilePath());
     QFile::remove(temp);
     bool ok = false;
     if (info.isSymLink()) {

@@ -16,7 +16,16 @@ QByteArray EncodeWindows1252(const QString &text);
 
 // Writes the bytes to a temporary file in the target's folder and renames it over the target,
 // so a crash or a full disk never leaves a half-written file. Raises Exception on failure.
+// Every file the program saves goes through here. A link is kept: the file it points at is
+// replaced, and a file replaced keeps its permissions.
 void WriteFileAtomic(const QString &fileName, const QByteArray &bytes);
+
+// The name a save writes under before renaming it over `target`: hidden, beside the target,
+// ".<name>[.<tag>].part". A process killed at the wrong moment can leave one behind; folder
+// listings skip these names (IsTemporarySaveName), and the next save of the same target removes
+// those older than a minute.
+QString TemporarySaveName(const QString &target, const QString &tag = QString());
+bool IsTemporarySaveName(const QString &fileName);
 
 // Reads a whole file; raises Exception with a clear message when it cannot be read.
 QByteArray ReadWholeFile(const QString &fileName);

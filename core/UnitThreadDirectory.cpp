@@ -1,4 +1,5 @@
 #include "UnitThreadDirectory.h"
+#include "UnitTextFile.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -24,7 +25,8 @@ bool IsOwnCacheFile(const char *name)
 {
     static const QByteArray cache = QByteArrayLiteral("cache.vcc");
     const QByteArray n(name);
-    return n == cache || n.startsWith(cache + '.');
+    return n == cache || n.startsWith(cache + '.') ||
+           (n.startsWith('.' + cache + '.') && IsTemporarySaveName(QFile::decodeName(n)));
 }
 
 // An unnamed temporary file (opened with O_TMPFILE, as atomic writes do) shows in events as

@@ -423,15 +423,22 @@ void TCommK27Thread::ReadReadings()
             Link.RequestReadings(entry->Slot);
             int column = 0;
             int row = 0;
+            int received = 0;
             for (;;) {
                 CheckTerminated();
                 const int n = Link.ReadReadingsPacket(column, row, *entry);
                 if (n == 0)
                     break;
+                received += n;
                 total += n;
                 Progress = Percent(static_cast<double>(total), cells);
                 SetStatus(status);
             }
+            // The gauge told how many readings it holds. A stream that ends short of them was cut
+            // (an end byte in the middle of a packet ends it like the gauge's own end), and the
+            // rest of the batch must not pass for empty cells.
+            if (received < entry->Readings)
+                throw VentraxK27Exception(Tr("Communications Error: (%1)").arg(Tr("Batch readings incomplete")));
         }
     }
     SetStatus(QString());
@@ -522,6 +529,11 @@ void TCommK27Thread::WriteTemplates()
                         const unsigned language =
                             Link.TextLanguage < 0 ? CurrentPrimaryLanguage() : static_cast<unsigned>(Link.TextLanguage);
                         TListLock lock(BatchList);
+                        // The gauge never hands out a slot that holds a batch: such a reply was
+                        // garbled, and listing it would point a later delete at the other batch.
+                        for (int k = 0; k < BatchList.Count(); ++k)
+                            if (BatchList.Items(k)->Slot == slot)
+                                throw VentraxK27Exception(Tr("Communications Error: (%1)").arg(Tr("Invalid slot number")));
                         TBatchItem *entry = BatchList.Add();
                         entry->ID = GaugeToPcText(PcToGaugeText(d.ID), language);
                         entry->Slot = slot;

@@ -94,6 +94,10 @@ TGaugeIdentity TVentraxK27Interface::Identify()
         id.SerialNumber = StripControlChars(QString::fromLatin1(GetField(p, 5)));
 
         const QString letter = QString::fromLatin1(GetField(p, 6));
+        // A reply cut short by a stray end byte lacks the model letter; guessing a model from
+        // the gap would stamp a wrong gauge into every batch. Polling asks again.
+        if (letter.isEmpty())
+            throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Unexpected packet type")));
         const QString upper = letter.toUpper();
         if (upper == QLatin1String("C")) {
             id.Accepted = false;

@@ -2362,6 +2362,66 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>In den Hintergrund</translation>
     </message>
+    <message id="Batch readings incomplete">
+        <source></source>
+        <translation>Messwerte der Messreihe unvollständig</translation>
+    </message>
+    <message id="Invalid slot number">
+        <source></source>
+        <translation>Ungültige Speicherplatznummer</translation>
+    </message>
+    <message id="New Report">
+        <source></source>
+        <translation>Neuer Bericht</translation>
+    </message>
+    <message id="New Page">
+        <source></source>
+        <translation>Neue Seite</translation>
+    </message>
+    <message id="Move Up">
+        <source></source>
+        <translation>Nach oben</translation>
+    </message>
+    <message id="Move Down">
+        <source></source>
+        <translation>Nach unten</translation>
+    </message>
+    <message id="My Reports">
+        <source></source>
+        <translation>Meine Berichte</translation>
+    </message>
+    <message id="Tab Reports">
+        <source></source>
+        <translation>Registerberichte</translation>
+    </message>
+    <message id="Number">
+        <source></source>
+        <translation>Nummer</translation>
+    </message>
+    <message id="Page Type">
+        <source></source>
+        <translation>Seitentyp</translation>
+    </message>
+    <message id="My Reports &gt; %1">
+        <source></source>
+        <translation>Meine Berichte &gt; %1</translation>
+    </message>
+    <message id="Tab Reports &gt; %1">
+        <source></source>
+        <translation>Registerberichte &gt; %1</translation>
+    </message>
+    <message id="A report with the name you specified already exists. Specify a different name.">
+        <source></source>
+        <translation>Ein Bericht mit dem angegebenen Namen ist bereits vorhanden. Geben Sie einen anderen Namen an.</translation>
+    </message>
+    <message id="Are you sure you want to delete this report page?">
+        <source></source>
+        <translation>Möchten Sie diese Berichtsseite wirklich löschen?</translation>
+    </message>
+    <message id="Page">
+        <source></source>
+        <translation>Seite</translation>
+    </message>
     <message id="User cancelled request">
         <source></source>
         <translation>Vom Benutzer abgebrochen</translation>
@@ -2466,10 +2526,6 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Unbekannter Fehlercode: </translation>
     </message>
-    <message id="My Reports">
-        <source></source>
-        <translation>Meine Berichte</translation>
-    </message>
     <message id="Print">
         <source></source>
         <translation>Drucken</translation>
@@ -2509,10 +2565,6 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
     <message id="MAPI Error %1: %2">
         <source></source>
         <translation>MAPI-Fehler %1: %2</translation>
-    </message>
-    <message id="Page">
-        <source></source>
-        <translation>Seite</translation>
     </message>
 </context>
 </TS>

@@ -94,7 +94,7 @@ int RunTests(int argc, char **argv, const std::function<std::unique_ptr<QObject>
 
 QString BuiltProgram(const QString &name)
 {
-    for (const char *sub : {"/cli/", "/tools/k27sim/", "/app/"}) {
+    for (const char *sub : {"/cli/", "/tools/k27sim/", "/app/", "/tests/"}) {
         const QString path = QStringLiteral(ORVALIS_BINARY_DIR) + QLatin1String(sub) + name;
         if (QFileInfo::exists(path))
             return path;

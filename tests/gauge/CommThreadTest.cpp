@@ -390,7 +390,9 @@ TEST_F(CommThreadTest, ADownloadStaysPendingUntilItsReadingsAreIn)
 
     // Given at once, while the thread may not yet have come back from the event.
     Tag({"DECK-GRID"});
-    ASSERT_TRUE(PumpUntil([&] { return t.SetCommand(cmdDeleteBatches); }));
+    // The condition is asked once more after it held: it must not store the command twice.
+    bool stored = false;
+    ASSERT_TRUE(PumpUntil([&] { return stored = stored || t.SetCommand(cmdDeleteBatches); }));
     ASSERT_TRUE(PumpUntil([this] { return Events.contains(QStringLiteral("Deleted")) || Thread->isFinished(); }));
     EXPECT_EQ(SimCommands("F"), QStringList({"F 0000"}));
     EXPECT_TRUE(Errors.isEmpty());

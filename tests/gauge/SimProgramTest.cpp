@@ -42,7 +42,7 @@ TEST_F(SimProgramTest, HelpDocumentsEveryFault)
     const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
     for (const char *option : {"--register", "--batches", "--baud", "--nak", "--bell", "--silent", "--noise", "--cut",
                                "--memory-full", "--batch-exists", "--model-id", "--model", "--version", "--no-bar-grades",
-                               "--no-pace"})
+                               "--no-pace", "--at", "--hang-up"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
 }
 

@@ -118,7 +118,8 @@ void TK27Simulator::Stop()
 
 void TK27Simulator::Run(const std::atomic<bool> &stop)
 {
-    while (!stop)
+    // A line hung up has nobody left to answer.
+    while (!stop && FMaster >= 0)
         Poll(20);
 }
 
@@ -129,6 +130,7 @@ void TK27Simulator::SetOptions(const TSimOptions &options)
     // Counted faults count from the moment they are ordered.
     FPacketsSent = 0;
     FNaksSent = 0;
+    FScopedBytesSent = 0;
 }
 
 TSimOptions TK27Simulator::Options() const
@@ -163,6 +165,28 @@ void TK27Simulator::ClearCommands()
 
 int TK27Simulator::CurrentBaud() const { return FMaster < 0 ? 0 : PtyOutputSpeed(FMaster); }
 
+bool TK27Simulator::HungUp() const
+{
+    std::lock_guard guard(FLock);
+    return FMaster < 0 && !FSlavePath.isEmpty();
+}
+
+bool TK27Simulator::InScope(char exchange) const
+{
+    return FOptions.FaultScope.isEmpty() || (exchange != 0 && FOptions.FaultScope.contains(exchange));
+}
+
+void TK27Simulator::HangUp()
+{
+    // Like a cable pulled out: the program's side of the line sees a hang-up.
+    if (FSlaveKeep >= 0)
+        ::close(FSlaveKeep);
+    if (FMaster >= 0)
+        ::close(FMaster);
+    FSlaveKeep = FMaster = -1;
+    FStream = stNone;
+}
+
 void TK27Simulator::Inject(const QByteArray &bytes)
 {
     std::lock_guard guard(FLock);
@@ -171,6 +195,10 @@ void TK27Simulator::Inject(const QByteArray &bytes)
 
 void TK27Simulator::Poll(int timeoutMs)
 {
+    if (FMaster < 0) {
+        ::usleep(static_cast<useconds_t>(timeoutMs) * 1000);
+        return;
+    }
     pollfd pfd {FMaster, POLLIN, 0};
     if (::poll(&pfd, 1, timeoutMs) <= 0 || !(pfd.revents & POLLIN)) {
         if (pfd.revents & (POLLHUP | POLLERR))
@@ -218,12 +246,31 @@ void TK27Simulator::HandleByte(char byte)
         break;
     case WAKE:
         FStream = stNone;
-        if (!FOptions.Silent)
-            SendPacket(QByteArray(IdentityPacket()).split(FS));
+        FExchange = WAKE;
+        if (FOptions.Silent && InScope(WAKE))
+            break;
+        // Refusals of the wake byte only when the identification is named: a gauge refusing
+        // every command still identifies itself.
+        if (!FOptions.FaultScope.isEmpty() && InScope(WAKE)) {
+            if (!FOptions.BellLetters.isEmpty()) {
+                SendByte(BEL);
+                break;
+            }
+            if (FNaksSent < FOptions.NakCount) {
+                ++FNaksSent;
+                SendByte(NAK);
+                break;
+            }
+            FNaksSent = 0;
+        }
+        SendPacket(QByteArray(IdentityPacket()).split(FS));
         break;
     case ACK:
-        if (FStream != stNone && !FOptions.Silent)
-            SendNextStreamPacket();
+        if (FStream != stNone) {
+            FExchange = FStream == stList ? 'A' : 'C';
+            if (!(FOptions.Silent && InScope(FExchange)))
+                SendNextStreamPacket();
+        }
         break;
     case DLE:
     case ESC:
@@ -237,14 +284,16 @@ void TK27Simulator::HandleByte(char byte)
 void TK27Simulator::HandleCommand(const TSimCommand &command)
 {
     FStream = stNone;
-    if (FOptions.Silent || command.isEmpty())
-        return;
     const QByteArray letter = command.value(0);
-    if (FOptions.BellLetters.contains('*') || (!letter.isEmpty() && FOptions.BellLetters.contains(letter))) {
+    FExchange = letter.size() == 1 ? letter[0] : 0;
+    const bool scoped = InScope(FExchange);
+    if ((FOptions.Silent && scoped) || command.isEmpty())
+        return;
+    if (scoped && (FOptions.BellLetters.contains('*') || (!letter.isEmpty() && FOptions.BellLetters.contains(letter)))) {
         SendByte(BEL);
         return;
     }
-    if (FNaksSent < FOptions.NakCount) {
+    if (scoped && FNaksSent < FOptions.NakCount) {
         ++FNaksSent;
         SendByte(NAK);
         return;
@@ -422,12 +471,14 @@ void TK27Simulator::SendByte(char byte) { Write(QByteArray(1, byte)); }
 
 void TK27Simulator::SendPacket(const QList<QByteArray> &fields)
 {
+    const bool scoped = InScope(FExchange);
     QByteArray bytes;
-    for (int i = 0; i < FOptions.NoiseBytes; ++i)
+    for (int i = 0; scoped && i < FOptions.NoiseBytes; ++i)
         bytes += NoiseByte();
     QByteArray packet = SOH + fields.join(FS) + ETB;
-    ++FPacketsSent;
-    if (FOptions.CutPacket == FPacketsSent) {
+    if (scoped)
+        ++FPacketsSent;
+    if (scoped && FOptions.CutPacket == FPacketsSent) {
         // A gauge that gives up halfway also abandons the rest of the stream.
         packet = packet.left(std::max<qsizetype>(2, packet.size() / 2)) + FOptions.CutByte;
         FStream = stNone;
@@ -435,8 +486,20 @@ void TK27Simulator::SendPacket(const QList<QByteArray> &fields)
     Write(bytes + packet);
 }
 
-void TK27Simulator::Write(const QByteArray &bytes)
+void TK27Simulator::Write(const QByteArray &data)
 {
+    if (FMaster < 0)
+        return;
+    QByteArray bytes = data;
+    bool hangUp = false;
+    if (FOptions.HangUpAfter >= 0 && InScope(FExchange)) {
+        const qsizetype room = std::max(0, FOptions.HangUpAfter - FScopedBytesSent);
+        if (bytes.size() >= room) {
+            bytes.truncate(room);
+            hangUp = true;
+        }
+        FScopedBytesSent += static_cast<int>(bytes.size());
+    }
     using Clock = std::chrono::steady_clock;
     const int baud = FOptions.Pace ? CurrentBaud() : 0;
     const auto start = Clock::now();
@@ -461,6 +524,8 @@ void TK27Simulator::Write(const QByteArray &bytes)
         }
         sent += n;
     }
+    if (hangUp)
+        HangUp();
 }
 
 QByteArray TK27Simulator::IdentityPacket() const

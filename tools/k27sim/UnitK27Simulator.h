@@ -47,6 +47,11 @@ struct TSimOptions {
     int NoiseBytes = 0;            // noise before every framed packet
     int CutPacket = 0;             // cut the n-th framed packet (1-based) halfway ...
     char CutByte = 0x14;           // ... with this byte
+    // The exchanges the faults above hit: "*" the identification, letters the commands (the
+    // answers to a command include the data packets that follow it). Empty: NAK and BEL hit
+    // every command, silence, noise and cuts every answer.
+    QByteArray FaultScope;
+    int HangUpAfter = -1;          // close the line after sending this many bytes in scope
     bool MemoryFull = false;
     bool BatchExists = false;
     int Capacity = 500;            // batches the memory holds
@@ -70,7 +75,7 @@ public:
     // Serves on a thread of its own until Stop (or the destructor).
     void Start();
     void Stop();
-    // Serves on the calling thread until `stop` becomes true.
+    // Serves on the calling thread until `stop` becomes true or the line is hung up.
     void Run(const std::atomic<bool> &stop);
 
     // Told every command received, as text ("D H North Quay"); runs on the serving thread.
@@ -85,6 +90,8 @@ public:
     void ClearCommands();
     // The line speed the program set on the pty.
     int CurrentBaud() const;
+    // True once the simulator closed the line (HangUpAfter).
+    bool HungUp() const;
     // Writes raw bytes to the line at once.
     void Inject(const QByteArray &bytes);
 
@@ -112,6 +119,8 @@ private:
     QList<QByteArray> ListEntry(const TSimBatch &batch) const;
     QList<QByteArray> HeaderFields(const TSimBatch &batch) const;
     int FindSlot(const QByteArray &slotText) const;
+    bool InScope(char exchange) const;
+    void HangUp();
 
     int FMaster = -1;
     int FSlaveKeep = -1;
@@ -129,6 +138,8 @@ private:
     QByteArray FPacket;
     int FNaksSent = 0;
     int FPacketsSent = 0;
+    int FScopedBytesSent = 0;
+    char FExchange = 0; // the exchange being answered: '*' or the command letter
     TStream FStream = stNone;
     int FStreamBatch = -1;
     int FStreamPos = 0;

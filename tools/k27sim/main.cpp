@@ -27,10 +27,12 @@ const char *const Description =
     "or a built-in demo set of grid and linear, cover and half-cell batches; it accepts template\n"
     "definitions and deletes and keeps them for the run.\n"
     "\n"
-    "Faults to order: --baud, --nak, --bell, --silent, --noise, --cut, --memory-full,\n"
+    "Faults to order: --baud, --nak, --bell, --silent, --noise, --cut, --hang-up, --memory-full,\n"
     "--batch-exists, and another identity with --model-id, --model, --version, --no-bar-grades.\n"
     "Framed packets are counted for --cut from the start of the run (the identification reply\n"
-    "is one).\n"
+    "is one). --at aims --nak, --bell, --silent, --noise, --cut and --hang-up at some exchanges\n"
+    "only (\"--at C --cut 2\" cuts the second packet of readings); packets and bytes are then\n"
+    "counted within those exchanges.\n"
     "\n"
     "Model letters: B and H are the basic model, S the standard one, any other letter the full\n"
     "one; a lower-case letter also takes half-cell templates, h and m take no cover templates,\n"
@@ -58,6 +60,8 @@ int main(int argc, char **argv)
     const QCommandLineOption silentOpt(QStringLiteral("silent"), QStringLiteral("Never answer."));
     const QCommandLineOption noiseOpt(QStringLiteral("noise"), QStringLiteral("Send n noise bytes before every framed packet."), QStringLiteral("n"));
     const QCommandLineOption cutOpt(QStringLiteral("cut"), QStringLiteral("Cut the n-th framed packet halfway with DC4 (or with the byte given as n:XX in hexadecimal)."), QStringLiteral("n[:XX]"));
+    const QCommandLineOption atOpt(QStringLiteral("at"), QStringLiteral("Aim the faults at these exchanges only: \"*\" the identification, letters the commands (A list, B header, C readings, D and E template, F delete)."), QStringLiteral("letters"));
+    const QCommandLineOption hangUpOpt(QStringLiteral("hang-up"), QStringLiteral("Close the line and end after sending n bytes (of the exchanges of --at)."), QStringLiteral("n"));
     const QCommandLineOption fullOpt(QStringLiteral("memory-full"), QStringLiteral("Refuse every template: gauge memory full."));
     const QCommandLineOption existsOpt(QStringLiteral("batch-exists"), QStringLiteral("Refuse every template: batch already exists."));
     const QCommandLineOption capacityOpt(QStringLiteral("capacity"), QStringLiteral("Number of batches the memory holds (default 500)."), QStringLiteral("n"));
@@ -69,7 +73,7 @@ int main(int argc, char **argv)
     const QCommandLineOption noPaceOpt(QStringLiteral("no-pace"), QStringLiteral("Send as fast as possible instead of at the line's byte rate (10 bits per byte)."));
     const QCommandLineOption verboseOpt(QStringLiteral("verbose"), QStringLiteral("Print every command received on standard error."));
     const QCommandLineOption itemsOpt(QStringLiteral("items"), QStringLiteral("Readings per data packet (default 16)."), QStringLiteral("n"));
-    for (const QCommandLineOption *o : {&registerOpt, &batchesOpt, &emptyOpt, &baudOpt, &nakOpt, &bellOpt, &silentOpt, &noiseOpt, &cutOpt, &fullOpt,
+    for (const QCommandLineOption *o : {&registerOpt, &batchesOpt, &emptyOpt, &baudOpt, &nakOpt, &bellOpt, &silentOpt, &noiseOpt, &cutOpt, &atOpt, &hangUpOpt, &fullOpt,
                                         &existsOpt, &capacityOpt, &modelIdOpt, &modelOpt, &versionOpt, &serialOpt, &noGradesOpt, &noPaceOpt, &itemsOpt, &verboseOpt})
         parser.addOption(*o);
     parser.process(app);
@@ -103,6 +107,8 @@ int main(int argc, char **argv)
             return 2;
         }
     }
+    options.FaultScope = parser.value(atOpt).toLatin1();
+    options.HangUpAfter = number(hangUpOpt, -1);
     options.MemoryFull = parser.isSet(fullOpt);
     options.BatchExists = parser.isSet(existsOpt);
     options.Capacity = number(capacityOpt, options.Capacity);

@@ -25,6 +25,7 @@ public:
     explicit TPageThumbnailModel(TPageThumbnailList *list) : QAbstractTableModel(list), FList(list) {}
 
     QStringList Headers{Tr("Page")};
+    QHash<int, Qt::Alignment> Alignments;
     TPageThumbnailList::TCellText Text = [](const TPage &, int index, int) { return QString::number(index + 1); };
 
     void Reset()
@@ -58,6 +59,8 @@ public:
         const int row = index.row();
         if (role == Qt::DisplayRole)
             return Text(*FList->Report()->Pages(row), row, index.column());
+        if (role == Qt::TextAlignmentRole)
+            return Alignments.value(index.column(), Qt::AlignLeft | Qt::AlignVCenter).toInt();
         // Asked only for the rows being painted: that is where the drawing is done.
         if (role == Qt::DecorationRole && index.column() == 0)
             return FList->Thumbnail(row);
@@ -96,16 +99,23 @@ void TPageThumbnailList::SetColumns(const QStringList &headers, const TCellText 
     FModel->Reset();
 }
 
+void TPageThumbnailList::SetColumnAlignment(int column, Qt::Alignment alignment)
+{
+    FModel->Alignments[column] = alignment;
+    FModel->Reset();
+}
+
 void TPageThumbnailList::SetReport(TReport *report)
 {
-    const int before = SelectedPage();
+    // The report shown so far may be gone already (its entry was loaded again): not asked.
+    const bool hadSelection = selectionModel()->hasSelection();
     FReport = report;
     FRowKeys.assign(static_cast<size_t>(PageCount()), QByteArray());
     // Thumbnails of pages that are gone would pile up over a long session of edits.
     if (FCache.size() > std::max(256, 2 * PageCount()))
         FCache.clear();
     FModel->Reset();
-    if (before >= 0)
+    if (hadSelection)
         emit SelectedPageChanged(SelectedPage());
 }
 

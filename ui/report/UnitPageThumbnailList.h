@@ -29,8 +29,11 @@ public:
     // Column headers and cell texts. The thumbnail shows in column 0. Without a call: one column
     // "Page" holding the page number (index + 1).
     void SetColumns(const QStringList &headers, const TCellText &text);
+    // The alignment of a column's text (left and vertically centred unless set).
+    void SetColumnAlignment(int column, Qt::Alignment alignment);
     // Rows for every page of the report (nullptr: none). Thumbnails of pages whose content has not
-    // changed since they were drawn are kept.
+    // changed since they were drawn are kept. The list keeps the pointer: before the report is
+    // destroyed, hand the list another one (or nullptr).
     void SetReport(TReport *report);
     TReport *Report() const { return FReport; }
     // 0 high (4 x 4 averaging), 1 normal (smooth scaling), 2 none (empty pictures, the rows keep

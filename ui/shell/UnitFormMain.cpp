@@ -437,6 +437,8 @@ void TFormMain::SelectionChanged()
         if (FFolderView)
             FFolderView->SetFolder(FolderPathOfNode(node));
         WatchNode(node);
+    } else if (NodeKind(node) == TNodeKind::Reports) {
+        WatchNode(node);
     }
     ShowPaneOf(node);
     setUpdatesEnabled(true);
@@ -557,10 +559,14 @@ void TFormMain::SetWatcherPauseMs(int ms)
 
 void TFormMain::WatchNode(QTreeWidgetItem *node)
 {
-    if (!IsUnderLocal(node))
+    // The Reports node watches the folders of its two lists: Reports and Settings.
+    const bool reports = NodeKind(node) == TNodeKind::Reports;
+    if (!IsUnderLocal(node) && !reports)
         return;
-    const QString folder = FolderPathOfNode(node);
-    const QString parent = NodeKind(node) == TNodeKind::Local ? GetStorageRoot() : FolderPathOfNode(node->parent());
+    const QString folder = reports ? IncludeTrailingSlash(ReportsFolder()) : FolderPathOfNode(node);
+    const QString parent = reports                                ? IncludeTrailingSlash(SettingsFolder())
+                           : NodeKind(node) == TNodeKind::Local ? GetStorageRoot()
+                                                                : FolderPathOfNode(node->parent());
     auto target = [this](std::unique_ptr<TThreadDirectory> &w, const QString &path, bool isParent) {
         if (w) {
             w->SetFolder(path);
@@ -599,6 +605,10 @@ void TFormMain::WatcherChanged(bool parent)
     TThreadDirectory *w = parent ? FParentWatcher.get() : FWatcher.get();
     if (!w)
         return;
+    if (NodeKind(SelectedNode()) == TNodeKind::Reports) {
+        emit ReportFoldersChanged();
+        return;
+    }
     const QString folder = w->GetFolder();
     QTreeWidgetItem *node = NodeOfFolder(folder);
     // A watched folder that has gone is dropped by the rescan of the nearest folder still there.
@@ -659,6 +669,8 @@ void TFormMain::StartupRefresh()
         return;
     FStarted = true;
     emit GaugeLinkStart();
+    // The report list is there before anything can look a report up by name.
+    emit LoadReportList();
     BuildTree();
     SelectNode(FLocalNode);
     delete FSplash;

@@ -138,6 +138,12 @@ signals:
     void PreferencesClosed(int result);
     // The selected node changed and its pane is shown.
     void NodeSelected(QTreeWidgetItem *node);
+    // The start-up step that loads the reports window's report list (before the tree is built).
+    void LoadReportList();
+    // While the Reports node is selected: its Reports or Settings folder changed on disk.
+    void ReportFoldersChanged();
+    // A report file given from outside is shown: the Reports node is selected, the report is to be.
+    void ReportFileOpened(const QString &path);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -73,6 +73,8 @@ QString TFormMain::OpenFile(const QString &file)
 
     if (fixedNode) {
         SelectNode(fixedNode);
+        if (fixedNode == FReportsNode)
+            emit ReportFileOpened(target);
         return target;
     }
     // The batch's folder node may not be in the tree yet: bring each folder on the way down in.
