@@ -129,6 +129,7 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
     ListViewPages->setObjectName(QStringLiteral("ListViewPages"));
     ListViewPages->setMinimumWidth(60);
     ListViewPages->setHeaderHidden(true);
+    ListViewPages->SetColumnAlignment(0, Qt::AlignCenter);
     PageDesigner = new TPageDesigner(FSplitter);
     PageDesigner->setObjectName(QStringLiteral("PageDesigner"));
     PageEditor = new TPageEditor;
@@ -171,7 +172,11 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
     UpdateActions();
 }
 
-TFormViewReport::~TFormViewReport() = default;
+TFormViewReport::~TFormViewReport()
+{
+    // The list outlives the working report (children go after the members).
+    ListViewPages->SetReport(nullptr);
+}
 
 void TFormViewReport::SetStandardMode(bool standard)
 {
