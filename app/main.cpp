@@ -8,6 +8,7 @@
 #include "UnitFormMain.h"
 #include "UnitGaugePaneLink.h"
 #include "UnitLanguage.h"
+#include "UnitMAPIMail.h"
 #include "UnitMyReports.h"
 #include "UnitPage.h"
 #include "UnitPromptDialogs.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
@@ -124,6 +126,9 @@ int main(int argc, char *argv[])
     // Language: a missing translation leaves the built-in English.
     TLocalization::Instance().StartUp(QApplication::applicationFilePath());
 
+    // Attachments of mails sent on earlier days: their mail client has long read them.
+    DeleteOldMailFolders(QDateTime::currentDateTime());
+
     // Report files in the folder store load as report documents; pages ask the printer for paper.
     RegisterReportDocument();
     InstallPrinterPaperProvider();
@@ -132,7 +137,7 @@ int main(int argc, char *argv[])
     // once instead of when the window is shown.
     TFormMain formMain(nullptr, !hidden);
     SetReportSettings(&formMain.Settings());
-    TFolderViewPlug folderView(formMain);
+    TFolderViewPlug folderView(formMain, &myReports);
     auto *gaugeLink = new TGaugePaneLink(&formMain); // owned by the window
     new TTemplatesPaneLink(&formMain, gaugeLink->Pane()); // owned by the window
     new TReportsPaneLink(&formMain, myReports); // owned by the window; loads the list at start-up

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -283,4 +284,64 @@ bool CopyFileOver(const QString &source, const QString &target)
     if (!ok)
         QFile::remove(temp);
     return ok;
+}
+
+QString CommaText(const QStringList &list)
+{
+    QStringList parts;
+    for (const QString &entry : list) {
+        const bool quote = entry.isEmpty() || std::any_of(entry.begin(), entry.end(), [](QChar c) {
+            return c.unicode() <= 32 || c == QLatin1Char(',') || c == QLatin1Char('"');
+        });
+        if (quote) {
+            QString q = entry;
+            q.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+            parts << QLatin1Char('"') + q + QLatin1Char('"');
+        } else {
+            parts << entry;
+        }
+    }
+    return parts.join(QLatin1Char(','));
+}
+
+QStringList CommaTextList(const QString &text)
+{
+    QStringList result;
+    const auto blank = [](QChar c) { return c.unicode() <= 32; };
+    int i = 0;
+    const int n = text.size();
+    while (i < n && blank(text[i]))
+        ++i;
+    while (i < n) {
+        QString entry;
+        if (text[i] == QLatin1Char('"')) {
+            ++i;
+            while (i < n) {
+                if (text[i] == QLatin1Char('"')) {
+                    if (i + 1 < n && text[i + 1] == QLatin1Char('"')) {
+                        entry += QLatin1Char('"');
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                entry += text[i++];
+            }
+        } else {
+            while (i < n && text[i] != QLatin1Char(',') && !blank(text[i]))
+                entry += text[i++];
+        }
+        result << entry;
+        while (i < n && blank(text[i]))
+            ++i;
+        if (i < n && text[i] == QLatin1Char(',')) {
+            ++i;
+            while (i < n && blank(text[i]))
+                ++i;
+            if (i == n)
+                result << QString(); // a trailing comma ends in an empty entry
+        }
+    }
+    return result;
 }

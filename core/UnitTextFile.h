@@ -2,6 +2,7 @@
 // File text helpers shared by every file format of the program.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Decodes file bytes: UTF-8 when valid (a leading byte-order mark is dropped), otherwise
 // Windows-1252 so files from older installations keep their accented letters.
@@ -33,3 +34,9 @@ QByteArray ReadWholeFile(const QString &fileName);
 // once the copy is complete: a failed copy (full disk, unreadable source) leaves the old file.
 // A link is copied as a link. False on failure, with the target as it was.
 bool CopyFileOver(const QString &source, const QString &target);
+
+// A list as comma text, the form settings keep name lists in: entries joined by commas, an entry
+// holding a blank, comma, double quote or control character quoted ("", doubled inside).
+QString CommaText(const QStringList &list);
+// The entries of comma text: quoted entries as written, unquoted ones end at a comma or a blank.
+QStringList CommaTextList(const QString &text);

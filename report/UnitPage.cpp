@@ -441,6 +441,16 @@ void TPage::Draw()
 {
     if (!Canvas)
         return;
+    DrawBackground();
+    for (TPageItem *item : std::vector<TPageItem *>(FItems))
+        DrawItem(*item);
+    DrawSelections();
+}
+
+void TPage::DrawBackground()
+{
+    if (!Canvas)
+        return;
     QPainter &c = *Canvas;
     c.fillRect(PageRect, Qt::white);
     if (ShowGrid && GridSize > 0) {
@@ -454,11 +464,19 @@ void TPage::Draw()
             c.drawLine(left, ToPixelY(y), right, ToPixelY(y));
         c.restore();
     }
-    for (TPageItem *item : std::vector<TPageItem *>(FItems)) {
-        c.save();
-        item->Draw();
-        c.restore();
-    }
+}
+
+void TPage::DrawItem(TPageItem &item)
+{
+    if (!Canvas)
+        return;
+    Canvas->save();
+    item.Draw();
+    Canvas->restore();
+}
+
+void TPage::DrawSelections()
+{
     for (TPageItem *item : FItems)
         item->DrawSelection();
 }

@@ -141,7 +141,12 @@ public:
     bool IsModified() const;
     void ClearModified();
 
+    // Background, every item in order, then the selection marks: the parts are for callers that
+    // hand some items to another canvas.
     void Draw();
+    void DrawBackground();
+    void DrawItem(TPageItem &item);
+    void DrawSelections();
     void ResetPaging();
     void NextPage();
     bool AllDone() const;

@@ -7,6 +7,8 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QCryptographicHash>
+#include <QDataStream>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -16,6 +18,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -23,6 +26,11 @@
 #include <QTemporaryFile>
 #include <QUrl>
 #include <cerrno>
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -446,52 +454,291 @@ QByteArray AddPdfKeywords(const QByteArray &pdf, const QString &keywords)
     return bytes;
 }
 
+namespace {
+// A recording of one page that reports the metrics of the PDF page it is played onto, so that
+// the items lay out exactly as they would when drawing on the PDF writer itself.
+class TPageRecording : public QPicture {
+public:
+    explicit TPageRecording(const QSize &size, int dpi) : FSize(size), FDpi(dpi) {}
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return FSize.width();
+        case PdmHeight:
+            return FSize.height();
+        case PdmWidthMM:
+            return qRound(FSize.width() * 25.4 / FDpi);
+        case PdmHeightMM:
+            return qRound(FSize.height() * 25.4 / FDpi);
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return FDpi;
+        default:
+            return QPicture::metric(m);
+        }
+    }
+
+private:
+    QSize FSize;
+    int FDpi;
+};
+
+// One page for the writing thread: recordings of the drawing thread, and between them items the
+// writing thread draws itself. Pictures are among those: drawn straight onto the PDF writer, a
+// picture shown on every page is stored in the document once, while a recording would hand the
+// writer a new copy of it each time.
+struct TPageWork {
+    TPage *Page = nullptr;
+    QSize Size;
+    struct TPart {
+        std::shared_ptr<TPageRecording> Recording;
+        TPageItem *Item = nullptr;
+    };
+    std::vector<TPart> Parts;
+};
+
+bool DrawnByWriter(const TPageItem &item) { return item.ClassName() == QLatin1String("TPageItemGraphic"); }
+
+// Items that draw the same on every page they are on: their whole batch, no paging state. The
+// continuation pages of a long report repeat them, so each is drawn once and played again.
+bool DrawnOnce(const TPageItem &item)
+{
+    return item.ClassName() == QLatin1String("TPageItemChartRun") ||
+           item.ClassName() == QLatin1String("TPageItemChartHistogram");
+}
+
+// Everything of a batch a drawing can show: every header field and every cell.
+QByteArray BatchDigest(const TBatchItem &b)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    QByteArray text;
+    QDataStream out(&text, QIODevice::WriteOnly);
+    out << b.ID << b.Path << b.Slot << b.Columns << b.Rows << b.Readings << b.Tagged << b.CreationDate
+        << b.UpdateDate << b.ProbeSerialNumber << b.ProbeType << b.ProbeSide0Type << b.ProbeSide1Type
+        << b.BatchType << b.BatchFormat << b.HighLimit << b.LowLimit << b.GaugeHighLimit << b.GaugeLowLimit
+        << b.LowLimitApplied << b.HighLimitApplied << b.Site << b.Location << b.Grid << b.Area << b.Engineer
+        << b.Customer << b.Note << b.BarSeries << b.BarSize << b.GaugeSerialNumber << b.GaugeType << b.BarGrade
+        << b.CellType << b.Temperature << b.GaugeCellType << b.HasCells();
+    hash.addData(text);
+    if (b.HasCells()) {
+        std::vector<double> column(static_cast<size_t>(std::max(0, b.Rows)) * 3);
+        for (int c = 0; c < b.Columns; ++c) {
+            for (int r = 0; r < b.Rows; ++r) {
+                column[3 * r] = b.ReadingType(c, r);
+                column[3 * r + 1] = b.MeasureType(c, r);
+                column[3 * r + 2] = b.Value(c, r);
+            }
+            hash.addData(QByteArrayView(reinterpret_cast<const char *>(column.data()),
+                                        qsizetype(column.size() * sizeof(double))));
+        }
+    }
+    return hash.result();
+}
+
+// What a drawn-once item's picture depends on besides its batches: its class, its properties and
+// where it goes on a page of which size.
+QByteArray ItemKey(const TPageItem &item, const QSize &pageSize)
+{
+    XmlDocument doc;
+    item.SaveToXml(doc.Nodes.AddChild(QStringLiteral("Item")).Children());
+    const QRect r = item.PixelRect();
+    return item.ClassName().toUtf8() + ' ' + QByteArray::number(pageSize.width()) + 'x' +
+           QByteArray::number(pageSize.height()) + ' ' + QByteArray::number(r.x()) + ',' + QByteArray::number(r.y()) +
+           ',' + QByteArray::number(r.width()) + ',' + QByteArray::number(r.height()) + ' ' + doc.SaveToBytes();
+}
+
+// Pages handed from the drawing thread to the writing thread, a few at a time.
+class TRecordingQueue {
+public:
+    void Push(std::unique_ptr<TPageWork> page)
+    {
+        std::unique_lock<std::mutex> lock(FMutex);
+        FRoom.wait(lock, [this] { return FPages.size() < 4 || FStopped; });
+        if (FStopped)
+            return;
+        FPages.push_back(std::move(page));
+        FReady.notify_one();
+    }
+    // nullptr at the end of the pages or after a stop.
+    std::unique_ptr<TPageWork> Pop()
+    {
+        std::unique_lock<std::mutex> lock(FMutex);
+        FReady.wait(lock, [this] { return !FPages.empty() || FEnded || FStopped; });
+        if (FStopped || FPages.empty())
+            return nullptr;
+        auto page = std::move(FPages.front());
+        FPages.pop_front();
+        FRoom.notify_one();
+        return page;
+    }
+    void End()
+    {
+        std::lock_guard<std::mutex> lock(FMutex);
+        FEnded = true;
+        FReady.notify_all();
+    }
+    void Stop()
+    {
+        std::lock_guard<std::mutex> lock(FMutex);
+        FStopped = true;
+        FReady.notify_all();
+        FRoom.notify_all();
+    }
+    bool Stopped()
+    {
+        std::lock_guard<std::mutex> lock(FMutex);
+        return FStopped;
+    }
+
+private:
+    std::mutex FMutex;
+    std::condition_variable FReady, FRoom;
+    std::deque<std::unique_ptr<TPageWork>> FPages;
+    bool FEnded = false;
+    bool FStopped = false;
+};
+
+QPageSize PdfPageSize(const TPage &page)
+{
+    return QPageSize(QSizeF(TReport::PageSizePoints(page)), QPageSize::Point, QString(), QPageSize::ExactMatch);
+}
+} // namespace
+
 void TReport::SaveToPdf(bool openAfterwards, const QString &title, const QString &fileName, int onlyPage)
 {
     if (onlyPage >= Count())
         throw Exception(Tr("Page does not exist"));
     const int first = onlyPage >= 0 ? onlyPage : 0;
     const int last = onlyPage >= 0 ? onlyPage : Count() - 1;
+    constexpr int Dpi = 72;
     // Written straight into a file next to the target, which replaces the target only when
     // complete: memory stays flat however long the document, and a failure leaves the old file.
     TAtomicFile file(fileName);
     {
         QPdfWriter writer(&file.Device());
-        writer.setResolution(72);
+        writer.setResolution(Dpi);
         writer.setTitle(title);
         writer.setCreator(QStringLiteral("Ventrax Orvalis"));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         NumberPages();
-        const auto pageSize = [](const TPage &page) {
-            const QSize pt = PageSizePoints(page);
-            return QPageSize(QSizeF(pt), QPageSize::Point, QString(), QPageSize::ExactMatch);
-        };
         if (first <= last)
-            writer.setPageSize(pageSize(*Pages(first)));
-        QPainter painter;
-        if (!painter.begin(&writer))
-            throw Exception(Tr("Unable to write the PDF file %1").arg(fileName));
-        struct TEnd {
-            QPainter &P;
+            writer.setPageSize(PdfPageSize(*Pages(first)));
+        // Two cores: this thread draws the pages (the charts need it) into recordings, while a
+        // second one plays them onto the PDF writer, which spends most of its time compressing.
+        TRecordingQueue queue;
+        QString writeError;
+        const QPicture plain;
+        const double replayScaleX = double(plain.logicalDpiX()) / Dpi;
+        const double replayScaleY = double(plain.logicalDpiY()) / Dpi;
+        std::thread writing([&] {
+            try {
+                QPainter painter;
+                if (!painter.begin(&writer)) {
+                    writeError = Tr("Unable to write the PDF file %1").arg(fileName);
+                    queue.Stop();
+                    return;
+                }
+                bool firstPage = true;
+                while (auto page = queue.Pop()) {
+                    if (!firstPage) {
+                        writer.setPageSize(QPageSize(QSizeF(page->Size), QPageSize::Point, QString(), QPageSize::ExactMatch));
+                        writer.newPage();
+                    }
+                    firstPage = false;
+                    for (const TPageWork::TPart &part : page->Parts) {
+                        if (part.Recording) {
+                            // Playing scales a picture from the default resolution to the
+                            // device's: undone, as the recording was made at the device's own.
+                            painter.save();
+                            painter.scale(replayScaleX, replayScaleY);
+                            painter.drawPicture(0, 0, *part.Recording);
+                            painter.restore();
+                        } else {
+                            // The drawing thread is done with this page.
+                            page->Page->Canvas = &painter;
+                            page->Page->PageRect = QRect(QPoint(0, 0), page->Size);
+                            page->Page->DrawItem(*part.Item);
+                            page->Page->Canvas = nullptr;
+                        }
+                    }
+                }
+                painter.end();
+            } catch (...) {
+                writeError = Tr("Unable to write the PDF file %1").arg(fileName);
+                queue.Stop();
+            }
+        });
+        struct TJoin {
+            std::thread &T;
+            TRecordingQueue &Q;
             TReport &R;
-            ~TEnd()
+            ~TJoin()
             {
-                if (P.isActive())
-                    P.end();
+                Q.Stop();
+                if (T.joinable())
+                    T.join();
                 for (int i = 0; i < R.Count(); ++i)
                     R.Pages(i)->Canvas = nullptr;
             }
-        } end{painter, *this};
-        for (int i = first; i <= last; ++i) {
+        } join{writing, queue, *this};
+        // Drawn-once items by key, with the digests of the batches they were drawn for.
+        std::map<QByteArray, std::shared_ptr<TPageRecording>> drawnOnce;
+        for (int i = first; i <= last && !queue.Stopped(); ++i) {
             TPage &page = *Pages(i);
-            page.Canvas = &painter;
-            page.PageRect = QRect(0, 0, writer.width(), writer.height());
-            page.Draw();
-            if (i < last) {
-                writer.setPageSize(pageSize(*Pages(i + 1)));
-                writer.newPage();
+            QByteArray batchDigests;
+            auto work = std::make_unique<TPageWork>();
+            work->Page = &page;
+            work->Size = QPageLayout(PdfPageSize(page), QPageLayout::Portrait, QMarginsF()).paintRectPixels(Dpi).size();
+            QPainter painter;
+            const auto record = [&] {
+                work->Parts.emplace_back();
+                work->Parts.back().Recording = std::make_shared<TPageRecording>(work->Size, Dpi);
+                painter.begin(work->Parts.back().Recording.get());
+                page.Canvas = &painter;
+                page.PageRect = QRect(QPoint(0, 0), work->Size);
+            };
+            record();
+            page.DrawBackground();
+            for (int k = 0; k < page.Count(); ++k) {
+                TPageItem &item = *page.Item(k);
+                if (DrawnByWriter(item)) {
+                    painter.end();
+                    work->Parts.emplace_back();
+                    work->Parts.back().Item = &item;
+                    record();
+                } else if (DrawnOnce(item)) {
+                    if (batchDigests.isEmpty())
+                        batchDigests = BatchDigest(page.Batches[0]) + BatchDigest(page.Batches[1]);
+                    const QByteArray key = ItemKey(item, work->Size) + batchDigests;
+                    painter.end();
+                    auto &picture = drawnOnce[key];
+                    if (!picture) {
+                        picture = std::make_shared<TPageRecording>(work->Size, Dpi);
+                        QPainter once(picture.get());
+                        page.Canvas = &once;
+                        page.DrawItem(item);
+                        page.Canvas = nullptr;
+                    }
+                    work->Parts.emplace_back();
+                    work->Parts.back().Recording = picture;
+                    record();
+                } else {
+                    page.DrawItem(item);
+                }
             }
+            page.DrawSelections();
+            painter.end();
+            page.Canvas = nullptr;
+            queue.Push(std::move(work));
         }
+        queue.End();
+        writing.join();
+        if (!writeError.isEmpty())
+            throw Exception(writeError);
     }
     AppendPdfKeywords(file.Device(), QStringLiteral("Ventrax Orvalis"));
     file.Commit();

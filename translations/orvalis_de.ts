@@ -2422,5 +2422,149 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Seite</translation>
     </message>
+    <message id="User cancelled request">
+        <source></source>
+        <translation>Vom Benutzer abgebrochen</translation>
+    </message>
+    <message id="General MAPI failure">
+        <source></source>
+        <translation>Allgemeiner MAPI-Fehler</translation>
+    </message>
+    <message id="Logon failure">
+        <source></source>
+        <translation>Anmeldung fehlgeschlagen</translation>
+    </message>
+    <message id="Disk full">
+        <source></source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message id="Insufficient memory">
+        <source></source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message id="Access denied">
+        <source></source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message id="Too many sessions">
+        <source></source>
+        <translation>Zu viele Sitzungen</translation>
+    </message>
+    <message id="Too many files open">
+        <source></source>
+        <translation>Zu viele geöffnete Dateien</translation>
+    </message>
+    <message id="Too many recipients">
+        <source></source>
+        <translation>Zu viele Empfänger</translation>
+    </message>
+    <message id="Attachment not found">
+        <source></source>
+        <translation>Anhang nicht gefunden</translation>
+    </message>
+    <message id="Failed to open attachment">
+        <source></source>
+        <translation>Anhang konnte nicht geöffnet werden</translation>
+    </message>
+    <message id="Failed to write attachment">
+        <source></source>
+        <translation>Anhang konnte nicht geschrieben werden</translation>
+    </message>
+    <message id="Unknown recipient">
+        <source></source>
+        <translation>Unbekannter Empfänger</translation>
+    </message>
+    <message id="Invalid recipient type">
+        <source></source>
+        <translation>Ungültiger Empfängertyp</translation>
+    </message>
+    <message id="No messages">
+        <source></source>
+        <translation>Keine Nachrichten</translation>
+    </message>
+    <message id="Invalid message">
+        <source></source>
+        <translation>Ungültige Nachricht</translation>
+    </message>
+    <message id="Text too large.">
+        <source></source>
+        <translation>Text zu groß.</translation>
+    </message>
+    <message id="Invalid session">
+        <source></source>
+        <translation>Ungültige Sitzung</translation>
+    </message>
+    <message id="Type not supported">
+        <source></source>
+        <translation>Typ nicht unterstützt</translation>
+    </message>
+    <message id="Ambiguous recipient">
+        <source></source>
+        <translation>Mehrdeutiger Empfänger</translation>
+    </message>
+    <message id="Message in use">
+        <source></source>
+        <translation>Nachricht wird verwendet</translation>
+    </message>
+    <message id="Network failure">
+        <source></source>
+        <translation>Netzwerkfehler</translation>
+    </message>
+    <message id="Invalid edit fields">
+        <source></source>
+        <translation>Ungültige Bearbeitungsfelder</translation>
+    </message>
+    <message id="Invalid recipients">
+        <source></source>
+        <translation>Ungültige Empfänger</translation>
+    </message>
+    <message id="Not supported">
+        <source></source>
+        <translation>Nicht unterstützt</translation>
+    </message>
+    <message id="Unknown Error Code: ">
+        <source></source>
+        <translation>Unbekannter Fehlercode: </translation>
+    </message>
+    <message id="Print">
+        <source></source>
+        <translation>Drucken</translation>
+    </message>
+    <message id="PDF">
+        <source></source>
+        <translation>PDF</translation>
+    </message>
+    <message id="Mail">
+        <source></source>
+        <translation>E-Mail</translation>
+    </message>
+    <message id="Reports:">
+        <source></source>
+        <translation>Berichte:</translation>
+    </message>
+    <message id="Standard Report">
+        <source></source>
+        <translation>Standardbericht</translation>
+    </message>
+    <message id="Orvalis Report">
+        <source></source>
+        <translation>Orvalis-Bericht</translation>
+    </message>
+    <message id="Save PDF Report As">
+        <source></source>
+        <translation>PDF-Bericht speichern unter</translation>
+    </message>
+    <message id="PDF Files (*.pdf);;All Files (*.*)">
+        <source></source>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*.*)</translation>
+    </message>
+    <message id="Please find attached a report on the following batches:">
+        <source></source>
+        <translation>Anbei ein Bericht zu den folgenden Messreihen:</translation>
+    </message>
+    <message id="MAPI Error %1: %2">
+        <source></source>
+        <translation>MAPI-Fehler %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -25,6 +25,7 @@ TTempHome::TTempHome()
     SetEnv("XDG_CONFIG_DIRS", ConfigDir());
     SetEnv("XDG_DATA_HOME", DataHome());
     SetEnv("XDG_DATA_DIRS", DataDir());
+    SetEnv("XDG_CACHE_HOME", Path() + QStringLiteral("/cache"));
     SetEnv("XDG_DOCUMENTS_DIR", Home() + QStringLiteral("/Documents"));
     InitConfigurationStore();
 }

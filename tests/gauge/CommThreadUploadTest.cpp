@@ -12,21 +12,6 @@ TSimOptions FullModel()
     return options;
 }
 
-void AddDefinition(TTemplateList &templ, const QString &id, std::uint8_t type = BatchTypeCover,
-                   std::uint8_t format = BatchFormatGrid)
-{
-    TTemplateItem *d = templ.Add();
-    d->ID = id;
-    d->BatchType = type;
-    d->BatchFormat = format;
-    d->Columns = format == BatchFormatLinear ? 1 : 4;
-    d->Rows = format == BatchFormatLinear ? 1000 : 3;
-    d->Grid = 200;
-    d->HighLimit = 60;
-    d->LowLimit = 20;
-    d->Site = QStringLiteral("Quay");
-}
-
 } // namespace
 
 class CommThreadUploadTest : public CommThreadTest {

@@ -337,17 +337,8 @@ private:
 void WriteTemplate(const QString &file)
 {
     TTemplateList templ;
-    for (const std::uint8_t format : {std::uint8_t(BatchFormatGrid), std::uint8_t(BatchFormatLinear)}) {
-        TTemplateItem *d = templ.Add();
-        d->BatchType = BatchTypeCover;
-        d->BatchFormat = format;
-        d->Columns = format == BatchFormatLinear ? 1 : 4;
-        d->Rows = format == BatchFormatLinear ? 1000 : 3;
-        d->Grid = 200;
-        d->HighLimit = 60;
-        d->LowLimit = 20;
-        d->Site = QStringLiteral("Quay");
-    }
+    for (const std::uint8_t format : {std::uint8_t(BatchFormatGrid), std::uint8_t(BatchFormatLinear)})
+        AddDefinition(templ, QString(), BatchTypeCover, format);
     templ.SaveToFile(file);
 }
 

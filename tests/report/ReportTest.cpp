@@ -223,6 +223,65 @@ TEST_F(ReportTest, PdfStoresAPictureOnEveryPageOnce)
     EXPECT_EQ(objects.size(), 1) << rows.join(QLatin1Char('\n')).toStdString();
 }
 
+// Rasterised pages of a PDF file, in order.
+static QList<QByteArray> RasterPages(const QString &pdf, const QString &folder)
+{
+    RunTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"), pdf, folder + QStringLiteral("/p")});
+    QList<QByteArray> pages;
+    for (const QString &name : QDir(folder).entryList({QStringLiteral("p*.ppm")}, QDir::Files, QDir::Name)) {
+        QFile f(folder + QLatin1Char('/') + name);
+        f.open(QIODevice::ReadOnly);
+        pages << f.readAll();
+    }
+    return pages;
+}
+
+TEST_F(ReportTest, PdfChartsRepeatedOnLaterPagesShowTheirOwnBatch)
+{
+    // Run charts and histograms repeated over pages are drawn once per batch: a page with another
+    // batch still shows that batch.
+    TBatchItem x, y;
+    MakeWideGrid(x, 12);
+    MakeWideGrid(y, 12);
+    y.ID = QStringLiteral("Other");
+    for (int c = 0; c < y.Columns; ++c)
+        y.SetValue(c, 3, 75);
+    const auto makeReport = [](TReport &report, const std::vector<const TBatchItem *> &batches) {
+        for (const TBatchItem *b : batches) {
+            TPage *page = report.AddPage();
+            page->Properties["PageType"].SetInteger(PageTypeInner);
+            for (TPageItem *item : {static_cast<TPageItem *>(page->AddItem<TPageItemChartRun>()),
+                                    static_cast<TPageItem *>(page->AddItem<TPageItemChartHistogram>())}) {
+                item->Properties["Width"].SetFloat(90);
+                item->Properties["Height"].SetFloat(60);
+            }
+            page->Item(1)->Properties["Top"].SetFloat(100);
+            page->Batches[0] = *b;
+        }
+    };
+    TReport both, single, twice;
+    makeReport(both, {&x, &y});
+    makeReport(single, {&y});
+    makeReport(twice, {&y, &y});
+    QStringList folders;
+    for (const char *name : {"both", "single", "twice"}) {
+        folders << Home.Path() + QLatin1Char('/') + QLatin1String(name);
+        QDir().mkpath(folders.last());
+    }
+    both.SaveToPdf(false, QStringLiteral("Both"), folders[0] + QStringLiteral("/r.pdf"));
+    single.SaveToPdf(false, QStringLiteral("Single"), folders[1] + QStringLiteral("/r.pdf"));
+    twice.SaveToPdf(false, QStringLiteral("Twice"), folders[2] + QStringLiteral("/r.pdf"));
+    const QList<QByteArray> a = RasterPages(folders[0] + QStringLiteral("/r.pdf"), folders[0]);
+    const QList<QByteArray> b = RasterPages(folders[1] + QStringLiteral("/r.pdf"), folders[1]);
+    const QList<QByteArray> c = RasterPages(folders[2] + QStringLiteral("/r.pdf"), folders[2]);
+    ASSERT_EQ(a.size(), 2);
+    ASSERT_EQ(b.size(), 1);
+    ASSERT_EQ(c.size(), 2);
+    EXPECT_NE(a[0], a[1]);
+    EXPECT_EQ(a[1], b[0]);
+    EXPECT_EQ(c[0], c[1]);
+}
+
 TEST_F(ReportTest, JpegPicturesHaveTheLongerSide1024)
 {
     TReport report;

@@ -4,6 +4,7 @@
 #include "UnitFolderViewHost.h"
 #include "UnitFormHeaderView.h"
 #include "UnitFormReadingsView.h"
+#include "UnitFormViewReport.h"
 #include "UnitPrompt.h"
 #include "UnitSettings.h"
 
@@ -43,9 +44,9 @@ TFormBatchView::TFormBatchView(IFolderViewHost *host, QWidget *parent) : QWidget
     ReadingsView = new TFormReadingsView(FDock);
     FLabelMultiple = new QLabel(FDock);
     FLabelMultiple->setAlignment(Qt::AlignCenter);
-    FReportPage = new QWidget(FDock);
+    ViewReport = new TFormViewReport(Settings(), FHost ? FHost->MyReports() : nullptr, FDock);
     for (QWidget *w : {static_cast<QWidget *>(HeaderView), static_cast<QWidget *>(ReadingsView),
-                       static_cast<QWidget *>(FLabelMultiple), FReportPage})
+                       static_cast<QWidget *>(FLabelMultiple), static_cast<QWidget *>(ViewReport)})
         FDock->addWidget(w);
     layout->addWidget(FDock, 1);
 
@@ -67,6 +68,7 @@ void TFormBatchView::RebuildTabs()
     QStringList titles{Tr("Header"), Tr("Measurements")};
     if (FHost)
         titles += FHost->TabReportTitles();
+    titles << Tr("My Reports");
     while (TabControlBatch->count() > titles.size())
         TabControlBatch->removeTab(TabControlBatch->count() - 1);
     for (int i = 0; i < titles.size(); ++i) {
@@ -115,11 +117,33 @@ void TFormBatchView::TabChanged(int index)
             FDock->setCurrentWidget(FLabelMultiple);
         }
     } else {
-        // The report pages of the tab reports are shown here once the report viewer exists.
-        FDock->setCurrentWidget(FReportPage);
+        ShowReportTab(index);
     }
-    if (FHost)
-        FHost->Settings()[BatchTabSetting].SetAsInteger(index);
+    Settings()[BatchTabSetting].SetAsInteger(index);
+}
+
+TSettings &TFormBatchView::Settings() { return FHost ? FHost->Settings() : FOwnSettings; }
+
+void TFormBatchView::ShowReportTab(int index)
+{
+    TBatchList &batches = ViewReport->Batches();
+    batches.Clear();
+    for (int i = 0; i < FBatches.Count(); ++i)
+        *batches.Add() = FBatches.Items(i)->Batch;
+    const bool custom = index == TabControlBatch->count() - 1;
+    if (!custom) {
+        TReport *design = FHost ? FHost->TabReport(index - 2) : nullptr;
+        TReport &standard = ViewReport->StandardReport();
+        if (design)
+            standard.Assign(design);
+        else
+            standard.Clear();
+        if (!design)
+            standard.Name = TabControlBatch->tabText(index);
+    }
+    ViewReport->SetStandardMode(!custom);
+    ViewReport->ShowReports();
+    FDock->setCurrentWidget(ViewReport);
 }
 
 void TFormBatchView::ShowBatches(const std::vector<const TFileItem *> &entries)
@@ -138,7 +162,7 @@ void TFormBatchView::ShowBatches(const std::vector<const TFileItem *> &entries)
         HeaderView->ShowBatch(*FBatches.Items(0));
         ReadingsView->ShowBatch(*FBatches.Items(0));
     }
-    int tab = FHost ? FHost->Settings()[BatchTabSetting].AsInteger() : 0;
+    int tab = Settings()[BatchTabSetting].AsInteger();
     tab = std::clamp(tab, 0, std::max(0, TabControlBatch->count() - 1));
     SetTabIndex(tab);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The batch view shown for the selected batch files: a tab strip ("Header", "Measurements", one
-// tab per tab report) over a dock that holds the view of the chosen tab.
+// tab per tab report, "My Reports") over a dock that holds the view of the chosen tab. The report
+// tabs show the report viewer on the selected batches.
 #include "UnitFileList.h"
+#include "UnitSettings.h"
 
 #include <QWidget>
 #include <functional>
@@ -14,6 +16,7 @@ class QTabBar;
 class QToolButton;
 class TFormHeaderView;
 class TFormReadingsView;
+class TFormViewReport;
 
 class TFormBatchView : public QWidget {
     Q_OBJECT
@@ -45,17 +48,20 @@ public:
 
     TFormHeaderView *HeaderView;
     TFormReadingsView *ReadingsView;
+    TFormViewReport *ViewReport;
     QTabBar *TabControlBatch;
     QToolButton *ButtonEnlarge;
 
 private:
     void TabChanged(int index);
     void RebuildTabs();
+    void ShowReportTab(int index);
+    TSettings &Settings();
 
     IFolderViewHost *FHost;
     TFileList FBatches;
     QStackedWidget *FDock;
     QLabel *FLabelMultiple;
-    QWidget *FReportPage;
+    TSettings FOwnSettings; // without a host
     bool FUpdating = false;
 };

@@ -1,5 +1,6 @@
 #include "UnitFormTemplates.h"
 
+#include "UnitFormRatio.h"
 #include "UnitBatchList.h"
 #include "UnitBusyCursor.h"
 #include "UnitDialogHooks.h"
@@ -42,7 +43,6 @@ namespace {
 constexpr int TemplateNameLength = 10;
 constexpr int ColumnHighLimit = 5, ColumnLowLimit = 6;
 constexpr int AppliedRole = Qt::UserRole + 1;
-const QString FormRatioSetting = QStringLiteral("FormRatio");
 
 // The characters MakeFileNameSafe replaces cannot be typed into a name.
 bool IsUnsafeNameChar(QChar c) { return MakeFileNameSafe(QString(c)) != QString(c); }
@@ -800,21 +800,10 @@ void TFormTemplates::resizeEvent(QResizeEvent *event)
 
 void TFormTemplates::ApplyFormRatio()
 {
-    const int total = FSplitter->height() - FSplitter->handleWidth();
-    if (total < 40)
-        return;
-    double ratio = Settings ? (*Settings)[FormRatioSetting].AsFloat() : 0.3;
-    if (!(ratio > 0 && ratio < 1))
-        ratio = 0.3;
-    const int top = std::clamp(RoundHalfUp(ratio * height()), 20, total - 20);
-    FApplyingRatio = true;
-    FSplitter->setSizes({top, total - top});
-    FApplyingRatio = false;
+    SplitAtFormRatio(FSplitter, height(), Settings);
 }
 
 void TFormTemplates::SplitterMoved()
 {
-    if (FApplyingRatio || !Settings || height() <= 0)
-        return;
-    (*Settings)[FormRatioSetting].SetAsFloat(double(FTemplates->height()) / height());
+    StoreFormRatio(FTemplates->height(), height(), Settings);
 }

@@ -117,7 +117,6 @@ private:
     void ApplyPendingRename();
     std::pair<int, QString> FPendingRename;
     bool FHasPendingRename = false;
-    bool FApplyingRatio = false;
     bool FFilling = false;
 };
 

@@ -6,6 +6,7 @@
 #include "UnitFileList.h"
 #include "UnitFileOperations.h"
 #include "UnitFormPageDesign.h"
+#include "UnitFormRatio.h"
 #include "UnitMyReports.h"
 #include "UnitPageDesigner.h"
 #include "UnitPageThumbnailList.h"
@@ -47,7 +48,6 @@
 namespace {
 
 constexpr int MiddleStripWidth = 44;
-const QString FormRatioSetting = QStringLiteral("FormRatio");
 const QString ThumbnailQualitySetting = QStringLiteral("ThumbnailQuality");
 const QString ReportExtension = QStringLiteral(".vcr");
 
@@ -1001,21 +1001,10 @@ void TFormReports::resizeEvent(QResizeEvent *event)
 
 void TFormReports::ApplyFormRatio()
 {
-    const int total = FSplitter->height() - FSplitter->handleWidth();
-    if (total < 40)
-        return;
-    double ratio = Settings ? (*Settings)[FormRatioSetting].AsFloat() : 0.3;
-    if (!(ratio > 0 && ratio < 1))
-        ratio = 0.3;
-    const int top = std::clamp(RoundHalfUp(ratio * height()), 20, total - 20);
-    FApplyingRatio = true;
-    FSplitter->setSizes({top, total - top});
-    FApplyingRatio = false;
+    SplitAtFormRatio(FSplitter, height(), Settings);
 }
 
 void TFormReports::SplitterMoved()
 {
-    if (FApplyingRatio || !Settings || height() <= 0)
-        return;
-    (*Settings)[FormRatioSetting].SetAsFloat(double(FMyList->height()) / height());
+    StoreFormRatio(FMyList->height(), height(), Settings);
 }

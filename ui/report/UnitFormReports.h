@@ -137,7 +137,6 @@ private:
     QMenu *FPopupReports, *FPopupPages, *FNewPageMenu;
     QTimer *FIdleTimer;
     bool FFilling = false;
-    bool FApplyingRatio = false;
     // A rename waits until the list has closed its editor.
     QTreeWidget *FRenameList = nullptr;
     int FRenameRow = -1;

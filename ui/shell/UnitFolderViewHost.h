@@ -5,6 +5,8 @@
 #include <QStringList>
 
 class QTreeWidgetItem;
+class TMyReports;
+class TReport;
 class TSettings;
 
 class IFolderViewHost {
@@ -13,6 +15,10 @@ public:
     virtual TSettings &Settings() = 0;
     // Titles of the report designs shown as batch-view tabs, in tab order.
     virtual QStringList TabReportTitles() = 0;
+    // The loaded tab report of that tab position, or nullptr.
+    virtual TReport *TabReport(int /*index*/) { return nullptr; }
+    // The reports window's "My Reports" list the report viewer offers in custom mode, or nullptr.
+    virtual TMyReports *MyReports() { return nullptr; }
     virtual bool BrowsePanesVisible() const = 0;
     virtual void SetBrowsePanesVisible(bool visible) = 0;
     // The contents of these folders changed (files copied, moved, renamed): the tree follows.

@@ -5,6 +5,7 @@
 #include "UnitFolderViewHost.h"
 #include "UnitFormLocal.h"
 #include "UnitFormMain.h"
+#include "UnitReport.h"
 #include "UnitStorage.h"
 
 #include <QAction>
@@ -14,7 +15,7 @@
 
 class TMainFolderHost : public IFolderViewHost {
 public:
-    explicit TMainFolderHost(TFormMain &main) : FMain(main) {}
+    TMainFolderHost(TFormMain &main, TMyReports *myReports) : FMain(main), FMyReports(myReports) {}
 
     TSettings &Settings() override { return FMain.Settings(); }
     QStringList TabReportTitles() override
@@ -25,6 +26,12 @@ public:
             titles << NameWithoutExtension(reports.Items(i)->FileName);
         return titles;
     }
+    TReport *TabReport(int index) override
+    {
+        TFileList &reports = FMain.TabReports();
+        return index >= 0 && index < reports.Count() ? ReportOf(*reports.Items(index)) : nullptr;
+    }
+    TMyReports *MyReports() override { return FMyReports; }
     bool BrowsePanesVisible() const override { return FMain.BrowsePanesVisible(); }
     void SetBrowsePanesVisible(bool visible) override { FMain.SetBrowsePanesVisible(visible); }
     void FoldersChanged(const QStringList &folders) override
@@ -56,10 +63,11 @@ public:
 
 private:
     TFormMain &FMain;
+    TMyReports *FMyReports;
 };
 
-TFolderViewPlug::TFolderViewPlug(TFormMain &main)
-    : FMain(main), FHost(std::make_unique<TMainFolderHost>(main)), FView(new TFormLocal(FHost.get()))
+TFolderViewPlug::TFolderViewPlug(TFormMain &main, TMyReports *myReports)
+    : FMain(main), FHost(std::make_unique<TMainFolderHost>(main, myReports)), FView(new TFormLocal(FHost.get()))
 {
     auto action = [&main](const char *name) { return main.findChild<QAction *>(QLatin1String(name)); };
     auto *menu = new QMenu(FView);

@@ -2,6 +2,7 @@
 
 #include "UnitBusyCursor.h"
 #include "UnitException.h"
+#include "UnitFormRatio.h"
 #include "UnitFileOperations.h"
 #include "UnitFocusReturn.h"
 #include "UnitFolderViewHost.h"
@@ -47,7 +48,6 @@ private:
     Qt::CursorShape FPrevious;
 };
 
-const QString FormRatioSetting = QStringLiteral("FormRatio");
 const QString Forbidden = QStringLiteral("\\/:*?\"<>|");
 constexpr int MinimumPart = 50;
 
@@ -970,21 +970,12 @@ void TFormLocal::resizeEvent(QResizeEvent *event)
 
 void TFormLocal::ApplyFormRatio()
 {
-    const int total = SplitterLocal->height() - SplitterLocal->handleWidth();
-    if (!FHost || total < 2 * MinimumPart || !ListViewLocal->isVisibleTo(this))
-        return;
-    double ratio = FHost->Settings()[FormRatioSetting].AsFloat();
-    if (!(ratio > 0 && ratio < 1))
-        ratio = 0.3;
-    const int top = std::clamp(int(ratio * SplitterLocal->height() + 0.5), MinimumPart, total - MinimumPart);
-    FApplyingRatio = true;
-    SplitterLocal->setSizes({top, total - top});
-    FApplyingRatio = false;
+    if (FHost && ListViewLocal->isVisibleTo(this))
+        SplitAtFormRatio(SplitterLocal, SplitterLocal->height(), &FHost->Settings(), MinimumPart);
 }
 
 void TFormLocal::SplitterMoved()
 {
-    if (FApplyingRatio || !FHost || SplitterLocal->height() <= 0)
-        return;
-    FHost->Settings()[FormRatioSetting].SetAsFloat(double(ListViewLocal->height()) / SplitterLocal->height());
+    if (FHost)
+        StoreFormRatio(ListViewLocal->height(), SplitterLocal->height(), &FHost->Settings());
 }

@@ -145,5 +145,4 @@ private:
     QWidget *FEmptyPreview;
     QMenu *FContextMenu = nullptr;
     bool FUpdating = false;
-    bool FApplyingRatio = false;
 };

@@ -70,11 +70,12 @@ TEST_F(BatchViewTest, TabsAndStoredTabAreClampedAndRemembered)
     Host.Titles = {QStringLiteral("Summary"), QStringLiteral("Charts")};
     Host.Store[QStringLiteral("BatchTab")].SetAsInteger(9);
     Show(WriteBatch(Folder, QStringLiteral("A"), MakeBatch(BatchTypeCover, BatchFormatGrid, 3, 2)));
-    ASSERT_EQ(View.TabCount(), 4);
+    ASSERT_EQ(View.TabCount(), 5);
     EXPECT_EQ(View.TabText(0), QStringLiteral("Header"));
     EXPECT_EQ(View.TabText(1), QStringLiteral("Measurements"));
     EXPECT_EQ(View.TabText(3), QStringLiteral("Charts"));
-    EXPECT_EQ(View.TabIndex(), 3); // clamped to the last tab
+    EXPECT_EQ(View.TabText(4), QStringLiteral("My Reports"));
+    EXPECT_EQ(View.TabIndex(), 4); // clamped to the last tab
     View.SetTabIndex(1);
     EXPECT_EQ(Host.Store[QStringLiteral("BatchTab")].AsInteger(), 1);
     EXPECT_EQ(View.DockedView(), static_cast<QWidget *>(View.ReadingsView));

@@ -1,0 +1,290 @@
+// The report viewer on small report designs in a temporary Reports folder, with a fake
+// xdg-email on PATH.
+#include "FolderViewSupport.h"
+#include "TestFakeMail.h"
+#include "UnitDialogHooks.h"
+#include "UnitFormBatchView.h"
+#include "UnitFormViewReport.h"
+#include "UnitMAPIMail.h"
+#include "UnitMyReports.h"
+#include "UnitPageDesigner.h"
+#include "UnitPageItemMemo.h"
+#include "UnitPageItemShape.h"
+#include "UnitPageThumbnailList.h"
+#include "UnitTextFile.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace {
+class ViewReportTest : public IsolatedTest {
+protected:
+    void SetUp() override
+    {
+        RegisterPageItemClasses();
+        RegisterReportDocument();
+        ResetDialogHooks();
+        DialogHooks().OpenFile = [this](const QString &path) {
+            Opened << path;
+            return true;
+        };
+        TFormViewReport::PrinterAvailable() = [this] { return Printer; };
+        Reports = Home.Path() + QStringLiteral("/Reports/");
+        QDir().mkpath(Reports);
+        // "Beta" before "Alpha" on purpose: the list's own (sorted) order is what counts.
+        SaveDesign(QStringLiteral("Beta"), {PageTypeOpening, PageTypeInner, PageTypeClosing});
+        SaveDesign(QStringLiteral("Alpha"), {PageTypeInner});
+        My.Reload(Reports);
+    }
+    void TearDown() override
+    {
+        ResetDialogHooks();
+        TFormViewReport::PrinterAvailable() = [] { return false; };
+    }
+    // A design of one page per type given; inner pages need a cover batch.
+    void SaveDesign(const QString &name, const std::vector<int> &types)
+    {
+        TReport r;
+        for (int type : types) {
+            TPage *p = r.AddPage();
+            p->Properties["PageType"].SetInteger(type);
+            p->AddItem<TPageItemShape>();
+            if (type == PageTypeInner)
+                p->AddItem<TPageItemMemo>()->Properties["Text"].SetString(QStringLiteral("Inner"));
+        }
+        r.SaveToFile(Reports + name + QStringLiteral(".vcr"));
+    }
+    void AddCoverBatch(TFormViewReport &view, const QString &id)
+    {
+        *view.Batches().Add() = MakeBatch(BatchTypeCover, BatchFormatGrid, 4, 3);
+        view.Batches().Items(view.Batches().Count() - 1)->ID = id;
+    }
+    std::unique_ptr<TFormViewReport> MakeView()
+    {
+        auto view = std::make_unique<TFormViewReport>(Settings, &My);
+        view->resize(900, 600);
+        return view;
+    }
+    TSettings Settings;
+    TMyReports My;
+    QString Reports;
+    QStringList Opened;
+    bool Printer = true;
+};
+} // namespace
+
+TEST_F(ViewReportTest, TicksFollowSelectedReportsAndBuildTheWorkingReport)
+{
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    auto view = MakeView();
+    AddCoverBatch(*view, QStringLiteral("A"));
+    view->ShowReports();
+    EXPECT_EQ(view->ReportNames(), (QStringList{"Alpha", "Beta"}));
+    EXPECT_EQ(view->TickedReports(), (QStringList{"Beta"}));
+    ASSERT_EQ(view->WorkingReport().Count(), 3);
+    EXPECT_EQ(view->SelectedPage(), 1); // the first inner page
+    EXPECT_EQ(view->PageEditor->Page().Batches[0].ID, QStringLiteral("A"));
+    EXPECT_TRUE(view->ActionPrint->isEnabled() && view->ActionPDF->isEnabled() && view->ActionCopy->isEnabled());
+
+    view->SetReportTicked(0, true);
+    EXPECT_EQ(CommaTextList(Settings[QStringLiteral("SelectedReports")].AsString()), (QStringList{"Alpha", "Beta"}));
+    EXPECT_EQ(view->WorkingReport().Count(), 4); // Alpha's inner page first, in the list's order
+    EXPECT_EQ(view->SelectedPage(), 1);          // still a page: kept
+
+    // Nothing ticked: an empty preview, and nothing to print or write.
+    view->SetReportTicked(0, false);
+    view->SetReportTicked(1, false);
+    EXPECT_EQ(Settings[QStringLiteral("SelectedReports")].AsString(), QString());
+    EXPECT_EQ(view->WorkingReport().Count(), 0);
+    EXPECT_EQ(view->SelectedPage(), -1);
+    EXPECT_EQ(view->PageEditor->Page().Count(), 0);
+    EXPECT_EQ(view->ListViewPages->PageCount(), 0);
+    EXPECT_FALSE(view->ActionPrint->isEnabled());
+    EXPECT_FALSE(view->ActionPDF->isEnabled());
+    EXPECT_FALSE(view->ActionCopy->isEnabled());
+}
+
+TEST_F(ViewReportTest, ZoomIsRememberedAndPrintNeedsAPrinter)
+{
+    Printer = false;
+    {
+        auto view = MakeView();
+        view->ShowReports();
+        EXPECT_EQ(view->ComboBoxZoom->count(), 10);
+        EXPECT_EQ(view->ZoomIndex(), 0);
+        view->SetZoomIndex(1);
+        EXPECT_EQ(Settings[QStringLiteral("ReportViewZoom")].AsInteger(), 1);
+    }
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    auto view = MakeView();
+    view->ShowReports();
+    EXPECT_EQ(view->ZoomIndex(), 1);
+    EXPECT_EQ(view->ComboBoxZoom->currentText(), QStringLiteral("Full Page"));
+    EXPECT_EQ(view->PageDesigner->ZoomType(), ztFullPage);
+    view->SetZoomIndex(4);
+    EXPECT_EQ(view->PageDesigner->ZoomType(), ztPercentage);
+    EXPECT_DOUBLE_EQ(view->PageDesigner->ZoomValue(), 1.5);
+    EXPECT_TRUE(view->ActionPDF->isEnabled());
+    EXPECT_FALSE(view->ActionPrint->isEnabled());
+}
+
+TEST_F(ViewReportTest, NoThumbnailKeepsThePageNumbers)
+{
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    Settings[QStringLiteral("ThumbnailQuality")].SetAsInteger(2);
+    auto view = MakeView();
+    AddCoverBatch(*view, QStringLiteral("A"));
+    view->ShowReports();
+    QAbstractItemModel *model = view->ListViewPages->model();
+    ASSERT_EQ(model->rowCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(model->data(model->index(row, 0)).toString(), QString::number(row + 1));
+    // An empty picture: every pixel the same.
+    const QImage picture = view->ListViewPages->Thumbnail(1).toImage();
+    ASSERT_FALSE(picture.isNull());
+    bool uniform = true;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            uniform = uniform && picture.pixel(x, y) == picture.pixel(0, 0);
+    EXPECT_TRUE(uniform);
+}
+
+TEST_F(ViewReportTest, PdfGoesWhereTheDialogSaysAndIsOpened)
+{
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    Settings[QStringLiteral("LastPDFFile")].SetAsString(Home.Path() + QStringLiteral("/last.pdf"));
+    const QString target = Home.Path() + QStringLiteral("/out.pdf");
+    QString proposed, title;
+    DialogHooks().SaveFileName = [&](QWidget *, const QString &t, const QString &p, const QString &, const QString &) {
+        title = t;
+        proposed = p;
+        return target;
+    };
+    auto view = MakeView();
+    AddCoverBatch(*view, QStringLiteral("A"));
+    view->ShowReports();
+    view->ActionPDF->trigger();
+    EXPECT_EQ(title, QStringLiteral("Save PDF Report As"));
+    EXPECT_EQ(proposed, Home.Path() + QStringLiteral("/last.pdf"));
+    EXPECT_EQ(Settings[QStringLiteral("LastPDFFile")].AsString(), target);
+    EXPECT_GT(QFileInfo(target).size(), 0);
+    EXPECT_EQ(Opened, QStringList{target});
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // A folder that cannot be written: its own message, and the cursor back.
+    Opened.clear();
+    DialogHooks().SaveFileName = [&](QWidget *, const QString &, const QString &, const QString &, const QString &) {
+        return Home.Path() + QStringLiteral("/missing/out.pdf");
+    };
+    view->ActionPDF->trigger();
+    EXPECT_EQ(Prompts.Errors.size(), 1);
+    EXPECT_TRUE(Opened.isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ViewReportTest, JpegMailAttachesEveryPageAndKeepsTheFilesForTheClient)
+{
+    TFakeMail fake;
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    Settings[QStringLiteral("EmailReportFormat")].SetAsInteger(1);
+    auto view = MakeView();
+    AddCoverBatch(*view, QStringLiteral("A"));
+    *view->Batches().Add() = MakeBatch(BatchTypeHalfCell, BatchFormatGrid, 2, 2);
+    view->Batches().Items(1)->ID = QStringLiteral("H");
+    view->ShowReports();
+    ASSERT_EQ(view->WorkingReport().Count(), 3); // the half-cell batch has no inner page here
+    ASSERT_TRUE(view->ActionMail->isEnabled());
+    view->ActionMail->trigger();
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('\n')).toStdString();
+    const QStringList args = fake.Arguments();
+    QStringList attached;
+    for (int i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == QLatin1String("--attach"))
+            attached << args[i + 1];
+    ASSERT_EQ(attached.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(QFileInfo(attached[i]).fileName(), QStringLiteral("Orvalis Report_%1.jpg").arg(i + 1));
+        EXPECT_TRUE(attached[i].startsWith(MailFoldersRoot()));
+        // Still there after xdg-email returned: the mail client reads them when the user sends.
+        EXPECT_TRUE(QFileInfo::exists(attached[i]));
+    }
+    const QList<qint64> sizes = fake.AttachmentSizes();
+    ASSERT_EQ(sizes.size(), 3);
+    for (qint64 size : sizes)
+        EXPECT_GT(size, 0);
+    const int subject = args.indexOf(QStringLiteral("--subject"));
+    ASSERT_GE(subject, 0);
+    EXPECT_EQ(args[subject + 1], QStringLiteral("Orvalis Report"));
+    const int body = args.indexOf(QStringLiteral("--body"));
+    ASSERT_GE(body, 0);
+    EXPECT_EQ(args[body + 1], QStringLiteral("Please find attached a report on the following batches:\r\n"
+                                             "\r\nA (Cover)\r\nH (Half Cell)"));
+}
+
+TEST_F(ViewReportTest, PdfMailAndAMissingMailProgram)
+{
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    {
+        TFakeMail fake(true, 4);
+        auto view = MakeView();
+        view->ShowReports();
+        view->ActionMail->trigger();
+        const QStringList args = fake.Arguments();
+        const int attach = args.indexOf(QStringLiteral("--attach"));
+        ASSERT_GE(attach, 0);
+        EXPECT_EQ(QFileInfo(args[attach + 1]).fileName(), QStringLiteral("Orvalis Report.pdf"));
+        EXPECT_EQ(fake.AttachmentSizes().size(), 1);
+        EXPECT_GT(fake.AttachmentSizes().value(0), 0);
+        // The client could not be reached: said so.
+        EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("MAPI Error 2: General MAPI failure")});
+    }
+    TFakeMail missing(false);
+    auto view = MakeView();
+    view->ShowReports();
+    EXPECT_FALSE(view->ActionMail->isEnabled());
+}
+
+TEST_F(ViewReportTest, BatchViewReportTabsShowTheViewerOnTheSelectedBatches)
+{
+    // Tab reports: one design, shown in standard mode; the last tab in custom mode.
+    struct THost : TFakeFolderHost {
+        TReport Tab;
+        TMyReports *List = nullptr;
+        TReport *TabReport(int index) override { return index == 0 ? &Tab : nullptr; }
+        TMyReports *MyReports() override { return List; }
+    } host;
+    host.List = &My;
+    host.Titles = {QStringLiteral("Summary")};
+    host.Tab.LoadFromFile(Reports + QStringLiteral("Beta.vcr"));
+    host.Tab.Name = QStringLiteral("Summary");
+    host.Store[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Alpha"));
+    host.Store[QStringLiteral("BatchTab")].SetAsInteger(2);
+    const QString folder = Home.Path() + QStringLiteral("/Local/");
+    TFileList entries;
+    for (const QString &id : {QStringLiteral("A"), QStringLiteral("B")}) {
+        TFileItem *e = entries.Add();
+        e->FileType = FileTypeBatch;
+        e->FileName = WriteBatch(folder, id, MakeBatch(BatchTypeCover, BatchFormatGrid, 3, 3));
+        ASSERT_TRUE(e->Load());
+    }
+    TFormBatchView view(&host);
+    view.ShowBatches({entries.Items(0)});
+    ASSERT_EQ(view.TabCount(), 4);
+    EXPECT_EQ(view.DockedView(), static_cast<QWidget *>(view.ViewReport));
+    EXPECT_TRUE(view.ViewReport->StandardMode());
+    EXPECT_EQ(view.ViewReport->LabelStandardReport->text(), QStringLiteral("Summary"));
+    EXPECT_EQ(view.ViewReport->WorkingReport().Count(), 3);
+    // Another selection rebuilds the working report.
+    view.ShowBatches({entries.Items(0), entries.Items(1)});
+    EXPECT_EQ(view.ViewReport->WorkingReport().Count(), 4);
+    EXPECT_EQ(view.ViewReport->WorkingReport().Pages(2)->Batches[0].ID, QStringLiteral("B"));
+    // The last tab: the ticked "My Reports", one inner page per batch.
+    view.SetTabIndex(3);
+    EXPECT_FALSE(view.ViewReport->StandardMode());
+    EXPECT_EQ(view.ViewReport->TickedReports(), QStringList{QStringLiteral("Alpha")});
+    EXPECT_EQ(view.ViewReport->WorkingReport().Count(), 2);
+    EXPECT_EQ(host.Store[QStringLiteral("BatchTab")].AsInteger(), 3);
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The report viewer under the batch view's report tabs: assembles the working report from the
+// chosen designs and the selected batches, lists its pages, previews one, and prints it, writes
+// it as PDF, mails it or copies a page. Standard mode shows one tab report; custom mode the
+// reports ticked from "My Reports".
+#include "UnitBatchList.h"
+#include "UnitReport.h"
+
+#include <QWidget>
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QSplitter;
+class QStackedWidget;
+class QStandardItemModel;
+class QToolButton;
+class TMyReports;
+class TPageDesigner;
+class TPageEditor;
+class TPageThumbnailList;
+class TSettings;
+
+class TFormViewReport : public QWidget {
+    Q_OBJECT
+public:
+    // `myReports` is the reports window's list (custom mode offers its entries); mail is offered
+    // when the mail client can be reached, asked once here.
+    TFormViewReport(TSettings &settings, TMyReports *myReports, QWidget *parent = nullptr);
+    ~TFormViewReport() override;
+
+    // Copies of the selected batches, filled by the batch view before ShowReports.
+    TBatchList &Batches() { return FBatches; }
+    // The tab report of standard mode, copied in by the batch view.
+    TReport &StandardReport() { return FStandardReport; }
+    TReport &WorkingReport() { return FWorkingReport; }
+
+    void SetStandardMode(bool standard);
+    bool StandardMode() const { return FStandardMode; }
+    // Rebuilds the report list, restores the zoom and assembles the working report.
+    void ShowReports();
+    // Assembles the working report again from the current designs and batches.
+    void BuildWorkingReport();
+
+    int SelectedPage() const { return FSelectedPage; }
+    void SelectPage(int index);
+    // Custom mode: ticks or unticks an entry of the report list (as the user would).
+    void SetReportTicked(int index, bool ticked);
+    QStringList ReportNames() const;
+    QStringList TickedReports() const;
+    void SetZoomIndex(int index);
+    int ZoomIndex() const;
+
+    // Brings the enabled state of the actions up to date.
+    void UpdateActions();
+
+    TPageThumbnailList *ListViewPages;
+    TPageDesigner *PageDesigner;
+    TPageEditor *PageEditor;
+    QComboBox *ComboBoxReports;
+    QComboBox *ComboBoxZoom;
+    QLabel *LabelStandardReport;
+    QAction *ActionPrint;
+    QAction *ActionPDF;
+    QAction *ActionMail;
+    QAction *ActionCopy;
+
+    // Whether a printer can be printed on (replaceable for tests).
+    static std::function<bool()> &PrinterAvailable();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void ActionPrintExecute();
+    void ActionPDFExecute();
+    void ActionMailExecute();
+    void ActionCopyExecute();
+    void PageSelected(int index);
+    void ZoomChanged(int index);
+    void TicksChanged();
+    void ShowTickSummary();
+    std::vector<const TReport *> Designs() const;
+
+    TSettings &FSettings;
+    TMyReports *FMyReports;
+    TBatchList FBatches;
+    TReport FWorkingReport;
+    TReport FStandardReport;
+    bool FStandardMode = false;
+    bool FMailAvailable = false;
+    int FSelectedPage = -1;
+    bool FUpdating = false;
+    QStandardItemModel *FReportModel;
+    QStackedWidget *FModeArea;
+    QWidget *FCustomArea;
+    QSplitter *FSplitter;
+};
