@@ -315,6 +315,10 @@ QList<QList<QByteArray>> TVentraxK27Interface::TemplateRecord(const TTemplateIte
         throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Invalid Batch Format")));
     record.append({"D", "P", item.BatchFormat == BatchFormatLinear ? "LINEAR" : "RECT"});
     if (item.BatchFormat == BatchFormatGrid) {
+        // The gauge reads two hex digits each; a file edited elsewhere could hold a size that
+        // would go out as a longer field the gauge misreads.
+        if (item.Rows < 1 || item.Rows > 255 || item.Columns < 1 || item.Columns > 255)
+            throw VentraxK27Exception(CommsError(QT_TRID_NOOP("Invalid Grid Dimensions")));
         record.append({"D", "D", Hex(item.Rows, 2)});
         record.append({"D", "C", Hex(item.Columns, 2)});
         record.append({"D", "J", FloatToHex(item.Grid)});

@@ -2566,5 +2566,9 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>MAPI-Fehler %1: %2</translation>
     </message>
+    <message id="Invalid Grid Dimensions">
+        <source></source>
+        <translation>Ungültige Rasterabmessungen</translation>
+    </message>
 </context>
 </TS>

@@ -174,6 +174,17 @@ TEST_F(TemplateUploadTest, RefusedDefinitionsSendNothing)
     format.BatchFormat = 2;
     EXPECT_EQ(MessageOf<VentraxK27Exception>([&] { Link.WriteTemplate(format); }),
               QStringLiteral("Communications Error: (Invalid Batch Format)"));
+    // Grid sizes outside what two hex digits carry (a file edited elsewhere).
+    for (const auto &[columns, rows] : {std::pair{256, 4}, std::pair{3, 0}, std::pair{-1, 4}, std::pair{3, 100000}}) {
+        TTemplateItem size = CoverGrid();
+        size.Columns = columns;
+        size.Rows = rows;
+        Sim.ClearCommands();
+        EXPECT_EQ(MessageOf<VentraxK27Exception>([&] { Link.WriteTemplate(size); }),
+                  QStringLiteral("Communications Error: (Invalid Grid Dimensions)"))
+            << columns << " x " << rows;
+        EXPECT_TRUE(Sim.Commands().isEmpty()) << columns << " x " << rows;
+    }
     // Without bar grades the grade is not looked at.
     Support(true, false);
     EXPECT_EQ(Link.WriteTemplate(grade), 4);
