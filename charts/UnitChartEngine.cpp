@@ -8,6 +8,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QPaintEngine>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -286,25 +287,51 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
         for (int i = 0; i + 1 < points.size(); ++i)
             painter.drawPolygon(QPolygonF({points[i], points[i + 1], points[i + 1] + d, points[i] + d}));
     }
-    // Line by line: a wide pen over one long zigzag polyline is stroked as a single outline,
-    // whose filling takes seconds for a few thousand points.
-    QList<QLineF> edge;
-    edge.reserve(points.size() - 1);
-    for (int i = 0; i + 1 < points.size(); ++i)
-        edge.append(QLineF(points[i] + d, points[i + 1] + d));
+    QPolygonF edge;
+    edge.reserve(points.size());
+    for (const QPointF &p : points)
+        edge.append(p + d);
     double width = 1;
     const QTransform t = painter.transform();
     if (t.type() == QTransform::TxScale) {
         // A chart stretched a little unevenly onto its rectangle: a pen under such a scale is
         // stroked the slow general way, many times slower than the same lines drawn in device
         // pixels with the pen's width scaled by the mean of the two.
-        for (QLineF &line : edge)
-            line = t.map(line);
+        edge = t.map(edge);
         width = std::sqrt(std::abs(t.m11() * t.m22()));
         painter.resetTransform();
     }
     painter.setPen(QPen(face.darker(115), width));
     painter.setBrush(Qt::NoBrush);
-    painter.drawLines(edge);
+    if (PaintsVectors(painter)) {
+        // Round joins reach as far past each point as the square ends of separate segments do.
+        QPen pen = painter.pen();
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(pen);
+        painter.drawPolyline(edge);
+    } else {
+        // Line by line: a wide pen over one long zigzag polyline is stroked as a single outline,
+        // whose filling takes seconds for a few thousand points.
+        QList<QLineF> lines;
+        lines.reserve(edge.size() - 1);
+        for (qsizetype i = 0; i + 1 < edge.size(); ++i)
+            lines.append(QLineF(edge[i], edge[i + 1]));
+        painter.drawLines(lines);
+    }
     painter.restore();
+}
+
+bool PaintsVectors(const QPainter &painter)
+{
+    const QPaintEngine *engine = painter.paintEngine();
+    if (!engine)
+        return false;
+    switch (engine->type()) {
+    case QPaintEngine::Pdf:
+    case QPaintEngine::Picture:
+    case QPaintEngine::SVG:
+        return true;
+    default:
+        return false;
+    }
 }

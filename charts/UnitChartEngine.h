@@ -70,6 +70,11 @@ private:
     QFont FFont;
 };
 
+// True where the painter records or writes vectors (a PDF, a printer, a picture, SVG) rather than
+// filling pixels. There one polyline stores a long line in far fewer bytes than its segments, while
+// a pixel target strokes a wide polyline as one slow outline and draws it faster segment by segment.
+bool PaintsVectors(const QPainter &painter);
+
 // Depth of the three-dimensional look in picture pixels.
 constexpr int ChartDepth = 10;
 // Back wall and floor of a 3D plot area, offset up and to the right.

@@ -203,7 +203,16 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
                 DrawnPoints = ThinToPixelColumns(Points, bottom->min(), unitsPerPicturePixel);
             }
         }
-        line->replace(DrawnPoints); // one signal for the whole series: appending point by point is quadratic
+    }
+    // On a vector target the data line is drawn here as one polyline after the chart, and the low
+    // limit line after it to keep the drawing order; the chart draws a line segment by segment.
+    const bool vectors = !bars && PaintsVectors(canvas);
+    QList<QPointF> lowLimit;
+    if (line)
+        line->replace(vectors ? QList<QPointF>() : DrawnPoints); // one signal for the whole series: appending point by point is quadratic
+    if (vectors) {
+        lowLimit = LowLimitSeries->points();
+        LowLimitSeries->clear();
     }
 
     const QString units = Batch.UnitName();
@@ -226,6 +235,27 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
         });
     };
     auto over = [&](QPainter &p, const QSize &) {
+        if (vectors) {
+            p.save();
+            p.setClipRect(Chart->plotArea(), Qt::IntersectClip);
+            p.setBrush(Qt::NoBrush);
+            const auto polyline = [&](const QList<QPointF> &values, QLineSeries *series) {
+                QPolygonF pixels;
+                pixels.reserve(values.size());
+                for (const QPointF &v : values)
+                    pixels.append(Chart->mapToPosition(v, series));
+                // Round joins reach as far past each point as the square ends of separate
+                // segments do: peaks and troughs keep their height.
+                QPen pen = series->pen();
+                pen.setJoinStyle(Qt::RoundJoin);
+                p.setPen(pen);
+                p.drawPolyline(pixels);
+            };
+            polyline(DrawnPoints, line);
+            if (!lowLimit.isEmpty())
+                polyline(lowLimit, LowLimitSeries);
+            p.restore();
+        }
         // The units title of the left axis, reading upward from the middle of the height.
         QFont font = Engine.ChartFont();
         p.save();
@@ -239,4 +269,6 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
         p.restore();
     };
     Engine.Render(canvas, rect, under, over);
+    if (vectors)
+        LowLimitSeries->replace(lowLimit);
 }

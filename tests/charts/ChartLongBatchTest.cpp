@@ -6,6 +6,9 @@
 #include "UnitChartHistogram.h"
 #include "UnitChartRun.h"
 
+#include <QLineSeries>
+#include <QPaintEngine>
+#include <QPicture>
 #include <QValueAxis>
 #include <cmath>
 #include <random>
@@ -165,6 +168,134 @@ TEST_F(ChartTest, HistogramCountsEveryReadingInTheBinTheBinTestGivesIt)
             SCOPED_TRACE(testing::Message() << "units " << int(units) << " type " << int(type));
             EXPECT_EQ(b.Counts, expected);
         }
+    }
+}
+
+// Counts what a painter is asked to draw: separate line segments, and polylines with their pens.
+class TDrawCounter : public QPaintEngine {
+public:
+    struct TPolyline {
+        QColor Colour;
+        qsizetype Points;
+    };
+    TDrawCounter() : QPaintEngine(AllFeatures) {}
+    int Segments = 0;
+    std::vector<TPolyline> Polylines;
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &state) override
+    {
+        if (state.state() & DirtyPen)
+            FPen = state.pen();
+    }
+    void drawLines(const QLineF *, int count) override { Segments += count; }
+    void drawLines(const QLine *, int count) override { Segments += count; }
+    void drawPolygon(const QPointF *, int count, PolygonDrawMode mode) override
+    {
+        if (mode == PolylineMode)
+            Polylines.push_back({FPen.color(), count});
+    }
+    void drawPath(const QPainterPath &) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawTextItem(const QPointF &, const QTextItem &) override {}
+    Type type() const override { return User; }
+
+private:
+    QPen FPen;
+};
+
+class TCountingDevice : public QPaintDevice {
+public:
+    TDrawCounter Engine;
+    QPaintEngine *paintEngine() const override { return const_cast<TDrawCounter *>(&Engine); }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+            return 600;
+        case PdmHeight:
+            return 400;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmWidthMM:
+            return 159;
+        case PdmHeightMM:
+            return 106;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(m);
+        }
+    }
+};
+
+TEST_F(ChartTest, OnAVectorTargetTheRunLineIsOnePolylineBetweenTheLimitLines)
+{
+    // A PDF page stores a line as one path in far fewer bytes than its segments; it must look as
+    // the segments do on a picture, with the low limit line still drawn over the data.
+    TChartRun run;
+    run.Batch = MakeGrid(20, 15, 100, [](int c, int r) { return 45 + 20 * std::sin(c * 1.3 + r * 0.7); });
+    run.Batch.HighLimitApplied = run.Batch.LowLimitApplied = true;
+    run.Batch.HighLimit = 55;
+    run.Batch.LowLimit = 35;
+    run.LineColour = QColor(0, 0, 255);
+    for (const bool depth : {false, true}) {
+        SCOPED_TRACE(depth);
+        run.View3D = depth;
+        const QRect rect(0, 0, 600, 400);
+        const QImage direct = Render(600, 400, [&](QPainter &p) {
+            p.setRenderHint(QPainter::Antialiasing);
+            run.Draw(p, rect);
+        });
+        QPicture picture;
+        {
+            QPainter p(&picture);
+            p.setRenderHint(QPainter::Antialiasing);
+            run.Draw(p, rect);
+        }
+        ASSERT_EQ(run.LowLimitSeries->points().size(), 2); // left as it was for the legend and later drawings
+        const QImage played = Render(600, 400, [&](QPainter &p) {
+            p.scale(96.0 / picture.logicalDpiX(), 96.0 / picture.logicalDpiY());
+            p.drawPicture(0, 0, picture);
+        });
+        const int inked = InkedPixels(direct);
+        EXPECT_LT(DifferentPixels(direct, played, 64), inked / 200) << DifferentPixels(direct, played);
+
+        TCountingDevice counter;
+        {
+            QPainter p(&counter);
+            p.drawPicture(0, 0, picture);
+        }
+        // The data line once, the low limit line after it, the depth ribbon's back edge before it.
+        int data = -1, low = -1, edge = -1;
+        const auto &lines = counter.Engine.Polylines;
+        for (int i = 0; i < int(lines.size()); ++i) {
+            if (lines[i].Colour == run.LineColour) {
+                EXPECT_EQ(data, -1);
+                EXPECT_EQ(lines[i].Points, run.DrawnPoints.size());
+                data = i;
+            } else if (lines[i].Colour == QColor(255, 0, 0) && lines[i].Points == 2) {
+                low = i;
+            } else if (lines[i].Points == run.DrawnPoints.size()) {
+                edge = i;
+            }
+        }
+        ASSERT_GE(data, 0);
+        EXPECT_GT(low, data);
+        EXPECT_EQ(edge >= 0, depth);
+        EXPECT_LT(edge, data);
+        EXPECT_LT(counter.Engine.Segments, 100); // axes, ticks and grid, not the 300 readings
     }
 }
 } // namespace
