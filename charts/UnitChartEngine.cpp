@@ -282,7 +282,11 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
     if (ascending && spacing < column) {
         // Points closer than the target's pixels: the parallelograms would paint each column's
         // height over and over; the band they make up is painted once.
-        painter.drawPolygon(SweptOutline(points, depth, column));
+        const QPolygonF outline = SweptOutline(points, depth, column);
+        if (PaintsVectors(painter))
+            DrawVectorPolyline(painter, outline, true);
+        else
+            painter.drawPolygon(outline);
     } else {
         for (int i = 0; i + 1 < points.size(); ++i)
             painter.drawPolygon(QPolygonF({points[i], points[i + 1], points[i + 1] + d, points[i] + d}));
@@ -308,7 +312,7 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
         QPen pen = painter.pen();
         pen.setJoinStyle(Qt::RoundJoin);
         painter.setPen(pen);
-        painter.drawPolyline(edge);
+        DrawVectorPolyline(painter, edge);
     } else {
         // Line by line: a wide pen over one long zigzag polyline is stroked as a single outline,
         // whose filling takes seconds for a few thousand points.
@@ -318,6 +322,41 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
             lines.append(QLineF(edge[i], edge[i + 1]));
         painter.drawLines(lines);
     }
+    painter.restore();
+}
+
+void DrawVectorPolyline(QPainter &painter, const QPolygonF &points, bool closed)
+{
+    constexpr double Steps = 64;
+    QPolygonF steps;
+    steps.reserve(points.size());
+    for (const QPointF &p : points) {
+        const QPointF q(std::round(p.x() * Steps), std::round(p.y() * Steps));
+        // A point on the straight way between its neighbours adds nothing to the line (whole
+        // numbers: the test is exact). Flat tops and bottoms of a ribbon are full of them.
+        const qsizetype n = steps.size();
+        if (n >= 2) {
+            const QPointF a = steps[n - 2], b = steps[n - 1];
+            const double cross = (b.x() - a.x()) * (q.y() - a.y()) - (b.y() - a.y()) * (q.x() - a.x());
+            const double along = (b.x() - a.x()) * (q.x() - b.x()) + (b.y() - a.y()) * (q.y() - b.y());
+            if (cross == 0 && along > 0) {
+                steps[n - 1] = q;
+                continue;
+            }
+        }
+        if (n == 0 || q != steps[n - 1])
+            steps.append(q);
+    }
+    painter.save();
+    QPen pen = painter.pen();
+    if (!pen.isCosmetic())
+        pen.setWidthF(pen.widthF() * Steps);
+    painter.setPen(pen);
+    painter.scale(1 / Steps, 1 / Steps);
+    if (closed)
+        painter.drawPolygon(steps);
+    else
+        painter.drawPolyline(steps);
     painter.restore();
 }
 

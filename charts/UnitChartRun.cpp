@@ -249,7 +249,7 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
                 QPen pen = series->pen();
                 pen.setJoinStyle(Qt::RoundJoin);
                 p.setPen(pen);
-                p.drawPolyline(pixels);
+                DrawVectorPolyline(p, pixels);
             };
             polyline(DrawnPoints, line);
             if (!lowLimit.isEmpty())

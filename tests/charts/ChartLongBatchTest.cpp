@@ -283,11 +283,13 @@ TEST_F(ChartTest, OnAVectorTargetTheRunLineIsOnePolylineBetweenTheLimitLines)
         for (int i = 0; i < int(lines.size()); ++i) {
             if (lines[i].Colour == run.LineColour) {
                 EXPECT_EQ(data, -1);
-                EXPECT_EQ(lines[i].Points, run.DrawnPoints.size());
+                // Points on the straight way between their neighbours may go.
+                EXPECT_LE(lines[i].Points, run.DrawnPoints.size());
+                EXPECT_GT(lines[i].Points, run.DrawnPoints.size() * 9 / 10);
                 data = i;
             } else if (lines[i].Colour == QColor(255, 0, 0) && lines[i].Points == 2) {
                 low = i;
-            } else if (lines[i].Points == run.DrawnPoints.size()) {
+            } else if (lines[i].Points > run.DrawnPoints.size() * 9 / 10) {
                 edge = i;
             }
         }
