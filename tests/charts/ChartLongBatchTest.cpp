@@ -177,6 +177,8 @@ public:
     struct TPolyline {
         QColor Colour;
         qsizetype Points;
+        QPolygonF Mapped; // in the device's units
+        double Width;     // of the pen, in the device's units
     };
     TDrawCounter() : QPaintEngine(AllFeatures) {}
     int Segments = 0;
@@ -187,13 +189,16 @@ public:
     {
         if (state.state() & DirtyPen)
             FPen = state.pen();
+        if (state.state() & DirtyTransform)
+            FTransform = state.transform();
     }
     void drawLines(const QLineF *, int count) override { Segments += count; }
     void drawLines(const QLine *, int count) override { Segments += count; }
-    void drawPolygon(const QPointF *, int count, PolygonDrawMode mode) override
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
     {
         if (mode == PolylineMode)
-            Polylines.push_back({FPen.color(), count});
+            Polylines.push_back({FPen.color(), count, FTransform.map(QPolygonF(QList<QPointF>(points, points + count))),
+                                 FPen.widthF() * std::sqrt(std::abs(FTransform.determinant()))});
     }
     void drawPath(const QPainterPath &) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
@@ -202,6 +207,7 @@ public:
 
 private:
     QPen FPen;
+    QTransform FTransform;
 };
 
 class TCountingDevice : public QPaintDevice {
@@ -239,6 +245,29 @@ protected:
         }
     }
 };
+
+TEST(ChartVectorLine, WholeStepsKeepEveryTurnAndMoveNoPointFar)
+{
+    // Straight runs lose their inner points, a turn back along the same line stays, a point drawn
+    // twice goes once; the rest stay within 1/128 of a unit, and the pen keeps its width.
+    const QPolygonF points({{0, 0}, {1, 0}, {2, 0}, {2, 0}, {1.5, 0}, {1.5, 1.003}, {1.5, 2}, {3.3337, 4.2}});
+    const QPolygonF expected({{0, 0}, {2, 0}, {1.5, 0}, {1.5, 2}, {3.3337, 4.2}});
+    TCountingDevice counter;
+    {
+        QPainter p(&counter);
+        p.scale(3, 3);
+        p.setPen(QPen(Qt::blue, 2));
+        DrawVectorPolyline(p, points);
+    }
+    ASSERT_EQ(counter.Engine.Polylines.size(), 1u);
+    const TDrawCounter::TPolyline &line = counter.Engine.Polylines[0];
+    ASSERT_EQ(line.Mapped.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(line.Mapped[i].x(), 3 * expected[i].x(), 3.0 / 128) << i;
+        EXPECT_NEAR(line.Mapped[i].y(), 3 * expected[i].y(), 3.0 / 128) << i;
+    }
+    EXPECT_NEAR(line.Width, 6, 1e-9);
+}
 
 TEST_F(ChartTest, OnAVectorTargetTheRunLineIsOnePolylineBetweenTheLimitLines)
 {
