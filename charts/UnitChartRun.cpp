@@ -6,6 +6,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QLineSeries>
+#include <QLocale>
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
@@ -156,6 +157,12 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
 
     QValueAxis *left = Engine.AxisLeft;
     left->setLabelFormat(QString::fromLatin1(CoverFormat()));
+    // Axis numbers with the user's decimal point, as every other number shown; no thousands
+    // separators, which none of them has either.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    Chart->setLocale(locale);
+    Chart->setLocalizeNumbers(true);
     if (hi != lo) {
         const double margin = std::fabs(0.1 * (hi - lo));
         SetRangeWithTicks(left, lo - margin, hi + margin, false);

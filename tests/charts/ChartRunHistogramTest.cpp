@@ -103,6 +103,16 @@ TEST_F(ChartTest, RunChartInInchesFormatsTheAxisWithTwoDecimals)
     Render(600, 400, [&](QPainter &p) { run.Draw(p, QRect(0, 0, 600, 400)); });
     EXPECT_EQ(run.AxisLeft()->labelFormat(), QStringLiteral("%.2f"));
     EXPECT_DOUBLE_EQ(run.Points[0].y(), 1.2); // 30 mm is 1.18 in, rounded to the 0.05 step
+    // With a comma for the decimal point the axis numbers have one too, and no thousands separator.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    run.Batch = MakeLinear(BatchTypeCover, std::vector<TCell>(1500, V(30)));
+    run.Batch.SetValue(0, 0, 40);
+    const QStringList texts = DrawnTexts(600, 400, [&](QPainter &p) { run.Draw(p, QRect(0, 0, 600, 400)); });
+    QLocale::setDefault(QLocale::c());
+    EXPECT_TRUE(texts.contains(QStringLiteral("1,20"))) << texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("1000"))) << texts.join(QLatin1Char('|')).toStdString();
+    for (const QString &t : texts)
+        EXPECT_FALSE(t.contains(QLatin1Char('.'))) << t.toStdString();
 }
 
 TEST_F(ChartTest, RunChartWithoutReadingsDrawsNothing)
