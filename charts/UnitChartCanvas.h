@@ -45,6 +45,19 @@ void FrameEdges(QPainter &canvas, const TEdges &r, const QColor &colour);
 // A one-pixel line between two points, both ends included.
 void PixelLine(QPainter &canvas, int x0, int y0, int x1, int y1);
 
+// Saves the painter's state and restores it however the scope ends: a drawing that fails half
+// way leaves no transform or clip behind for what is drawn next.
+class TCanvasState {
+public:
+    explicit TCanvasState(QPainter &canvas) : FCanvas(canvas) { FCanvas.save(); }
+    ~TCanvasState() { FCanvas.restore(); }
+    TCanvasState(const TCanvasState &) = delete;
+    TCanvasState &operator=(const TCanvasState &) = delete;
+
+private:
+    QPainter &FCanvas;
+};
+
 // Cells that count as valid readings (not empty, neither over nor under range), and empty cells;
 // a cell outside the batch's matrices counts as empty.
 bool CellIsEmpty(const TBatchItem &batch, int column, int row);

@@ -1,5 +1,6 @@
 #include "UnitPage.h"
 
+#include "UnitChartCanvas.h"
 #include "UnitException.h"
 #include "UnitSettings.h"
 #include "UnitUnits.h"
@@ -470,9 +471,8 @@ void TPage::DrawItem(TPageItem &item)
 {
     if (!Canvas)
         return;
-    Canvas->save();
+    const TCanvasState state(*Canvas);
     item.Draw();
-    Canvas->restore();
 }
 
 void TPage::DrawSelections()

@@ -1,5 +1,6 @@
 #include "UnitPageItemChart.h"
 
+#include "UnitChartCanvas.h"
 #include "UnitChartCombinedOverview.h"
 #include "UnitChartCumulative.h"
 #include "UnitChartDifference.h"
@@ -24,7 +25,7 @@ template <class F> void DrawAtPageResolution(QPainter &canvas, const QRect &rect
 {
     const int deviceDpi = canvas.device() ? canvas.device()->logicalDpiY() : 96;
     const double s = deviceDpi > 0 && ppi > 0 ? ppi / deviceDpi : 1.0;
-    canvas.save();
+    const TCanvasState state(canvas);
     if (std::abs(s - 1.0) < 0.01) {
         draw(canvas, rect);
     } else {
@@ -37,7 +38,6 @@ template <class F> void DrawAtPageResolution(QPainter &canvas, const QRect &rect
         };
         draw(canvas, QRect(0, 0, unscaled(rect.width()), unscaled(rect.height())));
     }
-    canvas.restore();
 }
 
 void ClampTo(TProperty &p, int lo, int hi)

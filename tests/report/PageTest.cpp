@@ -22,6 +22,35 @@ TPageItemShape *AddShape(TPage &page, double l, double t, double w, double h, in
 }
 } // namespace
 
+namespace {
+// An item whose drawing fails half way, after moving and clipping the canvas.
+class TFailingItem : public TPageItem {
+public:
+    using TPageItem::TPageItem;
+    QString ClassName() const override { return QStringLiteral("TFailingItem"); }
+    void Draw() override
+    {
+        Page->Canvas->translate(100, 50);
+        Page->Canvas->setClipRect(QRect(0, 0, 5, 5));
+        throw Exception(QStringLiteral("Invalid histogram bin size"));
+    }
+};
+} // namespace
+
+TEST(Page, AnItemThatFailsLeavesTheCanvasAsItWas)
+{
+    TPage page;
+    page.AddItem<TFailingItem>();
+    QImage image(200, 200, QImage::Format_RGB32);
+    QPainter painter(&image);
+    page.Canvas = &painter;
+    page.PageRect = image.rect();
+    EXPECT_THROW(page.DrawItem(*page.Item(0)), Exception);
+    EXPECT_TRUE(painter.worldTransform().isIdentity());
+    EXPECT_FALSE(painter.hasClipping());
+    page.Canvas = nullptr;
+}
+
 TEST(Page, NewPageWithoutPrinterIsA4Portrait)
 {
     TCoverUnitsScope mm(0);
