@@ -2570,5 +2570,9 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Ungültige Rasterabmessungen</translation>
     </message>
+    <message id="The clipboard holds no report page">
+        <source></source>
+        <translation>Die Zwischenablage enthält keine Berichtsseite</translation>
+    </message>
 </context>
 </TS>

@@ -905,6 +905,10 @@ void TFormReports::PastePage()
     // Read completely before the report is touched: a bad document leaves it unchanged.
     XmlDocument doc;
     doc.Parse(QString::fromUtf8(TfocClipboard::Instance().GetStream(ReportItemFormat)));
+    // The reader takes any text; without a page's properties or items there is nothing to paste,
+    // and a blank default page in the report would be no better.
+    if (doc.Nodes.FindByName(QStringLiteral("Properties")).IsNull() && doc.Nodes.FindByName(QStringLiteral("PageItems")).IsNull())
+        throw Exception(Tr("The clipboard holds no report page"));
     TPage scratch;
     scratch.LoadFromXml(doc.Nodes, true, false);
     ChangePages([&scratch](TReport &report) {

@@ -372,6 +372,15 @@ TEST_F(ReportsWindowTest, PageCopyAndPasteIntoAnotherReport)
     EXPECT_EQ(Layout(target), QStringLiteral("P0:0 P0:1 P1:1")) << "an opening page goes first";
     EXPECT_EQ(Pane()->SelectedPage(), 0);
     EXPECT_EQ(Layout(source), QStringLiteral("P0:0 P1:1"));
+
+    // Text of the clipboard format that holds no page changes nothing and says so.
+    for (const QByteArray &text : {QByteArray("not a page at all"), QByteArray("<Report><Pages/></Report>")}) {
+        TfocClipboard::Instance().PutStream(text, ReportItemFormat);
+        Prompts.Errors.clear();
+        ASSERT_TRUE(RunPane(Pane()->ActionPaste));
+        EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("The clipboard holds no report page")}) << text.constData();
+        EXPECT_EQ(Layout(target), QStringLiteral("P0:0 P0:1 P1:1"));
+    }
 }
 
 TEST_F(ReportsWindowTest, EditOpensTheDesignWindowOnThePage)
