@@ -1,33 +1,12 @@
+#include "CliRun.h"
 #include "TestSupport.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QSize>
 #include <QtEndian>
 
 namespace {
-struct TChartRun {
-    int ExitCode = -1;
-    QString Err;
-};
-
-TChartRun RunChart(const QStringList &args)
-{
-    TChartRun run;
-    const QString program = BuiltProgram(QStringLiteral("orvalis-cli"));
-    EXPECT_FALSE(program.isEmpty());
-    QProcess p;
-    p.start(program, QStringList{QStringLiteral("chart")} + args);
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished(5000);
-        ADD_FAILURE() << "orvalis-cli did not finish";
-        return run;
-    }
-    run.ExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.Err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
+TCliRun RunChart(const QStringList &args) { return RunCli(QStringList{QStringLiteral("chart")} + args); }
 
 QString Sample(const char *name) { return QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Local/") + QString::fromUtf8(name); }
 
@@ -65,7 +44,7 @@ TEST_F(CliChart, DrawsEveryChartOfTheSamplesInEachFormat)
     };
     for (const auto &c : cases) {
         const QString out = Home.Path() + QLatin1Char('/') + QLatin1String(c.Out);
-        const TChartRun r = RunChart(c.Args + QStringList{"-o", out, "--size", "640x360"});
+        const TCliRun r = RunChart(c.Args + QStringList{"-o", out, "--size", "640x360"});
         SCOPED_TRACE(c.Out);
         EXPECT_EQ(r.ExitCode, 0) << r.Err.toStdString();
         const QByteArray bytes = ReadAll(out);
@@ -93,7 +72,7 @@ TEST_F(CliChart, RefusesBadArgumentsWithAMessage)
         {"overview", Home.Path() + QStringLiteral("/missing.vcb"), "-o", out},
     };
     for (const QStringList &args : bad) {
-        const TChartRun r = RunChart(args);
+        const TCliRun r = RunChart(args);
         EXPECT_NE(r.ExitCode, 0) << args.join(QLatin1Char(' ')).toStdString();
         EXPECT_TRUE(r.Err.contains(QLatin1String("orvalis-cli:"))) << r.Err.toStdString();
     }

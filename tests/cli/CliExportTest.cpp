@@ -1,10 +1,10 @@
 #include "../core/BiffReader.h"
 #include "../core/ExportTestSupport.h"
+#include "CliRun.h"
 #include "TestSupport.h"
 #include "UnitTextFile.h"
 
 #include <QDir>
-#include <QProcess>
 
 namespace {
 
@@ -30,13 +30,10 @@ protected:
 
     int Run(const QStringList &args)
     {
-        QProcess p;
-        p.start(BuiltProgram(QStringLiteral("orvalis-cli")), QStringList{QStringLiteral("export")} + args);
-        if (!p.waitForFinished(60000))
-            return -1;
-        StdOut = QString::fromLocal8Bit(p.readAllStandardOutput());
-        StdErr = QString::fromLocal8Bit(p.readAllStandardError());
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        const TCliRun run = RunCli(QStringList{QStringLiteral("export")} + args, 60000);
+        StdOut = run.Out;
+        StdErr = run.Err;
+        return run.ExitCode;
     }
 
     QString StdOut, StdErr;

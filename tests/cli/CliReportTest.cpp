@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "TestSupport.h"
 #include "UnitStorage.h"
 #include "UnitTextFile.h"
@@ -10,28 +11,7 @@
 #include <QRegularExpression>
 
 namespace {
-struct TReportRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-TReportRun RunReport(const QStringList &args)
-{
-    TReportRun run;
-    QProcess p;
-    p.start(BuiltProgram(QStringLiteral("orvalis-cli")), QStringList{QStringLiteral("report")} + args);
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished(5000);
-        ADD_FAILURE() << "orvalis-cli did not finish";
-        return run;
-    }
-    run.ExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.Out = QString::fromUtf8(p.readAllStandardOutput());
-    run.Err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
+TCliRun RunReport(const QStringList &args) { return RunCli(QStringList{QStringLiteral("report")} + args); }
 
 QString Shipped(const char *path) { return QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/") + QString::fromUtf8(path); }
 
@@ -63,7 +43,7 @@ class CliReportTest : public IsolatedTest {};
 TEST_F(CliReportTest, ShippedCoverReportToPdf)
 {
     const QString out = Home.Path() + QStringLiteral("/cover.pdf");
-    const TReportRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
+    const TCliRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
                                       Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_EQ(run.Out, out + QLatin1Char('\n'));
@@ -89,7 +69,7 @@ TEST_F(CliReportTest, ShippedCoverReportToPdf)
 TEST_F(CliReportTest, HalfCellReportToJpeg)
 {
     const QString out = Home.Path() + QStringLiteral("/half.jpg");
-    const TReportRun run = RunReport({QStringLiteral("--report"), Shipped("Settings/Half Cell Summary.vcr"),
+    const TCliRun run = RunReport({QStringLiteral("--report"), Shipped("Settings/Half Cell Summary.vcr"),
                                       Shipped("Local/Deck Soffit 00001.vch"), Shipped("Local/Parapet Run 00002.vcb"),
                                       QStringLiteral("-o"), out});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
@@ -121,7 +101,7 @@ TEST_F(CliReportTest, ClearErrors)
          ""},
     };
     for (const auto &c : cases) {
-        const TReportRun run = RunReport(c.Args);
+        const TCliRun run = RunReport(c.Args);
         EXPECT_NE(run.ExitCode, 0) << c.Message;
         EXPECT_TRUE(run.Err.contains(QString::fromUtf8(c.Message))) << run.Err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.Message;
@@ -139,7 +119,7 @@ TEST_F(CliReportTest, UsesTheSettingsOfTheStorageRootOrTheNamedFile)
     WriteFileAtomic(report, design);
     const auto memoText = [&](const QStringList &extra) {
         const QString out = Home.Path() + QStringLiteral("/t.pdf");
-        const TReportRun run = RunReport(QStringList{QStringLiteral("--report"), report, Shipped("Local/Deck Soffit 00001.vcb"),
+        const TCliRun run = RunReport(QStringList{QStringLiteral("--report"), report, Shipped("Local/Deck Soffit 00001.vcb"),
                                                      QStringLiteral("-o"), out} + extra);
         EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
         return Tool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")}).simplified();
@@ -152,7 +132,7 @@ TEST_F(CliReportTest, UsesTheSettingsOfTheStorageRootOrTheNamedFile)
     WriteFileAtomic(other, "<Settings><ThresholdCover>25.4</ThresholdCover><CoverUnits>1</CoverUnits></Settings>");
     EXPECT_TRUE(memoText({QStringLiteral("--settings"), other}).contains(QStringLiteral("T=1.00 U=in")));
     // A named file that cannot be read is an error.
-    const TReportRun bad = RunReport({QStringLiteral("--report"), report, Shipped("Local/Deck Soffit 00001.vcb"),
+    const TCliRun bad = RunReport({QStringLiteral("--report"), report, Shipped("Local/Deck Soffit 00001.vcb"),
                                       QStringLiteral("-o"), Home.Path() + QStringLiteral("/x.pdf"), QStringLiteral("--settings"),
                                       Home.Path() + QStringLiteral("/none.xml")});
     EXPECT_NE(bad.ExitCode, 0);
@@ -165,7 +145,7 @@ TEST_F(CliReportTest, ReportByNameFromMyReports)
     ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("Reports")));
     ASSERT_TRUE(QFile::copy(Shipped("Reports/Cover Survey Report.vcr"), root + QStringLiteral("Reports/Deck Survey.vcr")));
     const QString out = Home.Path() + QStringLiteral("/named.pdf");
-    const TReportRun run = RunReport({QStringLiteral("--name"), QStringLiteral("DECK survey"),
+    const TCliRun run = RunReport({QStringLiteral("--name"), QStringLiteral("DECK survey"),
                                       Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QString info = Tool(QStringLiteral("pdfinfo"), {out});
@@ -186,7 +166,7 @@ TEST_F(CliReportTest, ReportByNameFromMyReports)
     };
     QFile::remove(out);
     for (const auto &c : cases) {
-        const TReportRun failed = RunReport(c.Args);
+        const TCliRun failed = RunReport(c.Args);
         EXPECT_NE(failed.ExitCode, 0) << c.Message;
         EXPECT_TRUE(failed.Err.contains(QString::fromUtf8(c.Message))) << failed.Err.toStdString();
         EXPECT_FALSE(QFile::exists(out)) << c.Message;
@@ -199,7 +179,7 @@ TEST_F(CliReportTest, PagesSpeakTheMachineLanguage)
     MachineConfigStore()->setValue(QStringLiteral("Language/LocaleID"), QStringLiteral("1031"));
     MachineConfigStore()->sync();
     const QString out = Home.Path() + QStringLiteral("/de.pdf");
-    const TReportRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
+    const TCliRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
                                       Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out,
                                       QStringLiteral("--page"), QStringLiteral("1")});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();

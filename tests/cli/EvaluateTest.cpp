@@ -1,4 +1,5 @@
 #include "TestBatchCells.h"
+#include "CliRun.h"
 #include "TestSupport.h"
 #include "UnitBatchList.h"
 #include "UnitEvaluation.h"
@@ -12,31 +13,6 @@
 #include <QProcess>
 
 namespace {
-struct TRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-TRun RunCli(const QStringList &args)
-{
-    TRun run;
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(BuiltProgram(QStringLiteral("orvalis-cli")), args);
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished(5000);
-        ADD_FAILURE() << "orvalis-cli did not finish";
-        return run;
-    }
-    run.ExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.Out = QString::fromUtf8(p.readAllStandardOutput());
-    run.Err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
 
 QSize PngSize(const QByteArray &png)
 {
@@ -77,7 +53,7 @@ TEST_F(CliEvaluate, JsonOfHalfCellAndCoverBatches)
     const QString half =
         Save("Classes", BatchTypeHalfCell, 3, 2, {V(-100), V(-250), E(), V(-400), V(-420), Over()}, QStringLiteral("CU/CUSO4"));
     const QString sample = Sample("Deck Soffit 00001.vch");
-    const TRun run = RunCli({QStringLiteral("evaluate"), QStringLiteral("--json"), half, few, sample});
+    const TCliRun run = RunCli({QStringLiteral("evaluate"), QStringLiteral("--json"), half, few, sample});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QJsonArray a = QJsonDocument::fromJson(run.Out.toUtf8()).array();
     ASSERT_EQ(a.size(), 3);
@@ -136,11 +112,11 @@ TEST_F(CliEvaluate, AcceptanceTestInJsonAndText)
         b.LowLimit = c.Limit;
         const QString file = Home.Path() + QStringLiteral("/Accept.vcb");
         b.SaveToFile(file);
-        const TRun json = RunCli({QStringLiteral("evaluate"), QStringLiteral("--json"), file});
+        const TCliRun json = RunCli({QStringLiteral("evaluate"), QStringLiteral("--json"), file});
         ASSERT_EQ(json.ExitCode, 0) << json.Err.toStdString();
         const QJsonObject o = QJsonDocument::fromJson(json.Out.toUtf8()).array()[0].toObject();
         EXPECT_EQ(o[QStringLiteral("Quantile5MeetsLowLimit")].toBool(!c.Meets), c.Meets);
-        const TRun text = RunCli({QStringLiteral("evaluate"), file});
+        const TCliRun text = RunCli({QStringLiteral("evaluate"), file});
         ASSERT_EQ(text.ExitCode, 0);
         EXPECT_TRUE(text.Out.contains(QLatin1String(c.Text))) << text.Out.toStdString();
         EXPECT_TRUE(text.Out.contains(QLatin1String("5 % Quantile: 21.9 mm"))) << text.Out.toStdString();
@@ -152,7 +128,7 @@ TEST_F(CliEvaluate, TextFormForAPerson)
 {
     const QString half =
         Save("Ag", BatchTypeHalfCell, 2, 2, {V(-100), V(-150), V(-250), V(-300)}, QStringLiteral("AG/AGCL"));
-    const TRun run = RunCli({QStringLiteral("evaluate"), half});
+    const TCliRun run = RunCli({QStringLiteral("evaluate"), half});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     // -100 -> -181 (Low), -150 -> -231, -250 -> -331 (Intermediate), -300 -> -381 (High).
     for (const char *line : {"Batch ID: Ag", "Cell Type: AG/AGCL", "Valid Readings: 4",
@@ -166,7 +142,7 @@ TEST_F(CliEvaluate, TextFormForAPerson)
 TEST_F(CliEvaluate, FailuresAreReportedPerFile)
 {
     const QString good = Save("Good", BatchTypeCover, 1, 1, {V(30)});
-    const TRun run = RunCli({QStringLiteral("evaluate"), Home.Path() + QStringLiteral("/missing.vcb"), good});
+    const TCliRun run = RunCli({QStringLiteral("evaluate"), Home.Path() + QStringLiteral("/missing.vcb"), good});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Err.contains(QLatin1String("missing.vcb"))) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.contains(QLatin1String("Batch ID: Good")));
@@ -192,7 +168,7 @@ TEST_F(CliEvaluate, CumulativeAndDifferenceCharts)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.Out);
         const QString out = Home.Path() + QLatin1Char('/') + QLatin1String(c.Out);
-        const TRun r = RunCli(QStringList{QStringLiteral("chart")} + c.Args + QStringList{"-o", out, "--size", "640x480"});
+        const TCliRun r = RunCli(QStringList{QStringLiteral("chart")} + c.Args + QStringList{"-o", out, "--size", "640x480"});
         EXPECT_EQ(r.ExitCode, 0) << r.Err.toStdString();
         QFile f(out);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -205,7 +181,7 @@ TEST_F(CliEvaluate, CumulativeAndDifferenceCharts)
             EXPECT_TRUE(bytes.startsWith("%PDF"));
         }
     }
-    const TRun bad = RunCli({QStringLiteral("chart"), QStringLiteral("difference"), earlier, other, QStringLiteral("-o"),
+    const TCliRun bad = RunCli({QStringLiteral("chart"), QStringLiteral("difference"), earlier, other, QStringLiteral("-o"),
                              Home.Path() + QStringLiteral("/bad.png")});
     EXPECT_NE(bad.ExitCode, 0);
     EXPECT_TRUE(bad.Err.contains(QLatin1String("The surveys do not have the same grid (3 x 2 and 2 x 3)"))) << bad.Err.toStdString();
@@ -258,7 +234,7 @@ TEST_F(CliEvaluate, ShippedEvaluationReportsToPdf)
         earlier.SaveToFile(earlierFile);
 
         const QString one = Home.Path() + QStringLiteral("/one.pdf");
-        const TRun alone = RunCli({QStringLiteral("report"), QStringLiteral("--report"), Shipped(c.Report), Shipped(c.Batch),
+        const TCliRun alone = RunCli({QStringLiteral("report"), QStringLiteral("--report"), Shipped(c.Report), Shipped(c.Batch),
                                    QStringLiteral("-o"), one});
         ASSERT_EQ(alone.ExitCode, 0) << alone.Err.toStdString();
         // Without an earlier survey the page of changes is left out.
@@ -279,7 +255,7 @@ TEST_F(CliEvaluate, ShippedEvaluationReportsToPdf)
         }
 
         const QString two = Home.Path() + QStringLiteral("/two.pdf");
-        const TRun both = RunCli({QStringLiteral("report"), QStringLiteral("--report"), Shipped(c.Report), Shipped(c.Batch),
+        const TCliRun both = RunCli({QStringLiteral("report"), QStringLiteral("--report"), Shipped(c.Report), Shipped(c.Batch),
                                   QStringLiteral("--earlier"), earlierFile, QStringLiteral("-o"), two});
         ASSERT_EQ(both.ExitCode, 0) << both.Err.toStdString();
         EXPECT_EQ(PdfPages(two), 2);

@@ -2,18 +2,17 @@
 // nesting, foreign text, cache entries naming files elsewhere) through every orvalis-cli command
 // that reads them: each run ends in time, within modest memory, with a readable message or a
 // result, and no good file beside them changes.
+#include "CliRun.h"
 #include "TestSupport.h"
 #include "UnitBatchList.h"
 #include "UnitFileList.h"
 #include "UnitTextFile.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <map>
 #include <sys/resource.h>
@@ -23,41 +22,15 @@ namespace {
 constexpr int TimeLimitMs = 30000;
 constexpr long MemoryLimitKb = 768L * 1024;
 
-struct TRun {
-    int ExitCode = -1;
-    bool Finished = false;
-    qint64 Milliseconds = 0;
-    QString Out;
-    QString Err;
-};
 
 QString Describe(const QStringList &args) { return args.join(QLatin1Char(' ')); }
 
-TRun RunCli(const QStringList &args)
-{
-    TRun run;
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    p.setProcessEnvironment(env);
-    QElapsedTimer timer;
-    timer.start();
-    p.start(BuiltProgram(QStringLiteral("orvalis-cli")), args);
-    run.Finished = p.waitForFinished(TimeLimitMs * 2);
-    run.Milliseconds = timer.elapsed();
-    if (!run.Finished) {
-        p.kill();
-        p.waitForFinished(5000);
-    }
-    run.ExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.Out = QString::fromUtf8(p.readAllStandardOutput());
-    run.Err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
+// Twice the limit, so that a run a little over it is still seen to end and is measured.
+TCliRun RunHostile(const QStringList &args) { return RunCli(args, TimeLimitMs * 2); }
 
 // A run that ended by itself in time and within the memory limit: success, or failure with one
 // message of the program's own (not a sanitizer report, not an allocator's exception).
-void ExpectCleanEnd(const TRun &run, const QStringList &args)
+void ExpectCleanEnd(const TCliRun &run, const QStringList &args)
 {
     const std::string what = Describe(args).toStdString();
     ASSERT_TRUE(run.Finished) << what << " did not end";
@@ -134,7 +107,7 @@ TEST_F(HostileFiles, BatchCommandsEndWithTheLoadersMessageOrAResult)
                 {QStringLiteral("report"), QStringLiteral("--report"), goodReport, file, QStringLiteral("-o"), pdf},
             };
         for (const QStringList &args : commands) {
-            const TRun run = RunCli(args);
+            const TCliRun run = RunHostile(args);
             ExpectCleanEnd(run, args);
             if (!message.isEmpty() && args.first() != QLatin1String("report")) {
                 EXPECT_TRUE(run.ExitCode == 1 && run.Err.contains(message))
@@ -162,7 +135,7 @@ TEST_F(HostileFiles, ReportCommandEndsOnEveryHostileDesign)
         for (const QString &out : {QStringLiteral("out.pdf"), QStringLiteral("out.jpg")}) {
             const QStringList args{QStringLiteral("report"), QStringLiteral("--report"), design, cover, halfCell,
                                    QStringLiteral("-o"), Path(out), QStringLiteral("--page"), QStringLiteral("1")};
-            ExpectCleanEnd(RunCli(args), args);
+            ExpectCleanEnd(RunHostile(args), args);
         }
     }
     for (const auto &[name, bytes] : before)
@@ -184,7 +157,7 @@ TEST_F(HostileFiles, ListKeepsToItsFolderWhateverTheCacheSays)
         SCOPED_TRACE(name.toStdString());
         Copy(HostileFolder() + QLatin1Char('/') + name, folder + QStringLiteral("/cache.vcc"));
         const QStringList args{QStringLiteral("list"), folder, QStringLiteral("--json")};
-        const TRun run = RunCli(args);
+        const TCliRun run = RunHostile(args);
         ExpectCleanEnd(run, args);
         ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
         const QJsonArray entries = QJsonDocument::fromJson(run.Out.toUtf8()).object()[QStringLiteral("entries")].toArray();
@@ -218,7 +191,7 @@ TEST_F(HostileFiles, ListOfAFolderOfHostileFilesShowsWhatLoads)
     const QStringList args{QStringLiteral("list"), folder, QStringLiteral("--json")};
     for (int pass = 0; pass < 2; ++pass) { // the second pass reads the cache the first one wrote
         SCOPED_TRACE(pass);
-        const TRun run = RunCli(args);
+        const TCliRun run = RunHostile(args);
         ExpectCleanEnd(run, args);
         ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
         const QJsonArray entries = QJsonDocument::fromJson(run.Out.toUtf8()).object()[QStringLiteral("entries")].toArray();

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "TestSupport.h"
 #include "UnitBatchList.h"
 #include "UnitTextFile.h"
@@ -6,36 +7,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
-struct TRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-TRun RunCli(const QStringList &args)
-{
-    TRun run;
-    const QString program = BuiltProgram(QStringLiteral("orvalis-cli"));
-    EXPECT_FALSE(program.isEmpty());
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8")); // "." as decimal separator on screen
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        p.waitForFinished(5000);
-        ADD_FAILURE() << "orvalis-cli did not finish";
-        return run;
-    }
-    run.ExitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.Out = QString::fromUtf8(p.readAllStandardOutput());
-    run.Err = QString::fromUtf8(p.readAllStandardError());
-    return run;
-}
 
 QString Sample(const char *name) { return QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Local/") + QString::fromUtf8(name); }
 
@@ -44,7 +17,7 @@ class CliInfo : public IsolatedTest {};
 
 TEST_F(CliInfo, PrintsHeaderAndStatisticsOfTheSamples)
 {
-    const TRun run = RunCli({QStringLiteral("info"), Sample("Deck Soffit 00001.vcb"), Sample("Deck Soffit 00001.vch"),
+    const TCliRun run = RunCli({QStringLiteral("info"), Sample("Deck Soffit 00001.vcb"), Sample("Deck Soffit 00001.vch"),
                              Sample("Parapet Run 00002.vcb")});
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.isEmpty());
@@ -63,7 +36,7 @@ TEST_F(CliInfo, PrintsHeaderAndStatisticsOfTheSamples)
 TEST_F(CliInfo, JsonCarriesTheRecordNamesInStoredUnits)
 {
     const QStringList files{Sample("Deck Soffit 00001.vcb"), Sample("Parapet Run 00002.vcb")};
-    const TRun run = RunCli(QStringList{QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("--units"),
+    const TCliRun run = RunCli(QStringList{QStringLiteral("info"), QStringLiteral("--json"), QStringLiteral("--units"),
                                         QStringLiteral("imperial")} + files);
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QJsonArray reports = QJsonDocument::fromJson(run.Out.toUtf8()).array();
@@ -104,7 +77,7 @@ TEST_F(CliInfo, JsonCarriesTheRecordNamesInStoredUnits)
 
 TEST_F(CliInfo, ImperialUnitsInTheText)
 {
-    const TRun run = RunCli({QStringLiteral("info"), QStringLiteral("--units"), QStringLiteral("imperial"),
+    const TCliRun run = RunCli({QStringLiteral("info"), QStringLiteral("--units"), QStringLiteral("imperial"),
                              Sample("Deck Soffit 00001.vcb"), Sample("Deck Soffit 00001.vch")});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Out.contains(QStringLiteral("High Limit: 2.95 in (applied)"))) << run.Out.toStdString();
@@ -119,7 +92,7 @@ TEST_F(CliInfo, ABadFileIsReportedAndTheOthersStillPrinted)
     text.replace("<Rows>200</Rows>", "<Rows>2000000</Rows>");
     WriteFileAtomic(bad, text);
     const QString missing = Home.Path() + QStringLiteral("/Missing.vcb");
-    const TRun run = RunCli({QStringLiteral("info"), bad, Sample("Parapet Run 00002.vcb"), missing});
+    const TCliRun run = RunCli({QStringLiteral("info"), bad, Sample("Parapet Run 00002.vcb"), missing});
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_TRUE(run.Out.contains(QStringLiteral("Batch ID: Parapet Run 00002")));
     EXPECT_EQ(run.Out.count(QStringLiteral("Batch ID: ")), 1);
@@ -161,7 +134,7 @@ TEST_F(CliInfo, HalvesShowAsTheReadingsGridAndTheComparisonSeeThem)
     const QString cellFile = Home.Path() + QStringLiteral("/Cells.vch");
     cell.SaveToFile(cellFile);
 
-    const TRun run = RunCli({QStringLiteral("info"), coverFile, cellFile});
+    const TCliRun run = RunCli({QStringLiteral("info"), coverFile, cellFile});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     for (const char *line : {"High Limit: 13 mm", "Min: 13 mm", "Max: 21 mm", "Min: -351 mV", "Temperature: 20.3°C"})
         EXPECT_TRUE(run.Out.contains(QString::fromUtf8(line))) << line << "\n" << run.Out.toStdString();

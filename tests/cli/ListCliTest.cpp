@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -6,30 +7,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 namespace {
 
-struct TRun {
-    int Code = -1;
-    QString Out, Err;
-};
-
-TRun RunCli(const QStringList &args)
-{
-    QProcess p;
-    p.start(BuiltProgram(QStringLiteral("orvalis-cli")), args);
-    TRun r;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.Code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.Out = QString::fromUtf8(p.readAllStandardOutput());
-    r.Err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 QByteArray ReadBytes(const QString &path)
 {
@@ -60,8 +40,8 @@ protected:
 
 TEST_F(ListCli, ListsInSortOrderAndKeepsTheCache)
 {
-    const TRun first = RunCli({QStringLiteral("list"), Dir.path()});
-    ASSERT_EQ(first.Code, 0) << first.Err.toStdString();
+    const TCliRun first = RunCli({QStringLiteral("list"), Dir.path()});
+    ASSERT_EQ(first.ExitCode, 0) << first.Err.toStdString();
     EXPECT_EQ(first.Out, QStringLiteral("Site\tFolder\t\t\t\n"
                                         "beam.vch\tHalf Cell\t1\t4\t3\n"
                                         "Broken.vcb\tBatch\t\t\t\n"
@@ -80,16 +60,16 @@ TEST_F(ListCli, ListsInSortOrderAndKeepsTheCache)
         f.flush();
         ASSERT_TRUE(f.setFileTime(time, QFileDevice::FileModificationTime));
     }
-    const TRun second = RunCli({QStringLiteral("list"), Dir.path()});
-    ASSERT_EQ(second.Code, 0);
+    const TCliRun second = RunCli({QStringLiteral("list"), Dir.path()});
+    ASSERT_EQ(second.ExitCode, 0);
     EXPECT_EQ(second.Out, first.Out);
     EXPECT_EQ(ReadBytes(P("cache.vcc")), cache);
 }
 
 TEST_F(ListCli, JsonForScripts)
 {
-    const TRun run = RunCli({QStringLiteral("list"), QStringLiteral("--json"), Dir.path()});
-    ASSERT_EQ(run.Code, 0) << run.Err.toStdString();
+    const TCliRun run = RunCli({QStringLiteral("list"), QStringLiteral("--json"), Dir.path()});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(run.Out.toUtf8()).object();
     EXPECT_EQ(root.value(QStringLiteral("folder")).toString(), Dir.path() + QLatin1Char('/'));
     const QJsonArray entries = root.value(QStringLiteral("entries")).toArray();
@@ -107,11 +87,11 @@ TEST_F(ListCli, JsonForScripts)
 
 TEST_F(ListCli, ClearErrors)
 {
-    const TRun missing = RunCli({QStringLiteral("list"), P("nowhere")});
-    EXPECT_EQ(missing.Code, 1);
+    const TCliRun missing = RunCli({QStringLiteral("list"), P("nowhere")});
+    EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_TRUE(missing.Err.contains(QStringLiteral("Folder not found"))) << missing.Err.toStdString();
     EXPECT_TRUE(missing.Out.isEmpty());
-    const TRun none = RunCli({QStringLiteral("list")});
-    EXPECT_NE(none.Code, 0);
+    const TCliRun none = RunCli({QStringLiteral("list")});
+    EXPECT_NE(none.ExitCode, 0);
     EXPECT_FALSE(QFileInfo::exists(P("nowhere/cache.vcc")));
 }
