@@ -308,10 +308,6 @@ void PaintLineDepth(QPainter &painter, const QList<QPointF> &points, const QColo
     painter.setPen(QPen(face.darker(115), width));
     painter.setBrush(Qt::NoBrush);
     if (PaintsVectors(painter)) {
-        // Round joins reach as far past each point as the square ends of separate segments do.
-        QPen pen = painter.pen();
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter.setPen(pen);
         DrawVectorPolyline(painter, edge);
     } else {
         // Line by line: a wide pen over one long zigzag polyline is stroked as a single outline,
@@ -351,6 +347,10 @@ void DrawVectorPolyline(QPainter &painter, const QPolygonF &points, bool closed)
     QPen pen = painter.pen();
     if (!pen.isCosmetic())
         pen.setWidthF(pen.widthF() * Steps);
+    // The line stands in for separate segments: round joins reach as far past each point as
+    // their square ends did, so peaks and troughs keep their height.
+    if (!closed)
+        pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
     painter.scale(1 / Steps, 1 / Steps);
     if (closed)

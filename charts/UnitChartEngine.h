@@ -74,7 +74,8 @@ private:
 // filling pixels. There one polyline stores a long line in far fewer bytes than its segments, while
 // a pixel target strokes a wide polyline as one slow outline and draws it faster segment by segment.
 bool PaintsVectors(const QPainter &painter);
-// A polyline (or with `closed` a polygon) for a vector target, with the painter's pen and brush.
+// A polyline (or with `closed` a polygon) for a vector target, with the painter's pen (a polyline
+// with round joins) and brush.
 // The points go in 1/64 of the painter's units, rounded: a PDF writes whole numbers in half the
 // bytes of fractions, and no point moves by more than 1/128 of a unit.
 void DrawVectorPolyline(QPainter &painter, const QPolygonF &points, bool closed = false);

@@ -251,11 +251,7 @@ void TChartRun::Draw(QPainter &canvas, const QRect &rect)
                 pixels.reserve(values.size());
                 for (const QPointF &v : values)
                     pixels.append(Chart->mapToPosition(v, series));
-                // Round joins reach as far past each point as the square ends of separate
-                // segments do: peaks and troughs keep their height.
-                QPen pen = series->pen();
-                pen.setJoinStyle(Qt::RoundJoin);
-                p.setPen(pen);
+                p.setPen(series->pen());
                 DrawVectorPolyline(p, pixels);
             };
             polyline(DrawnPoints, line);
