@@ -40,6 +40,56 @@ template <class F> void DrawAtPageResolution(QPainter &canvas, const QRect &rect
     }
 }
 
+// A renderer drawn into a rectangle of the page at the page's resolution.
+template <class TChart> void DrawChart(TChart &chart, QPainter &canvas, const QRect &rect, double ppi)
+{
+    DrawAtPageResolution(canvas, rect, ppi, [&](QPainter &c, const QRect &r) { chart.Draw(c, r); });
+}
+
+// A renderer drawn over the item's whole rectangle.
+template <class TChart> void DrawChart(TChart &chart, const TPageItem &item)
+{
+    DrawChart(chart, *item.Page->Canvas, item.PixelRect(), item.Page->PixelsPerInch());
+}
+
+// Whether a chart of this batch is drawn at all: only on an inner page being drawn, and only for
+// a batch there is.
+bool Drawable(const TPageItem &item, const TBatchItem &batch)
+{
+    return item.Page->Canvas && item.Page->IsInner() && !batch.ID.isEmpty();
+}
+
+// The look the run chart, the histogram and the cumulative distribution share: the properties
+// and the renderer's fields they set. Only the first two have a 3D view.
+void AddChartLookProperties(TPropertyList &p, bool view3D)
+{
+    p.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
+    if (view3D)
+        p.Add(QStringLiteral("3D"), pkBoolean, true);
+    p.Add(QStringLiteral("Grid"), pkBoolean, true);
+    p.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
+}
+
+// Draws a chart of the item's batch over its rectangle: the shared look, then what `setup` adds.
+// The renderer lives for this drawing only: a chart kept by every item of a long report (each
+// continuation page has its own items) would hold on to megabytes per page.
+template <class TChart, class F> void DrawBatchChart(const TPageItemSingleData &item, F setup)
+{
+    const TBatchItem &batch = item.Batch();
+    if (!Drawable(item, batch))
+        return;
+    const TPropertyList &p = item.Properties;
+    TChart c;
+    c.Batch = batch;
+    c.FontName = p["FontName"].AsString();
+    if constexpr (requires { c.View3D; })
+        c.View3D = p["3D"].AsBoolean();
+    c.Grid = p["Grid"].AsBoolean();
+    c.ShowLegend = p["ShowLegend"].AsBoolean();
+    setup(c);
+    DrawChart(c, item);
+}
+
 void ClampTo(TProperty &p, int lo, int hi)
 {
     p.OnValidate = [lo, hi](TProperty &, QVariant &v) { v = std::clamp(v.toInt(), lo, hi); };
@@ -100,20 +150,28 @@ void OverviewRects(const TPageItem &item, QRect &map, QRect &key)
     key = item.Page->ItemRect(item.Left(), item.Top() + item.Height() - k, item.Width(), k).intersected(r);
 }
 
-double Band(const TPropertyList &p, int batchType)
+// The warning band and threshold a map, a table and a key colour by. A change of readings has
+// neither: both 0.
+struct TLimits {
+    double Band = 0;
+    double Threshold = 0;
+};
+
+TLimits LimitsOf(const TPropertyList &p, int batchType)
 {
-    return batchType == BatchTypeCover ? p["WarningLimit"].AsFloat() : p["WarningLimitHalfCell"].AsFloat();
+    const bool cover = batchType == BatchTypeCover;
+    const double band = cover ? p["WarningLimit"].AsFloat() : p["WarningLimitHalfCell"].AsFloat();
+    return {band, ReportSettingFloat(cover ? QStringLiteral("ThresholdCover") : QStringLiteral("ThresholdHalfCell"))};
 }
 
-double Threshold(int batchType)
-{
-    return ReportSettingFloat(batchType == BatchTypeCover ? QStringLiteral("ThresholdCover")
-                                                          : QStringLiteral("ThresholdHalfCell"));
-}
+std::uint8_t Method(const TPropertyList &p) { return static_cast<std::uint8_t>(Prop(p, "ColorGradiant")); }
 
-// The window and look that the single and the combined map take from the same properties.
+// The window and look that the single, the combined and the difference map take from the same
+// properties; the window's size and grid line spacing follow `batch`. The difference map has a
+// threshold but no warning band.
 template <class TMap>
-void SetMapProperties(TMap &o, const TPropertyList &p, const TBatchItem &batch, int firstRow, int firstColumn)
+void SetMapProperties(TMap &o, const TPropertyList &p, const TBatchItem &batch, int firstRow, int firstColumn,
+                      const TLimits &limits)
 {
     o.FirstRow = firstRow;
     o.FirstColumn = firstColumn;
@@ -123,11 +181,12 @@ void SetMapProperties(TMap &o, const TPropertyList &p, const TBatchItem &batch, 
     o.FontName = p["FontName"].AsString();
     o.CellFontSize = Prop(p, "CellFontSize");
     o.SquareCells = Flag(p, "SquareCells");
-    o.WarningBand = Band(p, batch.BatchType);
-    o.Threshold = Threshold(batch.BatchType);
     o.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? batch.Grid : p["GridLineSpacing"].AsFloat();
     o.GridLines = Flag(p, "GridLines");
-    o.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+    o.Method = Method(p);
+    if constexpr (requires { o.WarningBand; })
+        o.WarningBand = limits.Band;
+    o.Threshold = limits.Threshold;
 }
 
 // Advances the paging window; true while more of the batch remains.
@@ -154,7 +213,8 @@ bool AdvanceWindow(const TPropertyList &p, const TBatchItem &batch, int &firstRo
     return false;
 }
 
-void SetupLinear(TChartLinearView &v, const TPropertyList &p, const TBatchItem &batch, int firstRow)
+void SetupLinear(TChartLinearView &v, const TPropertyList &p, const TBatchItem &batch, int firstRow,
+                 const TLimits &limits)
 {
     v.Batch = batch;
     v.FirstReading = firstRow;
@@ -163,34 +223,82 @@ void SetupLinear(TChartLinearView &v, const TPropertyList &p, const TBatchItem &
     v.RowsPerColumn = PerPage(p, "LinearRowsPerPage");
     v.TableColumns = PerPage(p, "LinearColumnsPerPage");
     v.GreyScale = Flag(p, "GreyScale");
-    v.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
-    v.WarningBand = Band(p, batch.BatchType);
-    v.Threshold = Threshold(batch.BatchType);
+    v.Method = Method(p);
+    v.WarningBand = limits.Band;
+    v.Threshold = limits.Threshold;
 }
 
-void DrawKey(TChartOverviewKey &key, QPainter &c, const QRect &q, const TPropertyList &p, const TBatchItem &batch,
-             double ppi)
-{
-    key.Batch = batch;
-    key.GreyScale = Flag(p, "GreyScale");
-    key.FontName = p["FontName"].AsString();
-    key.KeySteps = Prop(p, "KeySteps");
-    key.Method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
-    key.WarningBand = Band(p, batch.BatchType);
-    key.Threshold = Threshold(batch.BatchType);
-    DrawAtPageResolution(c, q, ppi, [&](QPainter &canvas, const QRect &r) { key.Draw(canvas, r); });
-}
+// Where an overview item draws, at the page's resolution: its map (or linear table) and, below
+// it, its key, both set up from the item's properties.
+struct TMapTarget {
+    explicit TMapTarget(const TPageItem &item)
+        : Canvas(*item.Page->Canvas), Ppi(item.Page->PixelsPerInch()), P(item.Properties)
+    {
+        OverviewRects(item, Map, Key);
+    }
+    template <class TChart> void DrawMap(TChart &chart) { DrawChart(chart, Canvas, Map, Ppi); }
+    // The readings of a linear batch from `firstRow` on, as a table.
+    void DrawTable(const TBatchItem &batch, int firstRow, const TLimits &limits, bool cellColour, bool cellText)
+    {
+        TChartLinearView v;
+        SetupLinear(v, P, batch, firstRow, limits);
+        v.CellColour = cellColour;
+        v.CellText = cellText;
+        DrawMap(v);
+    }
+    // The key of the batch's colours, when the item shows one.
+    void DrawKey(const TBatchItem &batch, const TLimits &limits)
+    {
+        if (!Flag(P, "ShowLegend"))
+            return;
+        TChartOverviewKey key;
+        key.Batch = batch;
+        key.GreyScale = Flag(P, "GreyScale");
+        key.FontName = P["FontName"].AsString();
+        key.KeySteps = Prop(P, "KeySteps");
+        key.Method = Method(P);
+        key.WarningBand = limits.Band;
+        key.Threshold = limits.Threshold;
+        DrawChart(key, Canvas, Key, Ppi);
+    }
+
+    QPainter &Canvas;
+    double Ppi;
+    const TPropertyList &P;
+    QRect Map, Key;
+};
 } // namespace
+
+// ---------------------------------------------------------------- paging through a batch
+
+template <class TSelf, class TBase> void TPageItemPaged<TSelf, TBase>::Assign(const TPersistent *source)
+{
+    TBase::Assign(source);
+    if (const auto *o = dynamic_cast<const TSelf *>(source)) {
+        FirstRow = o->FirstRow;
+        FirstColumn = o->FirstColumn;
+    }
+}
+
+template <class TSelf, class TBase> void TPageItemPaged<TSelf, TBase>::ResetPaging()
+{
+    TBase::ResetPaging();
+    FirstRow = FirstColumn = 0;
+}
+
+template <class TSelf, class TBase> void TPageItemPaged<TSelf, TBase>::NextPage()
+{
+    TBase::NextPage();
+    if (AdvanceWindow(this->Properties, PagedBatch(), FirstRow, FirstColumn))
+        this->Done = false;
+}
 
 // ---------------------------------------------------------------- run chart
 
 TPageItemChartRun::TPageItemChartRun(TPage *page) : TPageItemSingleData(page)
 {
-    Properties.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
-    Properties.Add(QStringLiteral("3D"), pkBoolean, true);
-    Properties.Add(QStringLiteral("Grid"), pkBoolean, true);
+    AddChartLookProperties(Properties, true);
     Properties.Add(QStringLiteral("LineColor"), pkColour, 0xC0C0C0, {}, Tr("LineColour"));
-    Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     Properties.Add(QStringLiteral("ChartType"), pkChoice, 0, {Tr("Line"), Tr("Bar")});
     FinishCreate(QStringLiteral("ChartRun"));
 }
@@ -200,32 +308,19 @@ TPageItemChartRun::~TPageItemChartRun() = default;
 void TPageItemChartRun::Draw()
 {
     TPageItem::Draw();
-    if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
-        return;
-    // A renderer for this drawing only: a chart kept by every item of a long report (each
-    // continuation page has its own items) would hold on to megabytes per page.
-    TChartRun c;
-    c.Batch = Batch();
-    c.FontName = Properties["FontName"].AsString();
-    c.View3D = Properties["3D"].AsBoolean();
-    c.Grid = Properties["Grid"].AsBoolean();
-    c.LineColour = ColourFromInt(Properties["LineColor"].AsColour());
-    c.ShowLegend = Properties["ShowLegend"].AsBoolean();
-    c.ChartType = static_cast<std::uint8_t>(Properties["ChartType"].AsInteger());
-    DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
-                         [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
+    DrawBatchChart<TChartRun>(*this, [this](TChartRun &c) {
+        c.LineColour = ColourFromInt(Properties["LineColor"].AsColour());
+        c.ChartType = static_cast<std::uint8_t>(Properties["ChartType"].AsInteger());
+    });
 }
 
 // ---------------------------------------------------------------- histogram
 
 TPageItemChartHistogram::TPageItemChartHistogram(TPage *page) : TPageItemSingleData(page)
 {
-    Properties.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
-    Properties.Add(QStringLiteral("3D"), pkBoolean, true);
-    Properties.Add(QStringLiteral("Grid"), pkBoolean, true);
+    AddChartLookProperties(Properties, true);
     Properties.Add(QStringLiteral("BarColor"), pkColour, 0xC0C0C0);
     Properties.Add(QStringLiteral("BarGap"), pkBoolean, true);
-    Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     Properties.Add(QStringLiteral("ShowMarkFrame"), pkBoolean, true);
     FinishCreate(QStringLiteral("ChartHistogram"));
 }
@@ -235,24 +330,16 @@ TPageItemChartHistogram::~TPageItemChartHistogram() = default;
 void TPageItemChartHistogram::Draw()
 {
     TPageItem::Draw();
-    if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
-        return;
-    TChartHistogram c; // for this drawing only, as for the run chart
-    c.Batch = Batch();
-    c.FontName = Properties["FontName"].AsString();
-    c.View3D = Properties["3D"].AsBoolean();
-    c.Grid = Properties["Grid"].AsBoolean();
-    c.BarColour = ColourFromInt(Properties["BarColor"].AsColour());
-    c.BarGap = Properties["BarGap"].AsBoolean();
-    c.ShowLegend = Properties["ShowLegend"].AsBoolean();
-    c.ShowMarkFrame = Properties["ShowMarkFrame"].AsBoolean();
-    DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
-                         [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
+    DrawBatchChart<TChartHistogram>(*this, [this](TChartHistogram &c) {
+        c.BarColour = ColourFromInt(Properties["BarColor"].AsColour());
+        c.BarGap = Properties["BarGap"].AsBoolean();
+        c.ShowMarkFrame = Properties["ShowMarkFrame"].AsBoolean();
+    });
 }
 
 // ---------------------------------------------------------------- overview
 
-TPageItemChartOverview::TPageItemChartOverview(TPage *page) : TPageItemSingleData(page)
+TPageItemChartOverview::TPageItemChartOverview(TPage *page) : TPageItemPaged(page)
 {
     AddOverviewProperties(Properties, okSingle);
     FinishCreate(QStringLiteral("ChartOverview"));
@@ -260,62 +347,31 @@ TPageItemChartOverview::TPageItemChartOverview(TPage *page) : TPageItemSingleDat
 
 TPageItemChartOverview::~TPageItemChartOverview() = default;
 
-void TPageItemChartOverview::Assign(const TPersistent *source)
-{
-    TPageItem::Assign(source);
-    if (const auto *o = dynamic_cast<const TPageItemChartOverview *>(source)) {
-        FirstRow = o->FirstRow;
-        FirstColumn = o->FirstColumn;
-    }
-}
-
-void TPageItemChartOverview::ResetPaging()
-{
-    TPageItem::ResetPaging();
-    FirstRow = FirstColumn = 0;
-}
-
-void TPageItemChartOverview::NextPage()
-{
-    TPageItem::NextPage();
-    if (AdvanceWindow(Properties, Batch(), FirstRow, FirstColumn))
-        Done = false;
-}
-
 void TPageItemChartOverview::Draw()
 {
     TPageItem::Draw();
     const TBatchItem &batch = Batch();
-    if (!Page->Canvas || !Page->IsInner() || batch.ID.isEmpty())
+    if (!Drawable(*this, batch))
         return;
-    QPainter &c = *Page->Canvas;
-    const double ppi = Page->PixelsPerInch();
-    QRect m, q;
-    OverviewRects(*this, m, q);
     const TPropertyList &p = Properties;
+    TMapTarget target(*this);
+    const TLimits limits = LimitsOf(p, batch.BatchType);
     if (batch.BatchFormat == BatchFormatLinear) {
-        TChartLinearView v;
-        SetupLinear(v, p, batch, FirstRow);
-        v.CellColour = Flag(p, "CellColor");
-        v.CellText = Flag(p, "CellText");
-        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
+        target.DrawTable(batch, FirstRow, limits, Flag(p, "CellColor"), Flag(p, "CellText"));
     } else {
         TChartOverview o;
         o.Batch = batch;
-        SetMapProperties(o, p, batch, FirstRow, FirstColumn);
+        SetMapProperties(o, p, batch, FirstRow, FirstColumn, limits);
         o.CellColour = Flag(p, "CellColor");
         o.CellText = Flag(p, "CellText");
-        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
+        target.DrawMap(o);
     }
-    if (Flag(p, "ShowLegend")) {
-        TChartOverviewKey key;
-        DrawKey(key, c, q, p, batch, ppi);
-    }
+    target.DrawKey(batch, limits);
 }
 
 // ---------------------------------------------------------------- combined overview
 
-TPageItemChartCombinedOverview::TPageItemChartCombinedOverview(TPage *page) : TPageItemData(page)
+TPageItemChartCombinedOverview::TPageItemChartCombinedOverview(TPage *page) : TPageItemPaged(page)
 {
     AddOverviewProperties(Properties, okCombined);
     FinishCreate(QStringLiteral("ChartCombinedOverview"));
@@ -328,78 +384,52 @@ int TPageItemChartCombinedOverview::PrimaryType() const
     return std::clamp(Properties["PrimaryBatchType"].AsInteger(), 0, 1);
 }
 
-void TPageItemChartCombinedOverview::Assign(const TPersistent *source)
+// The primary batch sets the window; the secondary's readings are shown in its cells.
+const TBatchItem &TPageItemChartCombinedOverview::PagedBatch() const
 {
-    TPageItem::Assign(source);
-    if (const auto *o = dynamic_cast<const TPageItemChartCombinedOverview *>(source)) {
-        FirstRow = o->FirstRow;
-        FirstColumn = o->FirstColumn;
-    }
-}
-
-void TPageItemChartCombinedOverview::ResetPaging()
-{
-    TPageItem::ResetPaging();
-    FirstRow = FirstColumn = 0;
-}
-
-void TPageItemChartCombinedOverview::NextPage()
-{
-    TPageItem::NextPage();
-    if (AdvanceWindow(Properties, Page->Batches[static_cast<size_t>(PrimaryType())], FirstRow, FirstColumn))
-        Done = false;
+    return Page->Batches[static_cast<size_t>(PrimaryType())];
 }
 
 void TPageItemChartCombinedOverview::Draw()
 {
     TPageItem::Draw();
     const int primary = PrimaryType();
-    const TBatchItem &batch = Page->Batches[static_cast<size_t>(primary)];
+    const TBatchItem &batch = PagedBatch();
     const TBatchItem &secondary = Page->Batches[static_cast<size_t>(1 - primary)];
     if (!Page->Canvas || !Page->IsInner() || !batch.HasCells())
         return;
-    QPainter &c = *Page->Canvas;
-    const double ppi = Page->PixelsPerInch();
-    QRect m, q;
-    OverviewRects(*this, m, q);
     const TPropertyList &p = Properties;
+    TMapTarget target(*this);
+    const TLimits limits = LimitsOf(p, batch.BatchType);
     if (batch.BatchFormat == BatchFormatLinear) {
-        TChartLinearView v;
-        SetupLinear(v, p, batch, FirstRow);
-        v.CellColour = true;
-        v.CellText = false;
-        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
+        target.DrawTable(batch, FirstRow, limits, true, false);
         if (secondary.HasCells()) {
             // The secondary readings printed over the primary colours.
-            SetupLinear(v, p, secondary, FirstRow);
+            TChartLinearView v;
+            SetupLinear(v, p, secondary, FirstRow, LimitsOf(p, secondary.BatchType));
             v.GreyScale = true;
             v.CellColour = false;
             v.CellText = true;
             v.Method = cmNone;
-            DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
+            target.DrawMap(v);
         }
     } else {
         TChartCombinedOverview o;
         o.Batches[0] = Page->Batches[0];
         o.Batches[1] = Page->Batches[1];
         o.SetPrimary(static_cast<std::uint8_t>(primary));
-        SetMapProperties(o, p, batch, FirstRow, FirstColumn);
-        DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { o.Draw(canvas, r); });
+        SetMapProperties(o, p, batch, FirstRow, FirstColumn, limits);
+        target.DrawMap(o);
     }
-    if (Flag(p, "ShowLegend")) {
-        TChartOverviewKey key;
-        DrawKey(key, c, q, p, batch, ppi);
-    }
+    target.DrawKey(batch, limits);
 }
 
 // ---------------------------------------------------------------- cumulative distribution
 
 TPageItemChartCumulative::TPageItemChartCumulative(TPage *page) : TPageItemSingleData(page)
 {
-    Properties.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
-    Properties.Add(QStringLiteral("Grid"), pkBoolean, true);
+    AddChartLookProperties(Properties, false);
     Properties.Add(QStringLiteral("PointColor"), pkColour, 0x800000, {}, Tr("PointColour"));
-    Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
     FinishCreate(QStringLiteral("ChartCumulative"));
 }
 
@@ -408,21 +438,14 @@ TPageItemChartCumulative::~TPageItemChartCumulative() = default;
 void TPageItemChartCumulative::Draw()
 {
     TPageItem::Draw();
-    if (!Page->Canvas || !Page->IsInner() || Batch().ID.isEmpty())
-        return;
-    TChartCumulative c;
-    c.Batch = Batch();
-    c.FontName = Properties["FontName"].AsString();
-    c.Grid = Properties["Grid"].AsBoolean();
-    c.PointColour = ColourFromInt(Properties["PointColor"].AsColour());
-    c.ShowLegend = Properties["ShowLegend"].AsBoolean();
-    DrawAtPageResolution(*Page->Canvas, PixelRect(), Page->PixelsPerInch(),
-                         [&](QPainter &canvas, const QRect &r) { c.Draw(canvas, r); });
+    DrawBatchChart<TChartCumulative>(*this, [this](TChartCumulative &c) {
+        c.PointColour = ColourFromInt(Properties["PointColor"].AsColour());
+    });
 }
 
 // ---------------------------------------------------------------- difference map
 
-TPageItemChartDifference::TPageItemChartDifference(TPage *page) : TPageItemSingleData(page)
+TPageItemChartDifference::TPageItemChartDifference(TPage *page) : TPageItemPaged(page)
 {
     AddOverviewProperties(Properties, okDifference);
     FinishCreate(QStringLiteral("ChartDifference"));
@@ -435,28 +458,6 @@ const TBatchItem &TPageItemChartDifference::EarlierBatch() const
     return Page->EarlierBatches[static_cast<size_t>(BatchType())];
 }
 
-void TPageItemChartDifference::Assign(const TPersistent *source)
-{
-    TPageItem::Assign(source);
-    if (const auto *o = dynamic_cast<const TPageItemChartDifference *>(source)) {
-        FirstRow = o->FirstRow;
-        FirstColumn = o->FirstColumn;
-    }
-}
-
-void TPageItemChartDifference::ResetPaging()
-{
-    TPageItem::ResetPaging();
-    FirstRow = FirstColumn = 0;
-}
-
-void TPageItemChartDifference::NextPage()
-{
-    TPageItem::NextPage();
-    if (AdvanceWindow(Properties, Batch(), FirstRow, FirstColumn))
-        Done = false;
-}
-
 void TPageItemChartDifference::Draw()
 {
     TPageItem::Draw();
@@ -464,14 +465,11 @@ void TPageItemChartDifference::Draw()
     const TBatchItem &later = Batch();
     const TBatchItem &earlier = EarlierBatch();
     // Without an earlier survey there is nothing to compare, as without a batch.
-    if (!Page->Canvas || !Page->IsInner() || later.ID.isEmpty() || earlier.ID.isEmpty())
+    if (!Drawable(*this, later) || earlier.ID.isEmpty())
         return;
-    QPainter &c = *Page->Canvas;
-    const double ppi = Page->PixelsPerInch();
-    QRect m, q;
-    OverviewRects(*this, m, q);
+    TMapTarget target(*this);
     const TPropertyList &p = Properties;
-    const auto method = static_cast<std::uint8_t>(Prop(p, "ColorGradiant"));
+    const TLimits none;
     TChartDifference d;
     d.Earlier = earlier;
     d.Later = later;
@@ -479,51 +477,19 @@ void TPageItemChartDifference::Draw()
         d.Update();
         LastProblem = d.Problem();
         if (LastProblem.isEmpty()) {
-            TChartLinearView v;
-            v.Batch = d.Difference();
-            v.FirstReading = FirstRow;
-            v.FontName = p["FontName"].AsString();
-            v.CellFontSize = Prop(p, "CellFontSize");
-            v.RowsPerColumn = Prop(p, "LinearRowsPerPage");
-            v.TableColumns = Prop(p, "LinearColumnsPerPage");
-            v.GreyScale = Flag(p, "GreyScale");
-            v.Method = method;
-            v.WarningBand = 0;
-            v.Threshold = 0;
-            v.CellColour = true;
-            v.CellText = Flag(p, "CellText");
-            DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) { v.Draw(canvas, r); });
-            if (Flag(p, "ShowLegend")) {
-                TChartOverviewKey key;
-                key.Batch = d.Difference();
-                key.GreyScale = Flag(p, "GreyScale");
-                key.FontName = p["FontName"].AsString();
-                key.KeySteps = Prop(p, "KeySteps");
-                key.Method = method;
-                key.WarningBand = 0;
-                key.Threshold = 0;
-                DrawAtPageResolution(c, q, ppi, [&](QPainter &canvas, const QRect &r) { key.Draw(canvas, r); });
-            }
+            target.DrawTable(d.Difference(), FirstRow, none, true, Flag(p, "CellText"));
+            target.DrawKey(d.Difference(), none);
             return;
         }
     }
-    d.FirstRow = FirstRow;
-    d.FirstColumn = FirstColumn;
-    d.RowCount = std::min(Prop(p, "GridRowsPerPage"), later.Rows);
-    d.ColumnCount = std::min(Prop(p, "GridColumnsPerPage"), later.Columns);
-    d.GreyScale = Flag(p, "GreyScale");
-    d.FontName = p["FontName"].AsString();
-    d.CellFontSize = Prop(p, "CellFontSize");
+    SetMapProperties(d, p, later, FirstRow, FirstColumn, none);
     d.CellText = Flag(p, "CellText");
-    d.SquareCells = Flag(p, "SquareCells");
-    d.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? later.Grid : p["GridLineSpacing"].AsFloat();
-    d.GridLines = Flag(p, "GridLines");
-    d.Method = method;
     d.KeySteps = Prop(p, "KeySteps");
     // Map and key are drawn in one pass at the page's resolution; the key's rectangle is given
     // relative to the map's so that the same scale serves both.
     const bool legend = Flag(p, "ShowLegend");
-    DrawAtPageResolution(c, m, ppi, [&](QPainter &canvas, const QRect &r) {
+    const QRect &m = target.Map, &q = target.Key;
+    DrawAtPageResolution(target.Canvas, m, target.Ppi, [&](QPainter &canvas, const QRect &r) {
         QRect key;
         if (legend && m.width() > 0) {
             const double s = double(r.width()) / m.width();
@@ -534,3 +500,7 @@ void TPageItemChartDifference::Draw()
     });
     LastProblem = d.Problem();
 }
+
+template class TPageItemPaged<TPageItemChartOverview, TPageItemSingleData>;
+template class TPageItemPaged<TPageItemChartCombinedOverview, TPageItemData>;
+template class TPageItemPaged<TPageItemChartDifference, TPageItemSingleData>;

@@ -21,34 +21,46 @@ public:
     void Draw() override;
 };
 
-class TPageItemChartOverview : public TPageItemSingleData {
+// An item that pages through a large batch window by window: the window starts at FirstRow and
+// FirstColumn (for a linear batch, FirstRow is the first reading) and advances by the item's
+// rows and columns per page. A copy of an item of the same class keeps its window.
+template <class TSelf, class TBase> class TPageItemPaged : public TBase {
 public:
-    explicit TPageItemChartOverview(TPage *page);
-    ~TPageItemChartOverview() override;
-    QString ClassName() const override { return QStringLiteral("TPageItemChartOverview"); }
+    using TBase::TBase;
     void Assign(const TPersistent *source) override;
-    void Draw() override;
     void ResetPaging() override;
     void NextPage() override;
 
     int FirstRow = 0;
     int FirstColumn = 0;
+
+protected:
+    // The batch whose size the window follows.
+    virtual const TBatchItem &PagedBatch() const = 0;
 };
 
-class TPageItemChartCombinedOverview : public TPageItemData {
+class TPageItemChartOverview : public TPageItemPaged<TPageItemChartOverview, TPageItemSingleData> {
+public:
+    explicit TPageItemChartOverview(TPage *page);
+    ~TPageItemChartOverview() override;
+    QString ClassName() const override { return QStringLiteral("TPageItemChartOverview"); }
+    void Draw() override;
+
+protected:
+    const TBatchItem &PagedBatch() const override { return Batch(); }
+};
+
+class TPageItemChartCombinedOverview : public TPageItemPaged<TPageItemChartCombinedOverview, TPageItemData> {
 public:
     explicit TPageItemChartCombinedOverview(TPage *page);
     ~TPageItemChartCombinedOverview() override;
     QString ClassName() const override { return QStringLiteral("TPageItemChartCombinedOverview"); }
     int BatchTypes() const override { return 3; }
-    void Assign(const TPersistent *source) override;
     void Draw() override;
-    void ResetPaging() override;
-    void NextPage() override;
     int PrimaryType() const;
 
-    int FirstRow = 0;
-    int FirstColumn = 0;
+protected:
+    const TBatchItem &PagedBatch() const override;
 };
 
 // The cumulative distribution of the item's batch on a normal-probability axis.
@@ -62,19 +74,17 @@ public:
 
 // The per-cell change from the page's earlier survey of the item's batch type to its batch, as a
 // colour map (or linear table) with its key.
-class TPageItemChartDifference : public TPageItemSingleData {
+class TPageItemChartDifference : public TPageItemPaged<TPageItemChartDifference, TPageItemSingleData> {
 public:
     explicit TPageItemChartDifference(TPage *page);
     ~TPageItemChartDifference() override;
     QString ClassName() const override { return QStringLiteral("TPageItemChartDifference"); }
-    void Assign(const TPersistent *source) override;
     void Draw() override;
-    void ResetPaging() override;
-    void NextPage() override;
     const TBatchItem &EarlierBatch() const;
     int EarlierBatchTypes() const override { return BatchTypes(); }
 
-    int FirstRow = 0;
-    int FirstColumn = 0;
     QString LastProblem; // why the last drawing showed no map; empty when it did
+
+protected:
+    const TBatchItem &PagedBatch() const override { return Batch(); }
 };

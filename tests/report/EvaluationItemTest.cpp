@@ -206,6 +206,24 @@ TEST_F(EvaluationItems, DifferenceNeedsTheEarlierSurveyOfTheSameGrid)
     EXPECT_EQ(windows, (std::vector<std::pair<int, int>>{{0, 0}, {0, 25}, {10, 0}, {10, 25}}));
 }
 
+TEST_F(EvaluationItems, DifferenceDrawsTheWindowItPagesBy)
+{
+    TPage page;
+    page.Properties["PageType"].SetInteger(PageTypeInner);
+    auto *d = page.AddItem<TPageItemChartDifference>();
+    Place(d);
+    MakeSampleEarlierBatch(page.Batches[0], page.EarlierBatches[0]);
+    // Sizes that bypassed the bounds: paging takes one column and one row a page, so the map
+    // must show that cell, not an empty window on every one of the 384 pages.
+    d->Properties["GridColumnsPerPage"].Value = 0;
+    d->Properties["GridRowsPerPage"].Value = -2;
+    const QRect map(20, 20, 300, 255); // above the key
+    EXPECT_GT(InkedRows(DrawPage(page), map), 100);
+    EXPECT_TRUE(d->LastProblem.isEmpty());
+    d->NextPage();
+    EXPECT_EQ((std::pair<int, int>(d->FirstRow, d->FirstColumn)), (std::pair<int, int>(0, 1)));
+}
+
 TEST_F(EvaluationItems, CopiesOfAPageKeepTheEarlierSurveys)
 {
     TPage page;
