@@ -1,15 +1,13 @@
 // The report loader on the hostile designs, then what every output does with a design: fill a
-// copy with batches, add the continuation pages and draw each page. Each step ends in little
-// time with the pages drawn or the program's own message.
+// copy with batches, add the continuation pages and draw each page. Each step ends with a bounded
+// number of pages drawn or with the program's own message; a runaway loop meets the test's time-out.
 #include "TestSupport.h"
 #include "UnitReport.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QMap>
 
 namespace {
-constexpr int TimeLimitMs = 30000; // sanitizer build; a runaway loop takes far longer
 // No design needs more sheets than this for two small batches.
 constexpr int PageLimit = 200;
 
@@ -27,8 +25,6 @@ TEST_F(HostileReport, DesignsLoadFillAndDrawOrRefuse)
     QMap<QString, QString> refused;
     for (const QString &name : hostile.entryList({QStringLiteral("*.vcr")}, QDir::Files, QDir::Name)) {
         SCOPED_TRACE(name.toStdString());
-        QElapsedTimer timer;
-        timer.start();
         try {
             TReport stored;
             stored.LoadFromFile(hostile.filePath(name));
@@ -45,7 +41,6 @@ TEST_F(HostileReport, DesignsLoadFillAndDrawOrRefuse)
             EXPECT_FALSE(e.Message().trimmed().isEmpty());
             refused[name] = e.Message();
         }
-        EXPECT_LT(timer.elapsed(), TimeLimitMs) << timer.elapsed();
     }
     // Designs sound in form, if strange in their values, still load.
     for (const char *name : {"report-zero-paging.vcr", "report-huge-values.vcr", "report-bad-pictures.vcr", "report-picture-length-lie.vcr", "report-windows1252.vcr"})
