@@ -10,8 +10,15 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QCoreApplication>
 #include <QUuid>
+#include <cerrno>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char **environ;
 
 namespace {
 const char *const ErrorTexts[] = {
@@ -122,9 +129,9 @@ QStringList TMAPIMail::Arguments(const QString &folder) const
     return args;
 }
 
-bool TMAPIMail::Send()
+bool TMAPIMail::PrepareRun(QString &program, QStringList &arguments)
 {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+    program = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
     if (program.isEmpty()) {
         LastError = MapiUserAbort; // as with a mail system that cannot be loaded
         return false;
@@ -139,9 +146,19 @@ bool TMAPIMail::Send()
             }
             break;
         }
+    arguments = Arguments(folder);
+    return true;
+}
+
+bool TMAPIMail::Send()
+{
+    QString program;
+    QStringList arguments;
+    if (!PrepareRun(program, arguments))
+        return false;
     QProcess process;
     process.setProgram(program);
-    process.setArguments(Arguments(folder));
+    process.setArguments(arguments);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(QProcess::nullDevice());
     process.start();
@@ -150,6 +167,86 @@ bool TMAPIMail::Send()
     else
         LastError = ResultOfExitStatus(process.exitCode());
     return LastError == 0;
+}
+
+// ---------------------------------------------------------------- TMailJob
+
+TMailJob *TMailJob::Start(TMAPIMail &mail, int timeLimitMs)
+{
+    QString program;
+    QStringList arguments;
+    if (!mail.PrepareRun(program, arguments))
+        return nullptr;
+    // A child of ours, not of a QProcess: QProcess would kill it when it goes.
+    std::vector<QByteArray> args{QFile::encodeName(program)};
+    for (const QString &a : arguments)
+        args.push_back(a.toUtf8());
+    std::vector<char *> argv;
+    for (QByteArray &a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed != 0) {
+        mail.LastError = MapiFailure;
+        return nullptr;
+    }
+    mail.LastError = 0;
+    // Owned by the application so that it outlives the window that sent the mail and still
+    // reaps the program.
+    auto *job = new TMailJob(pid, timeLimitMs);
+    if (QCoreApplication::instance())
+        job->setParent(QCoreApplication::instance());
+    return job;
+}
+
+TMailJob::TMailJob(pid_t pid, int timeLimitMs) : FPid(pid), FLimit(timeLimitMs)
+{
+    FClock.start();
+    FTimer.setInterval(50);
+    connect(&FTimer, &QTimer::timeout, this, &TMailJob::Poll);
+    FTimer.start();
+}
+
+TMailJob::~TMailJob()
+{
+    // A program still running is left alone (it may be the user's mail client); one that has
+    // ended by now is reaped, and init reaps the rest once this program ends.
+    if (FPid > 0)
+        waitpid(FPid, nullptr, WNOHANG);
+}
+
+void TMailJob::Poll()
+{
+    int status = 0;
+    const pid_t done = waitpid(FPid, &status, WNOHANG);
+    if (done < 0 && errno == EINTR)
+        return;
+    if (done != 0) {
+        // Ended (or no longer ours to wait for): its status is the result.
+        FPid = 0;
+        FTimer.stop();
+        Report(done > 0 && WIFEXITED(status) ? TMAPIMail::ResultOfExitStatus(WEXITSTATUS(status)) : MapiFailure);
+        deleteLater();
+        return;
+    }
+    if (!FReported && FClock.elapsed() >= FLimit) {
+        // Still running: the client keeps it and its compose window is up. Only reap it from now on.
+        FTimer.setInterval(1000);
+        Report(0);
+    }
+}
+
+void TMailJob::Report(int result)
+{
+    if (FReported)
+        return;
+    FReported = true;
+    emit Finished(result);
 }
 
 QString MailFoldersRoot()

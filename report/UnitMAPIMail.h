@@ -2,8 +2,12 @@
 // One e-mail handed to the user's mail client through xdg-email, which opens the client's compose
 // window with subject, body, recipients and attachments filled in; the user sends from there.
 #include <QDateTime>
+#include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <sys/types.h>
 
 class TMAPIMail {
 public:
@@ -27,6 +31,8 @@ public:
     // Runs xdg-email and waits for it (it returns once the compose window is open). True on
     // success; the result code is kept in LastError.
     bool Send();
+    // The program and arguments of a run: false, with LastError set, when there is no xdg-email.
+    bool PrepareRun(QString &program, QStringList &arguments);
     // The arguments given to xdg-email; attachments shown under another name are linked under
     // that name into `folder` first.
     QStringList Arguments(const QString &folder = QString()) const;
@@ -35,6 +41,35 @@ public:
     static QString ErrorText(int code);
     // The result code of an xdg-email exit status.
     static int ResultOfExitStatus(int status);
+};
+
+// One run of xdg-email that nobody waits for. With some clients xdg-email runs the mail program
+// itself in the foreground and returns only when the user closes it, so a window must not block on
+// it. Finished comes once: with the result code when xdg-email ends within the time limit, else
+// with 0 once the limit has passed (the compose window is taken to be open). The program is never
+// killed: it may be the user's mail client holding an unsent mail. The job deletes itself once
+// the program has ended.
+class TMailJob : public QObject {
+    Q_OBJECT
+public:
+    // Starts xdg-email for `mail`. nullptr when it cannot start; `mail.LastError` then holds the
+    // result code.
+    static TMailJob *Start(TMAPIMail &mail, int timeLimitMs);
+    ~TMailJob() override;
+    bool Reported() const { return FReported; }
+
+signals:
+    void Finished(int result);
+
+private:
+    TMailJob(pid_t pid, int timeLimitMs);
+    void Poll();
+    void Report(int result);
+    pid_t FPid;
+    int FLimit;
+    bool FReported = false;
+    QTimer FTimer;
+    QElapsedTimer FClock;
 };
 
 // Mail clients read the attachments when the user sends, long after xdg-email has returned, so

@@ -584,12 +584,23 @@ bool TPage::HasBatches() const
         if ((used & (1 << t)) && Batches[static_cast<size_t>(t)].ID.isEmpty())
             return false;
     // A page comparing with an earlier survey is kept only when that survey was given.
+    const int earlier = UsedEarlierBatchTypes();
+    for (int t = 0; t < 2; ++t)
+        if ((earlier & (1 << t)) && EarlierBatches[static_cast<size_t>(t)].ID.isEmpty())
+            return false;
+    return true;
+}
+
+int TPage::UsedEarlierBatchTypes() const
+{
+    // Comparisons are drawn on inner pages only: an opening or closing page never needs one.
+    if (!IsInner())
+        return 0;
+    int types = 0;
     for (const TPageItem *i : FItems)
         if (const auto *d = dynamic_cast<const TPageItemData *>(i))
-            for (int t = 0; t < 2; ++t)
-                if ((d->EarlierBatchTypes() & (1 << t)) && EarlierBatches[static_cast<size_t>(t)].ID.isEmpty())
-                    return false;
-    return true;
+            types |= d->EarlierBatchTypes();
+    return types;
 }
 
 void TPage::ClearBatches()

@@ -160,6 +160,8 @@ public:
     void Select(TPageItem *item);
     void RememberPositions();
     int UsedBatchTypes() const;
+    // The types whose earlier survey the page's items compare with (same bits).
+    int UsedEarlierBatchTypes() const;
     bool HasBatches() const;
     void ClearBatches();
     void SwitchBatchType(int from, int to);

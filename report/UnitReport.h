@@ -61,6 +61,8 @@ public:
     // printer to print on" without one). Raises "Page does not exist" for an index outside the pages.
     void Print(const QString &title, QPrinter *printer = nullptr);
     void PrintPage(const QString &title, int index, QPrinter *printer = nullptr);
+    // Pages first..last (indexes, inclusive) as one job.
+    void PrintPages(const QString &title, int first, int last, QPrinter *printer);
     // Paper (index into the paper table) and orientation (0 default, 1 portrait, 2 landscape)
     // for the next job; width and height in thousandths of a millimetre.
     static void PreparePrinter(QPrinter &printer, int orientation, int paperSize, int width, int height);
@@ -80,7 +82,6 @@ public:
 
 private:
     std::vector<std::unique_ptr<TPage>> FPages;
-    void PrintPages(const QString &title, int first, int last, QPrinter *printer);
 };
 
 // Averages each 4 x 4 block per colour channel (sum shifted right by four); the source must be

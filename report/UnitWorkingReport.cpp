@@ -1,7 +1,23 @@
 #include "UnitWorkingReport.h"
 
+#include "UnitEvaluation.h"
 #include "UnitFileOperations.h"
 #include "UnitReport.h"
+
+const TBatchItem *EarlierSurveyOf(const TBatchList &batches, const TBatchItem &batch)
+{
+    const TBatchItem *earlier = nullptr;
+    for (int i = 0; i < batches.Count(); ++i) {
+        const TBatchItem *candidate = batches.Items(i);
+        if (candidate == &batch || candidate->CreationDate >= batch.CreationDate)
+            continue;
+        if (!DifferenceProblem(*candidate, batch).isEmpty())
+            continue;
+        if (!earlier || candidate->CreationDate > earlier->CreationDate)
+            earlier = candidate;
+    }
+    return earlier;
+}
 
 void AssembleWorkingReport(TReport &working, const std::vector<const TReport *> &designs, const TBatchList &batches)
 {
@@ -25,6 +41,8 @@ void AssembleWorkingReport(TReport &working, const std::vector<const TReport *> 
             const int other = 1 - type;
             const int partnerAt = batches.IndexOf(batch.ID, static_cast<std::uint8_t>(other));
             const TBatchItem *partner = partnerAt >= 0 ? batches.Items(partnerAt) : nullptr;
+            const TBatchItem *earlier = EarlierSurveyOf(batches, batch);
+            const TBatchItem *partnerEarlier = partner ? EarlierSurveyOf(batches, *partner) : nullptr;
             for (int i = 0; i < design->Count(); ++i) {
                 const TPage &source = *design->Pages(i);
                 if (source.PageType() != PageTypeInner)
@@ -33,14 +51,21 @@ void AssembleWorkingReport(TReport &working, const std::vector<const TReport *> 
                 page.Assign(&source);
                 page.ClearBatches();
                 const int used = page.UsedBatchTypes();
+                const int comparing = page.UsedEarlierBatchTypes();
                 if (used & (1 << type)) {
                     page.Batches[static_cast<size_t>(type)] = batch;
+                    // Only pages that compare get the earlier survey: each page holds its own copy.
+                    if (earlier && (comparing & (1 << type)))
+                        page.EarlierBatches[static_cast<size_t>(type)] = *earlier;
                     if (partner && (used & (1 << other))) {
                         // A page needing both types is made in the cover batch's turn.
-                        if (other == 1)
+                        if (other == 1) {
                             page.Batches[1] = *partner;
-                        else
+                            if (partnerEarlier && (comparing & 2))
+                                page.EarlierBatches[1] = *partnerEarlier;
+                        } else {
                             page.ClearBatches();
+                        }
                     }
                 }
                 if (!page.HasBatches())

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTextStream>
 
-TFakeMail::TFakeMail(bool installed, int exitStatus) : FOldPath(qgetenv("PATH"))
+TFakeMail::TFakeMail(bool installed, int exitStatus, int delaySeconds) : FOldPath(qgetenv("PATH"))
 {
     const QString bin = FDir.filePath(QStringLiteral("bin"));
     QDir().mkpath(bin);
@@ -24,6 +24,7 @@ TFakeMail::TFakeMail(bool installed, int exitStatus) : FOldPath(qgetenv("PATH"))
                              << "  fi\n"
                              << "  if [ \"$a\" = --attach ]; then attach=1; else attach=0; fi\n"
                              << "done\n"
+                             << (delaySeconds > 0 ? QStringLiteral("sleep %1\n").arg(delaySeconds) : QString())
                              << "exit " << exitStatus << "\n";
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -31,7 +32,7 @@ TFakeMail::TFakeMail(bool installed, int exitStatus) : FOldPath(qgetenv("PATH"))
     // Only the fake folder and the shell's own tools: the real xdg-email in /usr/bin stays unseen.
     const QString tools = FDir.filePath(QStringLiteral("tools"));
     QDir().mkpath(tools);
-    for (const char *tool : {"sh", "wc", "printf", "echo"}) {
+    for (const char *tool : {"sh", "wc", "printf", "echo", "sleep"}) {
         const QString real = QStringLiteral("/usr/bin/") + QLatin1String(tool);
         const QString alt = QStringLiteral("/bin/") + QLatin1String(tool);
         QFile::link(QFile::exists(real) ? real : alt, tools + QLatin1Char('/') + QLatin1String(tool));

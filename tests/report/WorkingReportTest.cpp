@@ -152,3 +152,41 @@ TEST_F(WorkingReportTest, ReselectionKeepsAValidPageElseTheFirstInnerPage)
     EXPECT_EQ(ReselectedPage(working, 4), 2);
     EXPECT_EQ(ReselectedPage(working, -1), 2);
 }
+
+TEST_F(WorkingReportTest, DifferencePagesCompareWithTheLastEarlierSurveyOfTheSameGrid)
+{
+    // Inner pages: 201 a cover memo, 202 a cover difference map; an opening page with a difference
+    // map too, which no batch can fill.
+    TReport design;
+    TPage *opening = AddPage(design, PageTypeOpening, 0, 100);
+    opening->AddItem<TPageItemChartDifference>();
+    AddPage(design, PageTypeInner, 1, 201);
+    TPage *difference = AddPage(design, PageTypeInner, 0, 202);
+    difference->AddItem<TPageItemChartDifference>()->Properties["BatchType"].SetInteger(0);
+    TBatchList batches;
+    const auto add = [&batches](const QString &id, int type, int size, double created) {
+        TBatchItem *b = batches.Add();
+        b->ID = id;
+        b->BatchType = static_cast<std::uint8_t>(type);
+        b->Columns = b->Rows = size;
+        b->SetSize();
+        b->CreationDate = created;
+    };
+    // Selection order is not time order: D is the latest, B the first, C another grid, H half-cell.
+    add(QStringLiteral("D"), 0, 4, 40);
+    add(QStringLiteral("B"), 0, 4, 10);
+    add(QStringLiteral("C"), 0, 3, 20);
+    add(QStringLiteral("M"), 0, 4, 30);
+    add(QStringLiteral("H"), 1, 4, 5);
+    TReport working;
+    AssembleWorkingReport(working, {&design}, batches);
+    QStringList pages;
+    for (int i = 0; i < working.Count(); ++i) {
+        const TPage &p = *working.Pages(i);
+        pages << QStringLiteral("%1:%2<%3").arg(p.PageWidth()).arg(p.Batches[0].ID, p.EarlierBatches[0].ID);
+    }
+    // The opening page keeps its place; only D (base M) and M (base B) have an earlier survey.
+    EXPECT_EQ(pages, (QStringList{"100:<", "201:D<", "202:D<M", "201:B<", "201:C<", "201:M<", "202:M<B"}));
+    // Pages without a comparison hold no copy of an earlier survey.
+    EXPECT_TRUE(working.Pages(1)->EarlierBatches[0].ID.isEmpty());
+}

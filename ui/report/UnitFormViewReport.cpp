@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -95,6 +96,11 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
     // The line shows the ticked names; it is never typed into.
     ComboBoxReports->setEditable(true);
     ComboBoxReports->lineEdit()->setReadOnly(true);
+    // Ticks change only by a click (or Enter, Space) in the open list: the wheel and the arrow
+    // keys would step through the entries and toggle each in passing.
+    ComboBoxReports->setInsertPolicy(QComboBox::NoInsert);
+    ComboBoxReports->installEventFilter(this);
+    ComboBoxReports->lineEdit()->installEventFilter(this);
     labelReports->setBuddy(ComboBoxReports);
     customLayout->addWidget(labelReports);
     customLayout->addWidget(ComboBoxReports, 1);
@@ -337,6 +343,34 @@ void TFormViewReport::showEvent(QShowEvent *event)
     });
 }
 
+bool TFormViewReport::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ComboBoxReports || watched == ComboBoxReports->lineEdit()) {
+        if (event->type() == QEvent::Wheel)
+            return true;
+        if (event->type() == QEvent::KeyPress) {
+            switch (static_cast<QKeyEvent *>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                // Alt+Down (and F4) open the list as in any drop-down.
+                if (static_cast<QKeyEvent *>(event)->modifiers() & Qt::AltModifier)
+                    break;
+                return true;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TFormViewReport::UpdateActions()
 {
     const bool pages = FWorkingReport.Count() > 0;
@@ -356,10 +390,19 @@ void TFormViewReport::ActionPrintExecute()
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer, this);
         dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
+        dialog.setMinMax(1, FWorkingReport.Count());
         if (ExecDialog(dialog) != QDialog::Accepted)
             return;
+        // The dialog offers a page range; the printer leaves honouring it to us.
+        int first = 0, last = FWorkingReport.Count() - 1;
+        if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+            first = printer.fromPage() - 1;
+            last = std::min(std::max(printer.toPage(), printer.fromPage()), FWorkingReport.Count()) - 1;
+        }
+        if (first > last)
+            return;
         TBusyCursor busy;
-        FWorkingReport.Print(Tr("Orvalis Report"), &printer);
+        FWorkingReport.PrintPages(Tr("Orvalis Report"), first, last, &printer);
     } catch (const Exception &e) {
         Prompt().Error(e.Message());
     }
@@ -421,9 +464,27 @@ void TFormViewReport::ActionMailExecute()
     }
     mail.Body = body;
     mail.EditDialog = true;
-    if (!mail.Send() && mail.LastError != 1)
-        Prompt().Error(Tr("MAPI Error %1: %2").arg(mail.LastError).arg(TMAPIMail::ErrorText(mail.LastError)));
+    // The window goes on while xdg-email runs; its failure is reported when it ends.
+    const auto reportFailure = [](int result) {
+        if (result != 0 && result != 1)
+            Prompt().Error(Tr("MAPI Error %1: %2").arg(result).arg(TMAPIMail::ErrorText(result)));
+    };
+    TMailJob *job = TMailJob::Start(mail, MailWaitLimit());
+    if (!job) {
+        reportFailure(mail.LastError);
+        return;
+    }
+    FMailJob = job;
+    connect(job, &TMailJob::Finished, this, reportFailure);
 }
+
+int &TFormViewReport::MailWaitLimit()
+{
+    static int limit = 30000;
+    return limit;
+}
+
+bool TFormViewReport::MailPending() const { return FMailJob && !FMailJob->Reported(); }
 
 void TFormViewReport::ActionCopyExecute()
 {

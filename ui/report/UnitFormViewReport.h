@@ -6,6 +6,7 @@
 #include "UnitBatchList.h"
 #include "UnitReport.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 
@@ -17,6 +18,7 @@ class QStackedWidget;
 class QStandardItemModel;
 class QToolButton;
 class TMyReports;
+class TMailJob;
 class TPageDesigner;
 class TPageEditor;
 class TPageThumbnailList;
@@ -68,9 +70,14 @@ public:
 
     // Whether a printer can be printed on (replaceable for tests).
     static std::function<bool()> &PrinterAvailable();
+    // How long a mail's xdg-email run is watched for a failure, in milliseconds.
+    static int &MailWaitLimit();
+    // True while the last mail's xdg-email run is watched.
+    bool MailPending() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ActionPrintExecute();
@@ -96,4 +103,5 @@ private:
     QStackedWidget *FModeArea;
     QWidget *FCustomArea;
     QSplitter *FSplitter;
+    QPointer<TMailJob> FMailJob;
 };

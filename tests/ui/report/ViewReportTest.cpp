@@ -8,6 +8,7 @@
 #include "UnitMAPIMail.h"
 #include "UnitMyReports.h"
 #include "UnitPageDesigner.h"
+#include "UnitPageItemChart.h"
 #include "UnitPageItemMemo.h"
 #include "UnitPageItemShape.h"
 #include "UnitPageThumbnailList.h"
@@ -17,6 +18,12 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QTest>
+#include <QLineEdit>
+#include <QWheelEvent>
+#include <QRegularExpression>
+#include <QPrinter>
+#include <QPrintDialog>
 
 namespace {
 class ViewReportTest : public IsolatedTest {
@@ -198,6 +205,7 @@ TEST_F(ViewReportTest, JpegMailAttachesEveryPageAndKeepsTheFilesForTheClient)
     ASSERT_EQ(view->WorkingReport().Count(), 3); // the half-cell batch has no inner page here
     ASSERT_TRUE(view->ActionMail->isEnabled());
     view->ActionMail->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!view->MailPending(), 10000);
     EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('\n')).toStdString();
     const QStringList args = fake.Arguments();
     QStringList attached;
@@ -228,10 +236,14 @@ TEST_F(ViewReportTest, PdfMailAndAMissingMailProgram)
 {
     Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
     {
-        TFakeMail fake(true, 4);
+        // xdg-email still runs when the command returns: the window is not held up by it.
+        TFakeMail fake(true, 4, 1);
         auto view = MakeView();
         view->ShowReports();
         view->ActionMail->trigger();
+        EXPECT_TRUE(view->MailPending());
+        EXPECT_TRUE(Prompts.Errors.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!view->MailPending(), 10000);
         const QStringList args = fake.Arguments();
         const int attach = args.indexOf(QStringLiteral("--attach"));
         ASSERT_GE(attach, 0);
@@ -245,6 +257,106 @@ TEST_F(ViewReportTest, PdfMailAndAMissingMailProgram)
     auto view = MakeView();
     view->ShowReports();
     EXPECT_FALSE(view->ActionMail->isEnabled());
+}
+
+TEST_F(ViewReportTest, MailThatDoesNotReturnIsNoLongerWatchedAfterTheTimeLimit)
+{
+    // Some clients keep xdg-email until the mail program is closed: after the limit the compose
+    // window is taken to be open, no error comes, and the program is left running.
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    const int limit = TFormViewReport::MailWaitLimit();
+    TFormViewReport::MailWaitLimit() = 300;
+    TFakeMail fake(true, 4, 3);
+    auto view = MakeView();
+    view->ShowReports();
+    view->ActionMail->trigger();
+    EXPECT_TRUE(view->MailPending());
+    QTRY_VERIFY_WITH_TIMEOUT(!view->MailPending(), 2500);
+    TFormViewReport::MailWaitLimit() = limit;
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(fake.Arguments().isEmpty());
+}
+
+TEST_F(ViewReportTest, WheelArrowsAndEnterOnTheReportsBoxLeaveTheTicks)
+{
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Beta"));
+    auto view = MakeView();
+    AddCoverBatch(*view, QStringLiteral("A"));
+    view->show();
+    view->ShowReports();
+    QComboBox *box = view->ComboBoxReports;
+    box->setFocus();
+    for (int delta : {120, -120, -120}) {
+        QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &wheel);
+    }
+    for (int key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home})
+        QTest::keyClick(box, static_cast<Qt::Key>(key));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Enter);
+    EXPECT_EQ(view->ReportNames(), (QStringList{"Alpha", "Beta"}));
+    EXPECT_EQ(view->TickedReports(), (QStringList{"Beta"}));
+    EXPECT_EQ(Settings[QStringLiteral("SelectedReports")].AsString(), QStringLiteral("Beta"));
+    EXPECT_EQ(box->lineEdit()->text(), QStringLiteral("Beta"));
+    EXPECT_EQ(view->WorkingReport().Count(), 3);
+}
+
+TEST_F(ViewReportTest, PrintHonoursThePageRangeOfTheDialog)
+{
+    Settings[QStringLiteral("SelectedReports")].SetAsString(QStringLiteral("Alpha,Beta"));
+    auto view = MakeView();
+    AddCoverBatch(*view, QStringLiteral("A"));
+    AddCoverBatch(*view, QStringLiteral("B"));
+    view->ShowReports();
+    ASSERT_EQ(view->WorkingReport().Count(), 6);
+    const QString pdf = Home.Path() + QStringLiteral("/printed.pdf");
+    int offeredTo = 0;
+    DialogHooks().ExecDialog = [&](QDialog &dialog) {
+        auto &print = dynamic_cast<QPrintDialog &>(dialog);
+        offeredTo = print.maxPage();
+        QPrinter *printer = print.printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 3);
+        return int(QDialog::Accepted);
+    };
+    view->ActionPrint->trigger();
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(offeredTo, 6);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(file.readAll());
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))), 2);
+}
+
+TEST_F(ViewReportTest, TheShippedEvaluationReportShowsItsDifferencePageWithAnEarlierSurvey)
+{
+    QFile::copy(QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Reports/Cover Evaluation Report.vcr"),
+                Reports + QStringLiteral("Cover Evaluation Report.vcr"));
+    My.Reload(Reports);
+    const auto differencePages = [](const TReport &working) {
+        QStringList pages;
+        for (int i = 0; i < working.Count(); ++i)
+            for (int j = 0; j < working.Pages(i)->Count(); ++j)
+                if (dynamic_cast<const TPageItemChartDifference *>(working.Pages(i)->Item(j)))
+                    pages << working.Pages(i)->Batches[0].ID + QLatin1Char('<') + working.Pages(i)->EarlierBatches[0].ID;
+        return pages;
+    };
+    auto view = MakeView();
+    AddCoverBatch(*view, QStringLiteral("Later"));
+    view->Batches().Items(0)->CreationDate = 46000;
+    view->ShowReports();
+    const int report = view->ReportNames().indexOf(QStringLiteral("Cover Evaluation Report"));
+    ASSERT_GE(report, 0);
+    view->SetReportTicked(report, true);
+    EXPECT_TRUE(differencePages(view->WorkingReport()).isEmpty());
+    // An earlier survey of the same grid in the selection: the later one gets its difference page.
+    AddCoverBatch(*view, QStringLiteral("Earlier"));
+    view->Batches().Items(1)->CreationDate = 45000;
+    view->BuildWorkingReport();
+    EXPECT_EQ(differencePages(view->WorkingReport()), QStringList{QStringLiteral("Later<Earlier")});
 }
 
 TEST_F(ViewReportTest, BatchViewReportTabsShowTheViewerOnTheSelectedBatches)
