@@ -15,15 +15,9 @@
 #include <QMutexLocker>
 #include <QPointer>
 
-bool GaugeTakesTemplates(const TFormCalvaneK27 &pane)
-{
-    // A connection that has ended (a basic model is named, then refused) takes no command.
-    return pane.Connected() && !pane.TemplateBatchTypes().IsEmpty() && pane.Thread() && !pane.Thread()->isFinished();
-}
-
 bool UploadTemplateEntries(TFormCalvaneK27 &pane, const QList<TFileItem *> &entries, QWidget *parent)
 {
-    if (!pane.Thread() || !GaugeTakesTemplates(pane))
+    if (!pane.TakesTemplates())
         return false;
     TFormUploadWizard wizard(parent);
     for (TFileItem *entry : entries) {
@@ -64,7 +58,7 @@ bool UploadTemplateEntries(TFormCalvaneK27 &pane, const QList<TFileItem *> &entr
 bool UploadFromGaugePane(TFormCalvaneK27 &pane, QWidget *parent)
 {
     // A connection that failed keeps its list and its Connected state until the next Refresh.
-    if (!GaugeTakesTemplates(pane))
+    if (!pane.TakesTemplates())
         return false;
     TFormUploadTemplate chooser(parent);
     if (ExecDialog(chooser) != QDialog::Accepted)
@@ -76,7 +70,7 @@ void ConnectTemplateUpload(TFormCalvaneK27 &pane, TFormTemplates &templates)
 {
     QPointer<TFormCalvaneK27> gauge(&pane);
     QPointer<TFormTemplates> window(&templates);
-    templates.GaugeTakesTemplates = [gauge] { return gauge && GaugeTakesTemplates(*gauge); };
+    templates.GaugeTakesTemplates = [gauge] { return gauge && gauge->TakesTemplates(); };
     templates.UploadTemplates = [gauge, window](const QList<TFileItem *> &entries) {
         if (gauge)
             UploadTemplateEntries(*gauge, entries, window);

@@ -443,9 +443,11 @@ TEST_F(TemplateUploadTest, AFailedConnectionTakesNoUpload)
     PumpUntil([] { return false; }, 50);
     ASSERT_FALSE(Prompts.Errors.isEmpty());
     EXPECT_TRUE(Pane->Connected());
-    Window->UpdateActions();
-    EXPECT_FALSE(Window->ActionUploadSelectedTemplate()->isEnabled());
+    // Both Uploads follow the ended connection by themselves, and agree.
+    EXPECT_TRUE(PumpUntil([&] { return !Pane->ActionUploadTemplate()->isEnabled(); }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return !Window->ActionUploadSelectedTemplate()->isEnabled(); }, 5000));
     Shown.clear();
     Pane->ActionUploadTemplate()->trigger();
+    Window->ActionUploadSelectedTemplate()->trigger();
     EXPECT_TRUE(Shown.isEmpty());
 }
