@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -253,25 +254,59 @@ TEST_F(TemplateUploadTest, PreparedTemplateUploadsFromBothEntryPointsAndKeepsIts
     EXPECT_TRUE(Prompts.Errors.isEmpty());
 }
 
+// The shipped template holds tags longer than the wizard's boxes take: edits of other tags keep
+// them whole in the file, and the gauge gets as much of each as it takes.
 TEST_F(TemplateUploadTest, ShippedTemplateUploadsWithTheBatchOrder)
 {
     QFile::copy(QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Templates/Harbour Road Bridge.vct"),
                 TemplatePath(QStringLiteral("Harbour Road Bridge")));
+    QFile::setPermissions(TemplatePath(QStringLiteral("Harbour Road Bridge")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     ASSERT_TRUE(Connect(FullModel()));
     Window->Refresh();
     Window->SelectTemplate(QStringLiteral("Harbour Road Bridge"));
-    Dialog = UploadWizardScript(false);
+    const int last = ReadTemplate(QStringLiteral("Harbour Road Bridge"))->Count() - 1;
+    Dialog = UploadWizardScript(
+        false,
+        [](TFormUploadWizard &w) {
+            w.EditDefault(TFormUploadWizard::TagEngineer)->selectAll();
+            TypeText(w.EditDefault(TFormUploadWizard::TagEngineer), QStringLiteral("B. Okafor"));
+        },
+        [last](TFormUploadWizard &w) {
+            w.SelectDefinition(last);
+            if (w.CheckBoxTag(TFormUploadWizard::TagLocation)->isChecked())
+                w.CheckBoxTag(TFormUploadWizard::TagLocation)->click();
+            w.EditBatch(TFormUploadWizard::TagLocation)->selectAll();
+            TypeText(w.EditBatch(TFormUploadWizard::TagLocation), QStringLiteral("Pier 2"));
+        });
     ASSERT_TRUE(Upload(Window->ActionUploadSelectedTemplate()));
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
     QStringList ids = GaugeIDs().filter(QStringLiteral("Harbour Ro"));
-    EXPECT_EQ(ids.size(), ReadTemplate(QStringLiteral("Harbour Road Bridge"))->Count());
+    auto saved = ReadTemplate(QStringLiteral("Harbour Road Bridge"));
+    EXPECT_EQ(ids.size(), saved->Count());
     EXPECT_EQ(ids.value(0), QStringLiteral("Harbour Ro 00001"));
     // Batch order leaves the running number alone.
-    EXPECT_EQ(ReadTemplate(QStringLiteral("Harbour Road Bridge"))->AutoInc, 1);
+    EXPECT_EQ(saved->AutoInc, 1);
+    EXPECT_EQ(saved->Default.Site, QStringLiteral("Harbour Road Bridge"));
+    EXPECT_EQ(saved->Default.Engineer, QStringLiteral("B. Okafor"));
+    EXPECT_EQ(saved->Items(last)->Location, QStringLiteral("Pier 2"));
+    EXPECT_EQ(saved->Items(last)->Area, QStringLiteral("Pier 2 & bearing shelf"));
+    EXPECT_EQ(saved->Items(last)->Note, QStringLiteral("Check the bearing shelf edge first."));
+    int seen = 0;
     for (const TSimBatch &b : Sim.Batches()) {
-        if (b.ID.startsWith("Harbour Ro")) {
-            EXPECT_EQ(b.Site, QByteArray("Harbour Road Bri"));
+        if (!b.ID.startsWith("Harbour Ro"))
+            continue;
+        ++seen;
+        EXPECT_EQ(b.Site, QByteArray("Harbour Road Bri"));
+        EXPECT_EQ(b.Engineer, QByteArray("B. Okafor"));
+        if (b.Location == "Pier 2") {
+            EXPECT_EQ(b.Area, QByteArray("Pier 2 & bearing"));
+            EXPECT_EQ(b.Note, QByteArray("Check the bearing shelf "));
         }
     }
+    EXPECT_EQ(seen, saved->Count());
+    const QList<TSimBatch> batches = Sim.Batches();
+    EXPECT_EQ(std::count_if(batches.begin(), batches.end(), [](const TSimBatch &b) { return b.Location == "Pier 2"; }), 1);
 }
 
 TEST_F(TemplateUploadTest, CancelledWizardOrEmptyTemplatesSendNothing)

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
 
 class UploadWizardTest : public TemplatesTest {
 protected:
@@ -173,6 +174,73 @@ TEST_F(UploadWizardTest, BatchTagsTreeAndUseDefaultBoxes)
     w.TreeViewBatches()->clearSelection();
     EXPECT_FALSE(site->isEnabled());
     EXPECT_FALSE(edit->isEnabled());
+}
+
+// Texts stored longer than a box takes (an older or hand-made file) stay whole through edits of
+// other tags; the user's own edit of such a box may shorten it but never lengthen it.
+TEST_F(UploadWizardTest, LongStoredTagsStayWholeUntilTheUserShortensThem)
+{
+    const QString site = QStringLiteral("Harbour Road Bridge");
+    const QString area = QStringLiteral("Pier 2 & bearing shelf");
+    const QString note = QStringLiteral("Check the bearing shelf edge first.");
+    Wizard = std::make_unique<TFormUploadWizard>();
+    TTemplateList *templ = Wizard->Templates.Add();
+    templ->Name = QStringLiteral("Harbour");
+    templ->Default.Site = site;
+    templ->Default.BarGrade = 7; // no known grade
+    TTemplateItem *d = templ->Add();
+    d->Area = area;
+    d->Note = note;
+    d->BarGrade = 9;
+    d->UseDefaultArea = d->UseDefaultNote = d->UseDefaultBarGrade = false;
+    Wizard->show();
+    TFormUploadWizard &w = *Wizard;
+    w.ButtonNext()->click();
+    w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageDefaultTags);
+    QLineEdit *siteEdit = w.EditDefault(TFormUploadWizard::TagSite);
+    EXPECT_EQ(siteEdit->text(), site);
+    EXPECT_EQ(w.ComboBoxDefaultBarGrade()->currentIndex(), -1);
+    TypeText(w.EditDefault(TFormUploadWizard::TagEngineer), QStringLiteral("A. Mercer"));
+    EXPECT_EQ(templ->Default.Engineer, QStringLiteral("A. Mercer"));
+    EXPECT_EQ(templ->Default.Site, site);
+    EXPECT_EQ(templ->Default.BarGrade, 7);
+
+    w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageBatchTags);
+    ASSERT_EQ(w.SelectedDefinition(), d);
+    EXPECT_EQ(w.EditBatch(TFormUploadWizard::TagArea)->text(), area);
+    EXPECT_EQ(w.EditBatch(TFormUploadWizard::TagNote)->text(), note);
+    EXPECT_EQ(w.ComboBoxBatchBarGrade()->currentIndex(), -1);
+    w.CheckBoxTag(TFormUploadWizard::TagLocation)->click();
+    TypeText(w.EditBatch(TFormUploadWizard::TagLocation), QStringLiteral("North"));
+    EXPECT_EQ(d->Location, QStringLiteral("North"));
+    EXPECT_EQ(d->Area, area);
+    EXPECT_EQ(d->Note, note);
+    EXPECT_EQ(d->BarGrade, 9);
+    EXPECT_EQ(d->Site, site); // applied from the default, whole
+
+    // The user's own edits: typing at the end of a long text adds nothing, deleting shortens it,
+    // and typing then stops at the box's limit.
+    QLineEdit *areaEdit = w.EditBatch(TFormUploadWizard::TagArea);
+    areaEdit->end(false);
+    TypeText(areaEdit, QStringLiteral("X"));
+    EXPECT_EQ(d->Area, area);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(areaEdit, Qt::Key_Backspace);
+    EXPECT_EQ(d->Area, QStringLiteral("Pier 2 & bear"));
+    TypeText(areaEdit, QStringLiteral("ing shelf"));
+    EXPECT_EQ(d->Area, QStringLiteral("Pier 2 & bearing"));
+    // Deleting in the middle keeps the cursor where the user works.
+    QLineEdit *noteEdit = w.EditBatch(TFormUploadWizard::TagNote);
+    noteEdit->setCursorPosition(5);
+    QTest::keyClick(noteEdit, Qt::Key_Backspace);
+    QTest::keyClick(noteEdit, Qt::Key_Backspace);
+    EXPECT_EQ(d->Note, QStringLiteral("Che the bearing shelf edge first."));
+    EXPECT_EQ(noteEdit->cursorPosition(), 3);
+    // A chosen grade is a change of the bar grade itself.
+    w.ComboBoxBatchBarGrade()->setCurrentIndex(1);
+    EXPECT_EQ(d->BarGrade, 1);
 }
 
 TEST_F(UploadWizardTest, CancelLeavesTheTemplatesFilesAlone)
