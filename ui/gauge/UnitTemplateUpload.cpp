@@ -9,7 +9,6 @@
 #include "UnitFormUploadTemplate.h"
 #include "UnitFormUploadWizard.h"
 #include "UnitPrompt.h"
-#include "UnitStorage.h"
 #include "UnitTemplateList.h"
 
 #include <QMutexLocker>
@@ -20,11 +19,16 @@ bool UploadTemplateEntries(TFormCalvaneK27 &pane, const QList<TFileItem *> &entr
     if (!pane.TakesTemplates())
         return false;
     TFormUploadWizard wizard(parent);
+    // The file of each wizard template: the numbering goes back to the file it came from, whatever
+    // the letter case of its extension.
+    QStringList files;
     for (TFileItem *entry : entries) {
         if (entry->FileType != FileTypeTemplate || !LoadTemplateEntry(entry))
             continue;
-        if (entry->Template().Count() > 0)
+        if (entry->Template().Count() > 0) {
             wizard.Templates.Add()->Assign(&entry->Template());
+            files << entry->FileName;
+        }
     }
     if (wizard.Templates.TotalBatchCount() == 0)
         return false;
@@ -35,9 +39,8 @@ bool UploadTemplateEntries(TFormCalvaneK27 &pane, const QList<TFileItem *> &entr
     for (int i = 0; i < wizard.Templates.Count(); ++i) {
         TTemplateList *templ = wizard.Templates.Items(i);
         templ->GenerateBatchIDs(true);
-        const QString path = IncludeTrailingSlash(TemplatesFolder()) + templ->Name + QStringLiteral(".vct");
         try {
-            templ->SaveToFile(path);
+            templ->SaveToFile(files.at(i));
         } catch (const Exception &e) {
             // Uploading numbers that were not kept would give the next upload the same IDs.
             Prompt().Error(e.Message());

@@ -309,6 +309,45 @@ TEST_F(TemplateUploadTest, ShippedTemplateUploadsWithTheBatchOrder)
     EXPECT_EQ(std::count_if(batches.begin(), batches.end(), [](const TSimBatch &b) { return b.Location == "Pier 2"; }), 1);
 }
 
+// The numbering goes back to the file that was loaded, also when its extension is upper case and
+// another file differs from it only in that.
+TEST_F(TemplateUploadTest, NumberingIsKeptInTheFileThatWasLoaded)
+{
+    auto write = [](const QString &file, int autoInc) {
+        TTemplateList t;
+        t.AutoInc = autoInc;
+        t.BatchNameType = 1;
+        TTemplateItem *d = t.Add();
+        d->Columns = 2;
+        d->Rows = 2;
+        d->Grid = 100;
+        d->HighLimit = 60;
+        d->LowLimit = 20;
+        t.SaveToFile(IncludeTrailingSlash(TemplatesFolder()) + file);
+    };
+    write(QStringLiteral("Bridge.VCT"), 1);
+    write(QStringLiteral("Bridge.vct"), 5);
+    ASSERT_TRUE(Connect(FullModel()));
+    Window->Refresh();
+    Window->SelectTemplate(QStringLiteral("Bridge"));
+    ASSERT_EQ(Window->SelectedTemplates().size(), 2);
+    Dialog = UploadWizardScript(true);
+    Sim.ClearCommands();
+    ASSERT_TRUE(Upload(Window->ActionUploadSelectedTemplate()));
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+    QStringList ids = GaugeIDs().filter(QStringLiteral("Bridge"));
+    ids.sort();
+    EXPECT_EQ(ids, QStringList({"Bridge 00001", "Bridge 00005"}));
+    EXPECT_EQ(QDir(TemplatesFolder()).entryList(QDir::Files, QDir::Name), QStringList({"Bridge.VCT", "Bridge.vct"}));
+    auto autoInc = [](const QString &file) {
+        TTemplateList t;
+        t.LoadFromFile(IncludeTrailingSlash(TemplatesFolder()) + file);
+        return t.AutoInc;
+    };
+    EXPECT_EQ(autoInc(QStringLiteral("Bridge.VCT")), 2);
+    EXPECT_EQ(autoInc(QStringLiteral("Bridge.vct")), 6);
+}
+
 TEST_F(TemplateUploadTest, CancelledWizardOrEmptyTemplatesSendNothing)
 {
     ASSERT_TRUE(Connect(FullModel()));
