@@ -2574,5 +2574,9 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Die Zwischenablage enthält keine Berichtsseite</translation>
     </message>
+    <message id="The connection to the gauge has ended. Nothing was uploaded.">
+        <source></source>
+        <translation>Die Verbindung zum Messgerät ist beendet. Es wurde nichts übertragen.</translation>
+    </message>
 </context>
 </TS>

@@ -34,6 +34,12 @@ bool UploadTemplateEntries(TFormCalvaneK27 &pane, const QList<TFileItem *> &entr
         return false;
     if (ExecDialog(wizard) != QDialog::Accepted)
         return false;
+    // The connection may have ended while the wizard was open: then no number is used up, and the
+    // user learns that nothing went to the gauge.
+    if (!pane.TakesTemplates()) {
+        Prompt().Error(Tr("The connection to the gauge has ended. Nothing was uploaded."));
+        return false;
+    }
     // The numbers are committed and kept in the files before anything is sent, so that a second
     // upload never reuses them, whatever the gauge answers.
     for (int i = 0; i < wizard.Templates.Count(); ++i) {
@@ -47,10 +53,7 @@ bool UploadTemplateEntries(TFormCalvaneK27 &pane, const QList<TFileItem *> &entr
             return false;
         }
     }
-    // The thread may have been replaced while the wizard was open.
     TCommK27Thread *thread = pane.Thread();
-    if (!thread || !pane.Connected())
-        return false;
     thread->UploadList.Lock();
     thread->UploadList.Assign(&wizard.Templates);
     thread->UploadList.Unlock();

@@ -388,6 +388,29 @@ TEST_F(TemplateUploadTest, CancelledWizardOrEmptyTemplatesSendNothing)
     EXPECT_EQ(f.readAll(), before);
 }
 
+// The connection ends while the wizard is open: Finish numbers nothing and says that nothing
+// was uploaded.
+TEST_F(TemplateUploadTest, AConnectionEndedDuringTheWizardIsToldAndUsesNoNumbers)
+{
+    ASSERT_TRUE(Connect(FullModel()));
+    ASSERT_NO_FATAL_FAILURE(PrepareQuayWall());
+    Window->SelectTemplate(QStringLiteral("Quay Wall"));
+    const std::function<int(QDialog &)> walk = UploadWizardScript(true);
+    Dialog = [&](QDialog &d) {
+        Pane->StopConnection();
+        return walk(d);
+    };
+    Sim.ClearCommands();
+    Shown.clear();
+    ASSERT_TRUE(Run(Window->ActionUploadSelectedTemplate()));
+    EXPECT_EQ(Shown, QStringList(QStringLiteral("Upload Wizard")));
+    EXPECT_EQ(Prompts.Errors, QStringList(QStringLiteral("The connection to the gauge has ended. Nothing was uploaded.")));
+    EXPECT_EQ(ReadTemplate()->AutoInc, 1);
+    EXPECT_EQ(ReadTemplate()->BatchNameType, 0);
+    EXPECT_TRUE(DefineCommands(Sim).isEmpty());
+    EXPECT_FALSE(Host.Busy);
+}
+
 TEST_F(TemplateUploadTest, MemoryFullEndsWithItsMessageAndKeepsWhatWasStored)
 {
     TSimOptions options = FullModel();
