@@ -173,6 +173,8 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
             if (t == TagCellType) {
                 FDefaultCellType->setObjectName(QStringLiteral("ComboBoxDefaultCellType"));
                 FDefaultCellType->setEditable(true);
+                // A typed cell type is the tag's value, not a new choice for every other box.
+                FDefaultCellType->setInsertPolicy(QComboBox::NoInsert);
                 control = FDefaultCellType;
                 connect(FDefaultCellType, &QComboBox::currentTextChanged, this, &TFormUploadWizard::DefaultTagEdited);
             } else if (t == TagBarGrade) {
@@ -220,6 +222,8 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
             if (t == TagCellType) {
                 FBatchCellType->setObjectName(QStringLiteral("ComboBoxBatchCellType"));
                 FBatchCellType->setEditable(true);
+                // A typed cell type is the tag's value, not a new choice for every other box.
+                FBatchCellType->setInsertPolicy(QComboBox::NoInsert);
                 control = FBatchCellType;
                 connect(FBatchCellType, &QComboBox::currentTextChanged, this, &TFormUploadWizard::BatchTagEdited);
             } else if (t == TagBarGrade) {

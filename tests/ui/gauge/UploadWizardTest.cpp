@@ -243,6 +243,49 @@ TEST_F(UploadWizardTest, LongStoredTagsStayWholeUntilTheUserShortensThem)
     EXPECT_EQ(d->BarGrade, 1);
 }
 
+// A typed cell type is stored but never becomes a choice of its own, on either page.
+TEST_F(UploadWizardTest, TypedCellTypesDoNotPileUpInTheChoices)
+{
+    TFormUploadWizard &w = Make();
+    for (int i = 0; i < 2; ++i)
+        w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageDefaultTags);
+    const QStringList standard = {QStringLiteral("CU/CUSO4"), QStringLiteral("AG/AGCL")};
+    auto choices = [](QComboBox *box) {
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        return items;
+    };
+    QComboBox *defaults = w.ComboBoxDefaultCellType();
+    defaults->lineEdit()->selectAll();
+    TypeText(defaults->lineEdit(), QStringLiteral("ZN/ZNSO4"));
+    QTest::keyClick(defaults->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(w.Templates.Items(0)->Default.CellType, QStringLiteral("ZN/ZNSO4"));
+    EXPECT_EQ(choices(defaults), standard);
+
+    // Return may also have moved the wizard on (its default button).
+    if (w.CurrentPage() == TFormUploadWizard::PageDefaultTags)
+        w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageBatchTags);
+    w.SelectDefinition(1); // the half-cell definition
+    w.CheckBoxTag(TFormUploadWizard::TagCellType)->click();
+    QComboBox *batch = w.ComboBoxBatchCellType();
+    ASSERT_TRUE(batch->isEnabled());
+    batch->lineEdit()->selectAll();
+    TypeText(batch->lineEdit(), QStringLiteral("MN/MNO2"));
+    QTest::keyClick(batch->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(w.Templates.Items(0)->Items(1)->CellType, QStringLiteral("MN/MNO2"));
+    EXPECT_EQ(choices(batch), standard);
+    // The next template's pages offer the two standard choices only.
+    for (int guard = 0; guard < 3 && !(w.TemplateIndex() == 1 && w.CurrentPage() == TFormUploadWizard::PageDefaultTags);
+         ++guard)
+        w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageDefaultTags);
+    ASSERT_EQ(w.TemplateIndex(), 1);
+    EXPECT_EQ(choices(defaults), standard);
+}
+
 TEST_F(UploadWizardTest, CancelLeavesTheTemplatesFilesAlone)
 {
     WriteTemplate(QStringLiteral("Deck"), {{0, 0}});
