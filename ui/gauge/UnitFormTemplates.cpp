@@ -601,9 +601,12 @@ void TFormTemplates::UploadSelected()
 
 void TFormTemplates::FillBatchRows()
 {
-    const QList<int> selected = SelectedBatches();
-    FBatches->clear();
     TFileItem *entry = CurrentTemplate();
+    // A selection belongs to the template it was made in: another template starts with none.
+    const QString shown = entry ? entry->FileName : QString();
+    const QList<int> selected = shown == FBatchesShown ? SelectedBatches() : QList<int>();
+    FBatchesShown = shown;
+    FBatches->clear();
     if (entry && EnsureLoaded(entry)) {
         const TTemplateList &templ = entry->Template();
         QList<QTreeWidgetItem *> rows;

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSplitter>
+#include <QTest>
 
 using Defs = QList<std::pair<int, int>>;
 constexpr int Cover = 0, HalfCell = 1, Grid = 0, Linear = 1;
@@ -185,6 +186,41 @@ TEST_F(TemplatesTest, ActionsFollowTheSelection)
     for (QAction *a : Window->PopupMenuBatches()->actions())
         popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
     EXPECT_EQ(popup, QStringList({"Edit", "Delete", "-", "Cover Batch", "Half Cell Batch"}));
+}
+
+// Definitions picked in one template are not carried to the next one clicked; a change to the
+// same template keeps them.
+TEST_F(TemplatesTest, ClickingAnotherTemplateClearsTheDefinitionSelection)
+{
+    WriteTemplate(QStringLiteral("Deck"), {{Cover, Grid}, {HalfCell, Grid}, {Cover, Linear}});
+    WriteTemplate(QStringLiteral("Pier"), {{Cover, Grid}, {HalfCell, Grid}, {Cover, Grid}});
+    Open();
+    QTreeWidget *templates = Window->ListViewTemplates();
+    auto click = [&](int row) {
+        const QRect rect = templates->visualItemRect(templates->topLevelItem(row));
+        QTest::mouseClick(templates->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    };
+    click(0);
+    ASSERT_EQ(Window->LabelTemplate()->text(), QStringLiteral("Deck"));
+    Window->SelectBatches({0, 1});
+    Window->UpdateActions();
+    ASSERT_TRUE(Window->ActionGroup()->isEnabled());
+    click(1);
+    ASSERT_EQ(Window->LabelTemplate()->text(), QStringLiteral("Pier"));
+    EXPECT_EQ(Window->ListViewBatches()->topLevelItemCount(), 3);
+    EXPECT_TRUE(Window->SelectedBatches().isEmpty());
+    Window->UpdateActions();
+    EXPECT_FALSE(Window->ActionEditBatch()->isEnabled());
+    EXPECT_FALSE(Window->ActionDeleteBatch()->isEnabled());
+    EXPECT_FALSE(Window->ActionGroup()->isEnabled());
+    // Back to the first: nothing selected there either.
+    Window->SelectBatches({2});
+    click(0);
+    EXPECT_TRUE(Window->SelectedBatches().isEmpty());
+    // Refreshing the list keeps the selection of the template still shown.
+    Window->SelectBatches({2});
+    Window->Refresh();
+    EXPECT_EQ(Window->SelectedBatches(), QList<int>({2}));
 }
 
 TEST_F(TemplatesTest, NewDefinitionsGoThroughTheWizardAndAreSavedAtOnce)
