@@ -543,11 +543,19 @@ void TFormTemplates::RenameTemplate(int row, const QString &newName)
         return;
     }
     const QString newPath = TemplatePath(newName);
-    if (PathExists(newPath) || !QFile::rename(entry->FileName, newPath)) {
+    if (PathExists(newPath)) {
         Prompt().Error(Tr("A template with the name you specified already exists. Specify a different name."));
         if (item)
             item->setText(0, oldName);
         StartRename(row);
+        return;
+    }
+    QFile file(entry->FileName);
+    if (!file.rename(newPath)) {
+        // Another name would not help: the system's reason, and the old name stays.
+        if (item)
+            item->setText(0, oldName);
+        Prompt().Error(Tr("Unable to rename '%1': %2").arg(oldName, file.errorString()));
         return;
     }
     entry->FileName = newPath;
