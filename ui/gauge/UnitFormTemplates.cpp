@@ -673,6 +673,8 @@ bool TFormTemplates::RunBatchWizard(TTemplateItem &definition)
 {
     TFormTemplateBatchWizard wizard(this);
     wizard.Batch = definition;
+    // A definition the wizard cannot show (a hand-edited batch type) fails here, with its message.
+    wizard.Prepare();
     if (ExecDialog(wizard) != QDialog::Accepted)
         return false;
     definition = wizard.Batch;

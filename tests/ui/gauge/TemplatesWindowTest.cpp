@@ -290,6 +290,20 @@ TEST_F(TemplatesTest, EditChangesTheSelectedDefinitionAlsoOnDoubleClick)
     EXPECT_EQ(BatchRow(1)[2], QStringLiteral("-"));
 }
 
+TEST_F(TemplatesTest, EditingADefinitionOfUnknownTypeTellsWithoutAWizard)
+{
+    WriteTemplate(QStringLiteral("Deck"), {{Cover, Grid}, {Cover, Grid}},
+                  [](TTemplateList &t) { t.Items(1)->BatchType = 2; });
+    Open();
+    Window->SelectTemplate(QStringLiteral("Deck"));
+    Window->SelectBatches({1});
+    Dialog = [](QDialog &d) { return WalkBatchWizard(d); };
+    ASSERT_TRUE(Run(Window->ActionEditBatch()));
+    EXPECT_EQ(Prompts.Errors, QStringList(QStringLiteral("Invalid Batch Type")));
+    EXPECT_EQ(DialogCount, 0);
+    EXPECT_EQ(ReadTemplate(QStringLiteral("Deck"))->Items(1)->BatchType, 2);
+}
+
 // Grouping: which pairs may be grouped and where the half-cell definition ends up.
 TEST_F(TemplatesTest, GroupRulesAndTheHalfCellMovesBehindTheCover)
 {
