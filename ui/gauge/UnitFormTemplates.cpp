@@ -65,20 +65,15 @@ protected:
     }
 };
 
-// Pasted text loses the characters a name cannot hold, and a name takes at most ten characters.
-// A longer name from an older file is shown whole and may be shortened, never lengthened, so that
-// opening and closing the editor never renames the template by cutting its name.
+// Pasted text loses the characters a name cannot hold.
 class TNameValidator : public QValidator {
 public:
-    TNameValidator(int limit, QObject *parent) : QValidator(parent), FLimit(limit) {}
+    using QValidator::QValidator;
     State validate(QString &input, int &) const override
     {
         input.erase(std::remove_if(input.begin(), input.end(), IsUnsafeNameChar), input.end());
-        return input.size() <= FLimit ? Acceptable : Invalid;
+        return Acceptable;
     }
-
-private:
-    int FLimit;
 };
 
 // The name editor of the template list: at most ten characters; the rename itself is the form's.
@@ -96,7 +91,11 @@ public:
     {
         auto *edit = static_cast<QLineEdit *>(editor);
         const QString name = index.data().toString();
-        edit->setValidator(new TNameValidator(std::max<int>(TemplateNameLength, name.size()), edit));
+        // A name takes at most ten characters, and a paste is cut to fit. A longer name from an
+        // older file is shown whole and may be shortened, never lengthened, so that opening and
+        // closing the editor never renames the template by cutting its name.
+        edit->setMaxLength(std::max<int>(TemplateNameLength, name.size()));
+        edit->setValidator(new TNameValidator(edit));
         edit->setText(name);
     }
     void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override

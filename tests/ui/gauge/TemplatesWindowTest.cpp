@@ -4,6 +4,8 @@
 #include "UnitBatchList.h"
 #include "UnitSettings.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -66,6 +68,11 @@ TEST_F(TemplatesTest, RenameEditorTakesTenCharactersAndNoUnsafeOnes)
     EXPECT_EQ(edit->text(), QStringLiteral("Pier12Nort"));
     edit->setText(QStringLiteral("a/b"));
     EXPECT_EQ(edit->text(), QStringLiteral("ab"));
+    // A pasted name is cut to fit, like typing, rather than refused whole.
+    QGuiApplication::clipboard()->setText(QStringLiteral("Harbourside North"));
+    edit->selectAll();
+    edit->paste();
+    EXPECT_EQ(edit->text(), QStringLiteral("Harboursid"));
 }
 
 TEST_F(TemplatesTest, RenameToAnExistingNameTellsAndEditsAgain)
