@@ -15,6 +15,7 @@
 #include "UnitUnits.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QApplication>
 #include <QDir>
 #include <QDrag>
@@ -306,7 +307,8 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FActionUploadSelectedTemplate = makeAction("ActionUploadSelectedTemplate", Tr("Upload"), [this] { UploadSelected(); });
     FActionNewCoverBatch = makeAction("ActionNewCoverBatch", Tr("Cover Batch"), [this] { NewBatch(BatchTypeCover); });
     FActionNewHalfCellBatch = makeAction("ActionNewHalfCellBatch", Tr("Half Cell Batch"), [this] { NewBatch(BatchTypeHalfCell); });
-    FActionNewBatch = makeAction("ActionNewBatch", Tr("New Batch"), [this] { NewBatch(BatchTypeCover); });
+    // "New Batch" only offers its two choices: it never picks a batch type for the user.
+    FActionNewBatch = makeAction("ActionNewBatch", Tr("New Batch"), [this] { FNewBatchMenu->popup(QCursor::pos()); });
     FActionEditBatch = makeAction("ActionEditBatch", Tr("Edit"), [this] { EditBatch(); });
     FActionDeleteBatch = makeAction("ActionDeleteBatch", Tr("Delete"), [this] { DeleteBatches(); });
     FActionGroup = makeAction("ActionGroup", Tr("Group"), [this] { Group(); });
@@ -357,7 +359,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     bar->setIconSize(QSize(16, 16));
     bar->addAction(FActionNewBatch);
     if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(FActionNewBatch)))
-        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->setPopupMode(QToolButton::InstantPopup);
     bar->addAction(FActionEditBatch);
     bar->addAction(FActionDeleteBatch);
     bar->addSeparator();

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTest>
 
 using Defs = QList<std::pair<int, int>>;
@@ -244,6 +246,27 @@ TEST_F(TemplatesTest, ClickingAnotherTemplateClearsTheDefinitionSelection)
     Window->SelectBatches({2});
     Window->Refresh();
     EXPECT_EQ(Window->SelectedBatches(), QList<int>({2}));
+}
+
+// "New Batch" opens its drop-down of the two kinds; it never starts a definition of its own.
+TEST_F(TemplatesTest, NewBatchOffersItsTwoChoices)
+{
+    WriteTemplate(QStringLiteral("Deck"), {});
+    Open();
+    Window->SelectTemplate(QStringLiteral("Deck"));
+    auto *bar = Window->findChild<QToolBar *>(QStringLiteral("ToolBarBatches"));
+    ASSERT_NE(bar, nullptr);
+    auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(Window->ActionNewBatch()));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->popupMode(), QToolButton::InstantPopup);
+    QMenu *menu = Window->ActionNewBatch()->menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions(), QList<QAction *>({Window->ActionNewCoverBatch(), Window->ActionNewHalfCellBatch()}));
+    ASSERT_TRUE(Run(Window->ActionNewBatch()));
+    EXPECT_EQ(DialogCount, 0);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    EXPECT_EQ(ReadTemplate(QStringLiteral("Deck"))->Count(), 0);
 }
 
 TEST_F(TemplatesTest, NewDefinitionsGoThroughTheWizardAndAreSavedAtOnce)
