@@ -306,7 +306,8 @@ TEST_F(TemplateUploadTest, ShippedTemplateUploadsWithTheBatchOrder)
     }
     EXPECT_EQ(seen, saved->Count());
     const QList<TSimBatch> batches = Sim.Batches();
-    EXPECT_EQ(std::count_if(batches.begin(), batches.end(), [](const TSimBatch &b) { return b.Location == "Pier 2"; }), 1);
+    EXPECT_EQ(std::count_if(batches.begin(), batches.end(), [](const TSimBatch &b) { return b.Location == "Pier 2"; }),
+              1);
 }
 
 // The numbering goes back to the file that was loaded, also when its extension is upper case and
@@ -404,7 +405,8 @@ TEST_F(TemplateUploadTest, AConnectionEndedDuringTheWizardIsToldAndUsesNoNumbers
     Shown.clear();
     ASSERT_TRUE(Run(Window->ActionUploadSelectedTemplate()));
     EXPECT_EQ(Shown, QStringList(QStringLiteral("Upload Wizard")));
-    EXPECT_EQ(Prompts.Errors, QStringList(QStringLiteral("The connection to the gauge has ended. Nothing was uploaded.")));
+    EXPECT_EQ(Prompts.Errors,
+              QStringList(QStringLiteral("The connection to the gauge has ended. Nothing was uploaded.")));
     EXPECT_EQ(ReadTemplate()->AutoInc, 1);
     EXPECT_EQ(ReadTemplate()->BatchNameType, 0);
     EXPECT_TRUE(DefineCommands(Sim).isEmpty());

@@ -99,7 +99,8 @@ TEST_F(TemplatesTest, RenameFailureOtherThanAClashTellsTheReason)
     ASSERT_TRUE(QFile::remove(TemplateFile(QStringLiteral("Deck"))));
     Window->RenameTemplate(0, QStringLiteral("Wharf"));
     ASSERT_EQ(Prompts.Errors.size(), 1);
-    EXPECT_TRUE(Prompts.Errors.first().startsWith(QStringLiteral("Unable to rename 'Deck': "))) << Prompts.Errors.first().toStdString();
+    EXPECT_TRUE(Prompts.Errors.first().startsWith(QStringLiteral("Unable to rename 'Deck': ")))
+        << Prompts.Errors.first().toStdString();
     EXPECT_GT(Prompts.Errors.first().size(), QStringLiteral("Unable to rename 'Deck': ").size());
     EXPECT_EQ(TemplateNames(), QStringList({QStringLiteral("Deck"), QStringLiteral("Pier")}));
     EXPECT_FALSE(QFileInfo::exists(TemplateFile(QStringLiteral("Wharf"))));
