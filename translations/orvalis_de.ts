@@ -2574,5 +2574,13 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Die Zwischenablage enthält keine Berichtsseite</translation>
     </message>
+    <message id="Unable to rename '%1': %2">
+        <source></source>
+        <translation>&apos;%1&apos; kann nicht umbenannt werden: %2</translation>
+    </message>
+    <message id="The connection to the gauge has ended. Nothing was uploaded.">
+        <source></source>
+        <translation>Die Verbindung zum Messgerät ist beendet. Es wurde nichts übertragen.</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 #include "UnitTextFile.h"
 #include "UnitXml.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QThread>
 #include <atomic>
 
@@ -250,22 +252,39 @@ TEST_F(Templates, UploadListCopiesAndLocks)
     EXPECT_EQ(up.Count(), 0);
 }
 
-TEST_F(Templates, ShippedTemplateLoadsAndWritesBackUnchanged)
+// Every shipped template, in every language folder: read and written back unchanged, its stored
+// identifiers what numbering gives, and each group a flagged cover definition directly followed
+// by a flagged half-cell one.
+TEST_F(Templates, ShippedTemplatesLoadWriteBackUnchangedAndGroupInPairs)
 {
-    const QString folder = QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Templates/");
-    const QStringList names = QDir(folder).entryList(QStringList{QStringLiteral("*.vct")}, QDir::Files);
-    ASSERT_GE(names.size(), 1);
-    for (const QString &name : names) {
+    const QString root = QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/");
+    QStringList files;
+    for (const QString &language : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString folder = root + language + QStringLiteral("/Templates/");
+        for (const QString &name : QDir(folder).entryList(QStringList{QStringLiteral("*.vct")}, QDir::Files))
+            files << folder + name;
+    }
+    ASSERT_GE(files.size(), 1);
+    for (const QString &file : files) {
+        SCOPED_TRACE(file.toStdString());
         TTemplateList t;
-        t.LoadFromFile(folder + name);
+        t.LoadFromFile(file);
         EXPECT_GT(t.Count(), 0);
-        const QString copy = Temp(name);
+        const QString copy = Temp(QFileInfo(file).fileName());
         t.SaveToFile(copy);
-        EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(folder + name)) << name.toStdString();
-        // The stored identifiers are what numbering gives.
+        EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(file));
         const QStringList stored = IDs(t);
         t.GenerateBatchIDs(false);
         EXPECT_EQ(IDs(t), stored);
+        for (int i = 0; i < t.Count(); ++i) {
+            const TTemplateItem *d = t.Items(i);
+            if (!d->Grouped)
+                continue;
+            const int partner = d->BatchType == 0 ? i + 1 : i - 1;
+            ASSERT_TRUE(partner >= 0 && partner < t.Count()) << "definition " << i;
+            EXPECT_TRUE(t.Items(partner)->Grouped) << "definition " << i;
+            EXPECT_NE(t.Items(partner)->BatchType, d->BatchType) << "definition " << i;
+        }
     }
 }
 

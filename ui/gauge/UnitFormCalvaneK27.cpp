@@ -150,6 +150,8 @@ void TFormCalvaneK27::StartConnection()
 {
     StopConnection();
     FThread = std::make_unique<TCommK27Thread>(FHost->ComPort());
+    // A connection that fails keeps its list and its Connected state, but takes no more commands.
+    connect(FThread.get(), &QThread::finished, this, &TFormCalvaneK27::UpdateActions);
     ConnectEvents();
     FThread->start();
 }
@@ -349,7 +351,13 @@ void TFormCalvaneK27::UpdateActions()
     const bool selected = !FList->selectedItems().isEmpty();
     FActionDownload->setEnabled(selected);
     FActionDeleteBatch->setEnabled(selected);
-    FActionUploadTemplate->setEnabled(FConnected && FGaugeModel == 2 && UploadTemplates);
+    FActionUploadTemplate->setEnabled(TakesTemplates() && FGaugeModel == 2 && UploadTemplates);
+}
+
+bool TFormCalvaneK27::TakesTemplates() const
+{
+    // A connection that has ended (a basic model is named, then refused) takes no command.
+    return FConnected && !FTemplateBatchTypes.IsEmpty() && FThread && !FThread->isFinished();
 }
 
 void TFormCalvaneK27::ActionDownloadExecute()

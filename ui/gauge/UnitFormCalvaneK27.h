@@ -59,6 +59,9 @@ public:
     void DownloadTo(const QString &folder);
 
     bool Connected() const { return FConnected; }
+    // Connected on a connection that still runs, to a gauge that takes at least one batch type in
+    // templates: when either Upload may start.
+    bool TakesTemplates() const;
     std::uint8_t GaugeModel() const { return FGaugeModel; }
     const TTemplateSupportBatchType &TemplateBatchTypes() const { return FTemplateBatchTypes; }
     QString DownloadFolder() const { return FDownloadFolder; }

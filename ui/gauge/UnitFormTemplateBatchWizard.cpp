@@ -108,8 +108,16 @@ TFormTemplateBatchWizard::TFormTemplateBatchWizard(QWidget *parent)
 
 void TFormTemplateBatchWizard::showEvent(QShowEvent *event)
 {
-    if (!FPrepared)
-        Prepare();
+    // No exception may leave an event handler: a definition that cannot be shown is told and the
+    // wizard closes.
+    if (!FPrepared) {
+        try {
+            Prepare();
+        } catch (const Exception &e) {
+            Prompt().Error(e.Message());
+            QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        }
+    }
     TWizardDialog::showEvent(event);
 }
 

@@ -15,6 +15,7 @@
 #include "UnitUnits.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QApplication>
 #include <QDir>
 #include <QDrag>
@@ -65,20 +66,15 @@ protected:
     }
 };
 
-// Pasted text loses the characters a name cannot hold, and a name takes at most ten characters.
-// A longer name from an older file is shown whole and may be shortened, never lengthened, so that
-// opening and closing the editor never renames the template by cutting its name.
+// Pasted text loses the characters a name cannot hold.
 class TNameValidator : public QValidator {
 public:
-    TNameValidator(int limit, QObject *parent) : QValidator(parent), FLimit(limit) {}
+    using QValidator::QValidator;
     State validate(QString &input, int &) const override
     {
         input.erase(std::remove_if(input.begin(), input.end(), IsUnsafeNameChar), input.end());
-        return input.size() <= FLimit ? Acceptable : Invalid;
+        return Acceptable;
     }
-
-private:
-    int FLimit;
 };
 
 // The name editor of the template list: at most ten characters; the rename itself is the form's.
@@ -96,7 +92,11 @@ public:
     {
         auto *edit = static_cast<QLineEdit *>(editor);
         const QString name = index.data().toString();
-        edit->setValidator(new TNameValidator(std::max<int>(TemplateNameLength, name.size()), edit));
+        // A name takes at most ten characters, and a paste is cut to fit. A longer name from an
+        // older file is shown whole and may be shortened, never lengthened, so that opening and
+        // closing the editor never renames the template by cutting its name.
+        edit->setMaxLength(std::max<int>(TemplateNameLength, name.size()));
+        edit->setValidator(new TNameValidator(edit));
         edit->setText(name);
     }
     void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
@@ -307,7 +307,8 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FActionUploadSelectedTemplate = makeAction("ActionUploadSelectedTemplate", Tr("Upload"), [this] { UploadSelected(); });
     FActionNewCoverBatch = makeAction("ActionNewCoverBatch", Tr("Cover Batch"), [this] { NewBatch(BatchTypeCover); });
     FActionNewHalfCellBatch = makeAction("ActionNewHalfCellBatch", Tr("Half Cell Batch"), [this] { NewBatch(BatchTypeHalfCell); });
-    FActionNewBatch = makeAction("ActionNewBatch", Tr("New Batch"), [this] { NewBatch(BatchTypeCover); });
+    // "New Batch" only offers its two choices: it never picks a batch type for the user.
+    FActionNewBatch = makeAction("ActionNewBatch", Tr("New Batch"), [this] { FNewBatchMenu->popup(QCursor::pos()); });
     FActionEditBatch = makeAction("ActionEditBatch", Tr("Edit"), [this] { EditBatch(); });
     FActionDeleteBatch = makeAction("ActionDeleteBatch", Tr("Delete"), [this] { DeleteBatches(); });
     FActionGroup = makeAction("ActionGroup", Tr("Group"), [this] { Group(); });
@@ -358,7 +359,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     bar->setIconSize(QSize(16, 16));
     bar->addAction(FActionNewBatch);
     if (auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(FActionNewBatch)))
-        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->setPopupMode(QToolButton::InstantPopup);
     bar->addAction(FActionEditBatch);
     bar->addAction(FActionDeleteBatch);
     bar->addSeparator();
@@ -543,11 +544,19 @@ void TFormTemplates::RenameTemplate(int row, const QString &newName)
         return;
     }
     const QString newPath = TemplatePath(newName);
-    if (PathExists(newPath) || !QFile::rename(entry->FileName, newPath)) {
+    if (PathExists(newPath)) {
         Prompt().Error(Tr("A template with the name you specified already exists. Specify a different name."));
         if (item)
             item->setText(0, oldName);
         StartRename(row);
+        return;
+    }
+    QFile file(entry->FileName);
+    if (!file.rename(newPath)) {
+        // Another name would not help: the system's reason, and the old name stays.
+        if (item)
+            item->setText(0, oldName);
+        Prompt().Error(Tr("Unable to rename '%1': %2").arg(oldName, file.errorString()));
         return;
     }
     entry->FileName = newPath;
@@ -601,9 +610,12 @@ void TFormTemplates::UploadSelected()
 
 void TFormTemplates::FillBatchRows()
 {
-    const QList<int> selected = SelectedBatches();
-    FBatches->clear();
     TFileItem *entry = CurrentTemplate();
+    // A selection belongs to the template it was made in: another template starts with none.
+    const QString shown = entry ? entry->FileName : QString();
+    const QList<int> selected = shown == FBatchesShown ? SelectedBatches() : QList<int>();
+    FBatchesShown = shown;
+    FBatches->clear();
     if (entry && EnsureLoaded(entry)) {
         const TTemplateList &templ = entry->Template();
         QList<QTreeWidgetItem *> rows;
@@ -662,6 +674,8 @@ bool TFormTemplates::RunBatchWizard(TTemplateItem &definition)
 {
     TFormTemplateBatchWizard wizard(this);
     wizard.Batch = definition;
+    // A definition the wizard cannot show (a hand-edited batch type) fails here, with its message.
+    wizard.Prepare();
     if (ExecDialog(wizard) != QDialog::Accepted)
         return false;
     definition = wizard.Batch;

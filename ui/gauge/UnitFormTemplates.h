@@ -118,6 +118,8 @@ private:
     std::pair<int, QString> FPendingRename;
     bool FHasPendingRename = false;
     bool FFilling = false;
+    // The file of the template whose definitions the lower list shows.
+    QString FBatchesShown;
 };
 
 // Clears Grouped on a definition and on its partner (the next definition for a cover one, the

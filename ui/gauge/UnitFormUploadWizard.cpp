@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const char *const TagCaptions[] = {QT_TRID_NOOP("Site:"),     QT_TRID_NOOP("Location:"),
@@ -50,6 +51,29 @@ bool *UseDefaultFlag(TTemplateItem &d, int tag)
     default: return &d.UseDefaultBarGrade;
     }
 }
+
+// A stored text longer than its box's limit is shown and kept whole (the gauge link cuts what it
+// sends); the user's edits may shorten it but never lengthen it, and typing stops at the limit.
+void ShowTagText(QLineEdit *edit, int limit, const QString &text)
+{
+    edit->setMaxLength(std::max<int>(limit, static_cast<int>(text.size())));
+    edit->setText(text);
+}
+
+// After an edit: the box's limit comes down with a shortened long text.
+void LowerTagLimit(QLineEdit *edit, int limit)
+{
+    const int ceiling = std::max<int>(limit, static_cast<int>(edit->text().size()));
+    if (edit->maxLength() == ceiling)
+        return;
+    // A new limit puts the text again and with it the cursor at the end.
+    const int cursor = edit->cursorPosition();
+    edit->setMaxLength(ceiling);
+    edit->setCursorPosition(cursor);
+}
+
+// A bar grade the boxes do not know shows as none, so that an edit of another tag keeps it.
+int BarGradeRow(std::uint8_t grade) { return grade < BarGradeCount ? grade : -1; }
 
 void FillChoices(QComboBox *cellType, QComboBox *barGrade)
 {
@@ -149,6 +173,8 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
             if (t == TagCellType) {
                 FDefaultCellType->setObjectName(QStringLiteral("ComboBoxDefaultCellType"));
                 FDefaultCellType->setEditable(true);
+                // A typed cell type is the tag's value, not a new choice for every other box.
+                FDefaultCellType->setInsertPolicy(QComboBox::NoInsert);
                 control = FDefaultCellType;
                 connect(FDefaultCellType, &QComboBox::currentTextChanged, this, &TFormUploadWizard::DefaultTagEdited);
             } else if (t == TagBarGrade) {
@@ -196,6 +222,8 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
             if (t == TagCellType) {
                 FBatchCellType->setObjectName(QStringLiteral("ComboBoxBatchCellType"));
                 FBatchCellType->setEditable(true);
+                // A typed cell type is the tag's value, not a new choice for every other box.
+                FBatchCellType->setInsertPolicy(QComboBox::NoInsert);
                 control = FBatchCellType;
                 connect(FBatchCellType, &QComboBox::currentTextChanged, this, &TFormUploadWizard::BatchTagEdited);
             } else if (t == TagBarGrade) {
@@ -324,9 +352,9 @@ void TFormUploadWizard::FillDefaultTags()
     TTemplateItem &d = templ->Default;
     for (int t = 0; t < TagCount; ++t)
         if (FDefaultEdits[t])
-            FDefaultEdits[t]->setText(*TextTag(d, t));
+            ShowTagText(FDefaultEdits[t], TagLength(TTag(t)), *TextTag(d, t));
     FDefaultCellType->setEditText(d.CellType);
-    FDefaultBarGrade->setCurrentIndex(d.BarGrade < BarGradeCount ? d.BarGrade : 0);
+    FDefaultBarGrade->setCurrentIndex(BarGradeRow(d.BarGrade));
     FFilling = false;
 }
 
@@ -337,8 +365,10 @@ void TFormUploadWizard::DefaultTagEdited()
         return;
     TTemplateItem &d = templ->Default;
     for (int t = 0; t < TagCount; ++t)
-        if (FDefaultEdits[t])
+        if (FDefaultEdits[t]) {
+            LowerTagLimit(FDefaultEdits[t], TagLength(TTag(t)));
             *TextTag(d, t) = FDefaultEdits[t]->text();
+        }
     d.CellType = FDefaultCellType->currentText();
     if (FDefaultBarGrade->currentIndex() >= 0)
         d.BarGrade = static_cast<std::uint8_t>(FDefaultBarGrade->currentIndex());
@@ -415,11 +445,11 @@ void TFormUploadWizard::FillBatchControls()
         FChecks[t]->setEnabled(d != nullptr);
         FChecks[t]->setChecked(d && *UseDefaultFlag(*d, t));
         if (FBatchEdits[t])
-            FBatchEdits[t]->setText(d ? *TextTag(*d, t) : QString());
+            ShowTagText(FBatchEdits[t], TagLength(TTag(t)), d ? *TextTag(*d, t) : QString());
         ShowUsingDefault(BatchTagControl(TTag(t)), d && *UseDefaultFlag(*d, t), d != nullptr);
     }
     FBatchCellType->setEditText(d ? d->CellType : QString());
-    FBatchBarGrade->setCurrentIndex(d && d->BarGrade < BarGradeCount ? d->BarGrade : 0);
+    FBatchBarGrade->setCurrentIndex(d ? BarGradeRow(d->BarGrade) : 0);
     FFilling = false;
 }
 
@@ -429,8 +459,10 @@ void TFormUploadWizard::BatchTagEdited()
     if (FFilling || !d)
         return;
     for (int t = 0; t < TagCount; ++t)
-        if (FBatchEdits[t])
+        if (FBatchEdits[t]) {
+            LowerTagLimit(FBatchEdits[t], TagLength(TTag(t)));
             *TextTag(*d, t) = FBatchEdits[t]->text();
+        }
     d->CellType = FBatchCellType->currentText();
     if (FBatchBarGrade->currentIndex() >= 0)
         d->BarGrade = static_cast<std::uint8_t>(FBatchBarGrade->currentIndex());

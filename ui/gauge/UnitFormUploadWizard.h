@@ -51,7 +51,7 @@ public:
     TTemplateItem *SelectedDefinition() const;
     void SelectDefinition(int index);
 
-    // Maximum lengths of the tag texts.
+    // How many characters can be typed into a tag box; a longer stored text is shown and kept whole.
     static int TagLength(TTag tag) { return tag == TagNote ? 21 : 16; }
 
 protected:

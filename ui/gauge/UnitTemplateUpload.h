@@ -9,9 +9,6 @@ class TFileItem;
 class TFormCalvaneK27;
 class TFormTemplates;
 
-// Connected, and the gauge takes at least one batch type in templates.
-bool GaugeTakesTemplates(const TFormCalvaneK27 &pane);
-
 // Uploads template entries: copies of those holding definitions go through the upload wizard;
 // after Finish each is numbered for good and saved, then handed to the gauge. Returns whether
 // the upload was started (false when nothing was chosen or the wizard was cancelled).

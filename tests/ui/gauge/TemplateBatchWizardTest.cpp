@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
 
 class TemplateBatchWizardTest : public TemplatesTest {
 protected:
@@ -220,4 +221,16 @@ TEST_F(TemplateBatchWizardTest, AnExistingDefinitionFillsTheControls)
     EXPECT_FALSE(Wizard->CheckBoxLowLimit()->isChecked());
     EXPECT_EQ(Wizard->EditLowLimit()->text(), QStringLiteral("1"));
     EXPECT_EQ(Wizard->ListBoxBatchFormat()->currentRow(), 0);
+}
+
+// A hand-edited definition of a batch type the program does not know: the wizard tells so and
+// closes instead of failing inside its show event.
+TEST_F(TemplateBatchWizardTest, UnknownBatchTypeIsToldAndClosesTheWizard)
+{
+    Wizard = std::make_unique<TFormTemplateBatchWizard>();
+    Wizard->Batch.BatchType = 2;
+    EXPECT_NO_THROW(Wizard->show());
+    EXPECT_EQ(Prompts.Errors, QStringList(QStringLiteral("Invalid Batch Type")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Wizard->isVisible(); }, 5000));
+    EXPECT_EQ(Wizard->result(), QDialog::Rejected);
 }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace {
 
@@ -253,25 +254,99 @@ TEST_F(TemplateUploadTest, PreparedTemplateUploadsFromBothEntryPointsAndKeepsIts
     EXPECT_TRUE(Prompts.Errors.isEmpty());
 }
 
+// The shipped template holds tags longer than the wizard's boxes take: edits of other tags keep
+// them whole in the file, and the gauge gets as much of each as it takes.
 TEST_F(TemplateUploadTest, ShippedTemplateUploadsWithTheBatchOrder)
 {
     QFile::copy(QStringLiteral(ORVALIS_RESOURCE_DIR "/Orvalis/Template/EN/Templates/Harbour Road Bridge.vct"),
                 TemplatePath(QStringLiteral("Harbour Road Bridge")));
+    QFile::setPermissions(TemplatePath(QStringLiteral("Harbour Road Bridge")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     ASSERT_TRUE(Connect(FullModel()));
     Window->Refresh();
     Window->SelectTemplate(QStringLiteral("Harbour Road Bridge"));
-    Dialog = UploadWizardScript(false);
+    const int last = ReadTemplate(QStringLiteral("Harbour Road Bridge"))->Count() - 1;
+    Dialog = UploadWizardScript(
+        false,
+        [](TFormUploadWizard &w) {
+            w.EditDefault(TFormUploadWizard::TagEngineer)->selectAll();
+            TypeText(w.EditDefault(TFormUploadWizard::TagEngineer), QStringLiteral("B. Okafor"));
+        },
+        [last](TFormUploadWizard &w) {
+            w.SelectDefinition(last);
+            if (w.CheckBoxTag(TFormUploadWizard::TagLocation)->isChecked())
+                w.CheckBoxTag(TFormUploadWizard::TagLocation)->click();
+            w.EditBatch(TFormUploadWizard::TagLocation)->selectAll();
+            TypeText(w.EditBatch(TFormUploadWizard::TagLocation), QStringLiteral("Pier 2"));
+        });
     ASSERT_TRUE(Upload(Window->ActionUploadSelectedTemplate()));
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
     QStringList ids = GaugeIDs().filter(QStringLiteral("Harbour Ro"));
-    EXPECT_EQ(ids.size(), ReadTemplate(QStringLiteral("Harbour Road Bridge"))->Count());
+    auto saved = ReadTemplate(QStringLiteral("Harbour Road Bridge"));
+    EXPECT_EQ(ids.size(), saved->Count());
     EXPECT_EQ(ids.value(0), QStringLiteral("Harbour Ro 00001"));
     // Batch order leaves the running number alone.
-    EXPECT_EQ(ReadTemplate(QStringLiteral("Harbour Road Bridge"))->AutoInc, 1);
+    EXPECT_EQ(saved->AutoInc, 1);
+    EXPECT_EQ(saved->Default.Site, QStringLiteral("Harbour Road Bridge"));
+    EXPECT_EQ(saved->Default.Engineer, QStringLiteral("B. Okafor"));
+    EXPECT_EQ(saved->Items(last)->Location, QStringLiteral("Pier 2"));
+    EXPECT_EQ(saved->Items(last)->Area, QStringLiteral("Pier 2 & bearing shelf"));
+    EXPECT_EQ(saved->Items(last)->Note, QStringLiteral("Check the bearing shelf edge first."));
+    int seen = 0;
     for (const TSimBatch &b : Sim.Batches()) {
-        if (b.ID.startsWith("Harbour Ro")) {
-            EXPECT_EQ(b.Site, QByteArray("Harbour Road Bri"));
+        if (!b.ID.startsWith("Harbour Ro"))
+            continue;
+        ++seen;
+        EXPECT_EQ(b.Site, QByteArray("Harbour Road Bri"));
+        EXPECT_EQ(b.Engineer, QByteArray("B. Okafor"));
+        if (b.Location == "Pier 2") {
+            EXPECT_EQ(b.Area, QByteArray("Pier 2 & bearing"));
+            EXPECT_EQ(b.Note, QByteArray("Check the bearing shelf "));
         }
     }
+    EXPECT_EQ(seen, saved->Count());
+    const QList<TSimBatch> batches = Sim.Batches();
+    EXPECT_EQ(std::count_if(batches.begin(), batches.end(), [](const TSimBatch &b) { return b.Location == "Pier 2"; }),
+              1);
+}
+
+// The numbering goes back to the file that was loaded, also when its extension is upper case and
+// another file differs from it only in that.
+TEST_F(TemplateUploadTest, NumberingIsKeptInTheFileThatWasLoaded)
+{
+    auto write = [](const QString &file, int autoInc) {
+        TTemplateList t;
+        t.AutoInc = autoInc;
+        t.BatchNameType = 1;
+        TTemplateItem *d = t.Add();
+        d->Columns = 2;
+        d->Rows = 2;
+        d->Grid = 100;
+        d->HighLimit = 60;
+        d->LowLimit = 20;
+        t.SaveToFile(IncludeTrailingSlash(TemplatesFolder()) + file);
+    };
+    write(QStringLiteral("Bridge.VCT"), 1);
+    write(QStringLiteral("Bridge.vct"), 5);
+    ASSERT_TRUE(Connect(FullModel()));
+    Window->Refresh();
+    Window->SelectTemplate(QStringLiteral("Bridge"));
+    ASSERT_EQ(Window->SelectedTemplates().size(), 2);
+    Dialog = UploadWizardScript(true);
+    Sim.ClearCommands();
+    ASSERT_TRUE(Upload(Window->ActionUploadSelectedTemplate()));
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+    QStringList ids = GaugeIDs().filter(QStringLiteral("Bridge"));
+    ids.sort();
+    EXPECT_EQ(ids, QStringList({"Bridge 00001", "Bridge 00005"}));
+    EXPECT_EQ(QDir(TemplatesFolder()).entryList(QDir::Files, QDir::Name), QStringList({"Bridge.VCT", "Bridge.vct"}));
+    auto autoInc = [](const QString &file) {
+        TTemplateList t;
+        t.LoadFromFile(IncludeTrailingSlash(TemplatesFolder()) + file);
+        return t.AutoInc;
+    };
+    EXPECT_EQ(autoInc(QStringLiteral("Bridge.VCT")), 2);
+    EXPECT_EQ(autoInc(QStringLiteral("Bridge.vct")), 6);
 }
 
 TEST_F(TemplateUploadTest, CancelledWizardOrEmptyTemplatesSendNothing)
@@ -312,6 +387,30 @@ TEST_F(TemplateUploadTest, CancelledWizardOrEmptyTemplatesSendNothing)
     QFile f(TemplatePath(QStringLiteral("Quay Wall")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
+}
+
+// The connection ends while the wizard is open: Finish numbers nothing and says that nothing
+// was uploaded.
+TEST_F(TemplateUploadTest, AConnectionEndedDuringTheWizardIsToldAndUsesNoNumbers)
+{
+    ASSERT_TRUE(Connect(FullModel()));
+    ASSERT_NO_FATAL_FAILURE(PrepareQuayWall());
+    Window->SelectTemplate(QStringLiteral("Quay Wall"));
+    const std::function<int(QDialog &)> walk = UploadWizardScript(true);
+    Dialog = [&](QDialog &d) {
+        Pane->StopConnection();
+        return walk(d);
+    };
+    Sim.ClearCommands();
+    Shown.clear();
+    ASSERT_TRUE(Run(Window->ActionUploadSelectedTemplate()));
+    EXPECT_EQ(Shown, QStringList(QStringLiteral("Upload Wizard")));
+    EXPECT_EQ(Prompts.Errors,
+              QStringList(QStringLiteral("The connection to the gauge has ended. Nothing was uploaded.")));
+    EXPECT_EQ(ReadTemplate()->AutoInc, 1);
+    EXPECT_EQ(ReadTemplate()->BatchNameType, 0);
+    EXPECT_TRUE(DefineCommands(Sim).isEmpty());
+    EXPECT_FALSE(Host.Busy);
 }
 
 TEST_F(TemplateUploadTest, MemoryFullEndsWithItsMessageAndKeepsWhatWasStored)
@@ -443,9 +542,11 @@ TEST_F(TemplateUploadTest, AFailedConnectionTakesNoUpload)
     PumpUntil([] { return false; }, 50);
     ASSERT_FALSE(Prompts.Errors.isEmpty());
     EXPECT_TRUE(Pane->Connected());
-    Window->UpdateActions();
-    EXPECT_FALSE(Window->ActionUploadSelectedTemplate()->isEnabled());
+    // Both Uploads follow the ended connection by themselves, and agree.
+    EXPECT_TRUE(PumpUntil([&] { return !Pane->ActionUploadTemplate()->isEnabled(); }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return !Window->ActionUploadSelectedTemplate()->isEnabled(); }, 5000));
     Shown.clear();
     Pane->ActionUploadTemplate()->trigger();
+    Window->ActionUploadSelectedTemplate()->trigger();
     EXPECT_TRUE(Shown.isEmpty());
 }

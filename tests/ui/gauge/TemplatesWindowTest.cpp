@@ -4,11 +4,16 @@
 #include "UnitBatchList.h"
 #include "UnitSettings.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTest>
 
 using Defs = QList<std::pair<int, int>>;
 constexpr int Cover = 0, HalfCell = 1, Grid = 0, Linear = 1;
@@ -65,6 +70,11 @@ TEST_F(TemplatesTest, RenameEditorTakesTenCharactersAndNoUnsafeOnes)
     EXPECT_EQ(edit->text(), QStringLiteral("Pier12Nort"));
     edit->setText(QStringLiteral("a/b"));
     EXPECT_EQ(edit->text(), QStringLiteral("ab"));
+    // A pasted name is cut to fit, like typing, rather than refused whole.
+    QGuiApplication::clipboard()->setText(QStringLiteral("Harbourside North"));
+    edit->selectAll();
+    edit->paste();
+    EXPECT_EQ(edit->text(), QStringLiteral("Harboursid"));
 }
 
 TEST_F(TemplatesTest, RenameToAnExistingNameTellsAndEditsAgain)
@@ -78,6 +88,23 @@ TEST_F(TemplatesTest, RenameToAnExistingNameTellsAndEditsAgain)
     EXPECT_EQ(TemplateNames(), QStringList({QStringLiteral("Deck"), QStringLiteral("Pier")}));
     EXPECT_TRUE(QFileInfo::exists(TemplateFile(QStringLiteral("Deck"))));
     EXPECT_NE(NameEditor(), nullptr);
+}
+
+TEST_F(TemplatesTest, RenameFailureOtherThanAClashTellsTheReason)
+{
+    WriteTemplate(QStringLiteral("Deck"), {{Cover, Grid}});
+    WriteTemplate(QStringLiteral("Pier"), {});
+    Open();
+    // The file went away behind the window's back.
+    ASSERT_TRUE(QFile::remove(TemplateFile(QStringLiteral("Deck"))));
+    Window->RenameTemplate(0, QStringLiteral("Wharf"));
+    ASSERT_EQ(Prompts.Errors.size(), 1);
+    EXPECT_TRUE(Prompts.Errors.first().startsWith(QStringLiteral("Unable to rename 'Deck': ")))
+        << Prompts.Errors.first().toStdString();
+    EXPECT_GT(Prompts.Errors.first().size(), QStringLiteral("Unable to rename 'Deck': ").size());
+    EXPECT_EQ(TemplateNames(), QStringList({QStringLiteral("Deck"), QStringLiteral("Pier")}));
+    EXPECT_FALSE(QFileInfo::exists(TemplateFile(QStringLiteral("Wharf"))));
+    EXPECT_EQ(NameEditor(), nullptr);
 }
 
 TEST_F(TemplatesTest, RenameMovesTheFileAndKeepsItsDefinitions)
@@ -187,6 +214,62 @@ TEST_F(TemplatesTest, ActionsFollowTheSelection)
     EXPECT_EQ(popup, QStringList({"Edit", "Delete", "-", "Cover Batch", "Half Cell Batch"}));
 }
 
+// Definitions picked in one template are not carried to the next one clicked; a change to the
+// same template keeps them.
+TEST_F(TemplatesTest, ClickingAnotherTemplateClearsTheDefinitionSelection)
+{
+    WriteTemplate(QStringLiteral("Deck"), {{Cover, Grid}, {HalfCell, Grid}, {Cover, Linear}});
+    WriteTemplate(QStringLiteral("Pier"), {{Cover, Grid}, {HalfCell, Grid}, {Cover, Grid}});
+    Open();
+    QTreeWidget *templates = Window->ListViewTemplates();
+    auto click = [&](int row) {
+        const QRect rect = templates->visualItemRect(templates->topLevelItem(row));
+        QTest::mouseClick(templates->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    };
+    click(0);
+    ASSERT_EQ(Window->LabelTemplate()->text(), QStringLiteral("Deck"));
+    Window->SelectBatches({0, 1});
+    Window->UpdateActions();
+    ASSERT_TRUE(Window->ActionGroup()->isEnabled());
+    click(1);
+    ASSERT_EQ(Window->LabelTemplate()->text(), QStringLiteral("Pier"));
+    EXPECT_EQ(Window->ListViewBatches()->topLevelItemCount(), 3);
+    EXPECT_TRUE(Window->SelectedBatches().isEmpty());
+    Window->UpdateActions();
+    EXPECT_FALSE(Window->ActionEditBatch()->isEnabled());
+    EXPECT_FALSE(Window->ActionDeleteBatch()->isEnabled());
+    EXPECT_FALSE(Window->ActionGroup()->isEnabled());
+    // Back to the first: nothing selected there either.
+    Window->SelectBatches({2});
+    click(0);
+    EXPECT_TRUE(Window->SelectedBatches().isEmpty());
+    // Refreshing the list keeps the selection of the template still shown.
+    Window->SelectBatches({2});
+    Window->Refresh();
+    EXPECT_EQ(Window->SelectedBatches(), QList<int>({2}));
+}
+
+// "New Batch" opens its drop-down of the two kinds; it never starts a definition of its own.
+TEST_F(TemplatesTest, NewBatchOffersItsTwoChoices)
+{
+    WriteTemplate(QStringLiteral("Deck"), {});
+    Open();
+    Window->SelectTemplate(QStringLiteral("Deck"));
+    auto *bar = Window->findChild<QToolBar *>(QStringLiteral("ToolBarBatches"));
+    ASSERT_NE(bar, nullptr);
+    auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(Window->ActionNewBatch()));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->popupMode(), QToolButton::InstantPopup);
+    QMenu *menu = Window->ActionNewBatch()->menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->actions(), QList<QAction *>({Window->ActionNewCoverBatch(), Window->ActionNewHalfCellBatch()}));
+    ASSERT_TRUE(Run(Window->ActionNewBatch()));
+    EXPECT_EQ(DialogCount, 0);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+    EXPECT_EQ(ReadTemplate(QStringLiteral("Deck"))->Count(), 0);
+}
+
 TEST_F(TemplatesTest, NewDefinitionsGoThroughTheWizardAndAreSavedAtOnce)
 {
     WriteTemplate(QStringLiteral("Deck"), {});
@@ -236,6 +319,20 @@ TEST_F(TemplatesTest, EditChangesTheSelectedDefinitionAlsoOnDoubleClick)
     EXPECT_EQ(saved->Items(1)->BatchFormat, 1);
     EXPECT_EQ(saved->Items(1)->Rows, 1000);
     EXPECT_EQ(BatchRow(1)[2], QStringLiteral("-"));
+}
+
+TEST_F(TemplatesTest, EditingADefinitionOfUnknownTypeTellsWithoutAWizard)
+{
+    WriteTemplate(QStringLiteral("Deck"), {{Cover, Grid}, {Cover, Grid}},
+                  [](TTemplateList &t) { t.Items(1)->BatchType = 2; });
+    Open();
+    Window->SelectTemplate(QStringLiteral("Deck"));
+    Window->SelectBatches({1});
+    Dialog = [](QDialog &d) { return WalkBatchWizard(d); };
+    ASSERT_TRUE(Run(Window->ActionEditBatch()));
+    EXPECT_EQ(Prompts.Errors, QStringList(QStringLiteral("Invalid Batch Type")));
+    EXPECT_EQ(DialogCount, 0);
+    EXPECT_EQ(ReadTemplate(QStringLiteral("Deck"))->Items(1)->BatchType, 2);
 }
 
 // Grouping: which pairs may be grouped and where the half-cell definition ends up.

@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMap>
 #include <QRadioButton>
+#include <QTest>
 
 class UploadWizardTest : public TemplatesTest {
 protected:
@@ -175,20 +177,149 @@ TEST_F(UploadWizardTest, BatchTagsTreeAndUseDefaultBoxes)
     EXPECT_FALSE(edit->isEnabled());
 }
 
+// Texts stored longer than a box takes (an older or hand-made file) stay whole through edits of
+// other tags; the user's own edit of such a box may shorten it but never lengthen it.
+TEST_F(UploadWizardTest, LongStoredTagsStayWholeUntilTheUserShortensThem)
+{
+    const QString site = QStringLiteral("Harbour Road Bridge");
+    const QString area = QStringLiteral("Pier 2 & bearing shelf");
+    const QString note = QStringLiteral("Check the bearing shelf edge first.");
+    Wizard = std::make_unique<TFormUploadWizard>();
+    TTemplateList *templ = Wizard->Templates.Add();
+    templ->Name = QStringLiteral("Harbour");
+    templ->Default.Site = site;
+    templ->Default.BarGrade = 7; // no known grade
+    TTemplateItem *d = templ->Add();
+    d->Area = area;
+    d->Note = note;
+    d->BarGrade = 9;
+    d->UseDefaultArea = d->UseDefaultNote = d->UseDefaultBarGrade = false;
+    Wizard->show();
+    TFormUploadWizard &w = *Wizard;
+    w.ButtonNext()->click();
+    w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageDefaultTags);
+    QLineEdit *siteEdit = w.EditDefault(TFormUploadWizard::TagSite);
+    EXPECT_EQ(siteEdit->text(), site);
+    EXPECT_EQ(w.ComboBoxDefaultBarGrade()->currentIndex(), -1);
+    TypeText(w.EditDefault(TFormUploadWizard::TagEngineer), QStringLiteral("A. Mercer"));
+    EXPECT_EQ(templ->Default.Engineer, QStringLiteral("A. Mercer"));
+    EXPECT_EQ(templ->Default.Site, site);
+    EXPECT_EQ(templ->Default.BarGrade, 7);
+
+    w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageBatchTags);
+    ASSERT_EQ(w.SelectedDefinition(), d);
+    EXPECT_EQ(w.EditBatch(TFormUploadWizard::TagArea)->text(), area);
+    EXPECT_EQ(w.EditBatch(TFormUploadWizard::TagNote)->text(), note);
+    EXPECT_EQ(w.ComboBoxBatchBarGrade()->currentIndex(), -1);
+    w.CheckBoxTag(TFormUploadWizard::TagLocation)->click();
+    TypeText(w.EditBatch(TFormUploadWizard::TagLocation), QStringLiteral("North"));
+    EXPECT_EQ(d->Location, QStringLiteral("North"));
+    EXPECT_EQ(d->Area, area);
+    EXPECT_EQ(d->Note, note);
+    EXPECT_EQ(d->BarGrade, 9);
+    EXPECT_EQ(d->Site, site); // applied from the default, whole
+
+    // The user's own edits: typing at the end of a long text adds nothing, deleting shortens it,
+    // and typing then stops at the box's limit.
+    QLineEdit *areaEdit = w.EditBatch(TFormUploadWizard::TagArea);
+    areaEdit->end(false);
+    TypeText(areaEdit, QStringLiteral("X"));
+    EXPECT_EQ(d->Area, area);
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(areaEdit, Qt::Key_Backspace);
+    EXPECT_EQ(d->Area, QStringLiteral("Pier 2 & bear"));
+    TypeText(areaEdit, QStringLiteral("ing shelf"));
+    EXPECT_EQ(d->Area, QStringLiteral("Pier 2 & bearing"));
+    // Deleting in the middle keeps the cursor where the user works.
+    QLineEdit *noteEdit = w.EditBatch(TFormUploadWizard::TagNote);
+    noteEdit->setCursorPosition(5);
+    QTest::keyClick(noteEdit, Qt::Key_Backspace);
+    QTest::keyClick(noteEdit, Qt::Key_Backspace);
+    EXPECT_EQ(d->Note, QStringLiteral("Che the bearing shelf edge first."));
+    EXPECT_EQ(noteEdit->cursorPosition(), 3);
+    // A chosen grade is a change of the bar grade itself.
+    w.ComboBoxBatchBarGrade()->setCurrentIndex(1);
+    EXPECT_EQ(d->BarGrade, 1);
+}
+
+// A typed cell type is stored but never becomes a choice of its own, on either page.
+TEST_F(UploadWizardTest, TypedCellTypesDoNotPileUpInTheChoices)
+{
+    TFormUploadWizard &w = Make();
+    for (int i = 0; i < 2; ++i)
+        w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageDefaultTags);
+    const QStringList standard = {QStringLiteral("CU/CUSO4"), QStringLiteral("AG/AGCL")};
+    auto choices = [](QComboBox *box) {
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        return items;
+    };
+    QComboBox *defaults = w.ComboBoxDefaultCellType();
+    defaults->lineEdit()->selectAll();
+    TypeText(defaults->lineEdit(), QStringLiteral("ZN/ZNSO4"));
+    QTest::keyClick(defaults->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(w.Templates.Items(0)->Default.CellType, QStringLiteral("ZN/ZNSO4"));
+    EXPECT_EQ(choices(defaults), standard);
+
+    // Return may also have moved the wizard on (its default button).
+    if (w.CurrentPage() == TFormUploadWizard::PageDefaultTags)
+        w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageBatchTags);
+    w.SelectDefinition(1); // the half-cell definition
+    w.CheckBoxTag(TFormUploadWizard::TagCellType)->click();
+    QComboBox *batch = w.ComboBoxBatchCellType();
+    ASSERT_TRUE(batch->isEnabled());
+    batch->lineEdit()->selectAll();
+    TypeText(batch->lineEdit(), QStringLiteral("MN/MNO2"));
+    QTest::keyClick(batch->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(w.Templates.Items(0)->Items(1)->CellType, QStringLiteral("MN/MNO2"));
+    EXPECT_EQ(choices(batch), standard);
+    // The next template's pages offer the two standard choices only.
+    for (int guard = 0; guard < 3 && !(w.TemplateIndex() == 1 && w.CurrentPage() == TFormUploadWizard::PageDefaultTags);
+         ++guard)
+        w.ButtonNext()->click();
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageDefaultTags);
+    ASSERT_EQ(w.TemplateIndex(), 1);
+    EXPECT_EQ(choices(defaults), standard);
+}
+
+// The wizard's two templates have their files; changes on every page, then Cancel on the last
+// page: neither file is touched.
 TEST_F(UploadWizardTest, CancelLeavesTheTemplatesFilesAlone)
 {
-    WriteTemplate(QStringLiteral("Deck"), {{0, 0}});
-    const QByteArray before = [] {
-        QFile f(TemplateFile(QStringLiteral("Deck")));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
     TFormUploadWizard &w = Make();
-    w.ButtonNext()->click();
-    w.RadioButtonUploadCount()->click();
+    auto read = [](const QString &name) {
+        QFile f(TemplateFile(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    QMap<QString, QByteArray> before;
+    for (int i = 0; i < w.Templates.Count(); ++i) {
+        TTemplateList copy;
+        copy.Assign(w.Templates.Items(i));
+        copy.SaveToFile(TemplateFile(copy.Name));
+        before[copy.Name] = read(copy.Name);
+        ASSERT_FALSE(before[copy.Name].isEmpty());
+    }
+    ASSERT_EQ(before.size(), 2);
+    for (int guard = 0; guard < 20 && w.CurrentPage() != TFormUploadWizard::PageCompleted; ++guard) {
+        if (w.CurrentPage() == TFormUploadWizard::PageBatchIDs)
+            w.RadioButtonUploadCount()->click();
+        if (w.CurrentPage() == TFormUploadWizard::PageDefaultTags)
+            TypeText(w.EditDefault(TFormUploadWizard::TagCustomer), QStringLiteral("Port Authority"));
+        if (w.CurrentPage() == TFormUploadWizard::PageBatchTags) {
+            w.CheckBoxTag(TFormUploadWizard::TagNote)->click();
+            TypeText(w.EditBatch(TFormUploadWizard::TagNote), QStringLiteral("Recheck"));
+        }
+        w.ButtonNext()->click();
+    }
+    ASSERT_EQ(w.CurrentPage(), TFormUploadWizard::PageCompleted);
+    EXPECT_EQ(w.Templates.Items(1)->Items(0)->Note, QStringLiteral("Recheck"));
     w.ButtonCancel()->click();
     EXPECT_EQ(w.result(), QDialog::Rejected);
-    QFile f(TemplateFile(QStringLiteral("Deck")));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), before);
+    for (auto it = before.cbegin(); it != before.cend(); ++it)
+        EXPECT_EQ(read(it.key()), it.value()) << it.key().toStdString();
 }
