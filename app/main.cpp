@@ -45,7 +45,6 @@ const char *const HelpText =
     "  --version     show the version\n"
     "Switches take \"/\" or \"-\" and any letter case.\n";
 
-// Answered before any window system is needed, so that the text also comes on a plain console.
 // The prompt service of a start without a window: errors and warnings go to stderr, questions
 // are declined, and the errors are counted so that a failed start-up can end the start.
 class TWindowlessPrompt : public IPromptService {
@@ -90,6 +89,7 @@ struct TGlobalsReset {
     }
 };
 
+// Answered before any window system is needed, so that the text also comes on a plain console.
 bool AnsweredAtConsole(int argc, char *argv[], int &code)
 {
     for (int i = 1; i < argc; ++i) {
