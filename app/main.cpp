@@ -2,7 +2,6 @@
 #include "UnitApplicationNames.h"
 #include "UnitAutomationServer.h"
 #include "UnitException.h"
-#include "UnitExtInterface.h"
 #include "UnitFileHandover.h"
 #include "UnitFolderViewPlug.h"
 #include "UnitFormMain.h"
@@ -11,6 +10,7 @@
 #include "UnitMAPIMail.h"
 #include "UnitMyReports.h"
 #include "UnitPage.h"
+#include "UnitPrompt.h"
 #include "UnitPromptDialogs.h"
 #include "UnitReport.h"
 #include "UnitReportsPaneLink.h"
@@ -26,6 +26,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace {
 const char *const HelpText =
@@ -43,6 +44,50 @@ const char *const HelpText =
     "  --help        show this text\n"
     "  --version     show the version\n"
     "Switches take \"/\" or \"-\" and any letter case.\n";
+
+// The prompt service of a start without a window: errors and warnings go to stderr, questions
+// are declined, and the errors are counted so that a failed start-up can end the start.
+class TWindowlessPrompt : public IPromptService {
+public:
+    void Error(const QString &message) override
+    {
+        ++FErrors;
+        Print(message);
+    }
+    void Warning(const QString &message) override { Print(message); }
+    TPromptAnswer YesNo(const QString &message) override
+    {
+        Print(message);
+        return TPromptAnswer::No;
+    }
+    TPromptAnswer YesNoCancelAll(const QString &message) override
+    {
+        Print(message);
+        return TPromptAnswer::Cancel;
+    }
+    int ErrorCount() const { return FErrors; }
+
+private:
+    static void Print(const QString &message)
+    {
+        std::fprintf(stderr, "orvalis: %s\n", message.toLocal8Bit().constData());
+        std::fflush(stderr);
+    }
+    int FErrors = 0;
+};
+
+// The process-wide services point at objects of main(): they are let go however main() ends,
+// before those objects are destroyed.
+struct TGlobalsReset {
+    TGlobalsReset() = default;
+    TGlobalsReset(const TGlobalsReset &) = delete;
+    TGlobalsReset &operator=(const TGlobalsReset &) = delete;
+    ~TGlobalsReset()
+    {
+        SetReportSettings(nullptr);
+        SetPromptService(nullptr);
+    }
+};
 
 // Answered before any window system is needed, so that the text also comes on a plain console.
 bool AnsweredAtConsole(int argc, char *argv[], int &code)
@@ -102,26 +147,30 @@ int main(int argc, char *argv[])
     } catch (const Exception &) {
     }
 
-    // The automation object is offered before the start-up work, so that a second automation
-    // start finds the name taken and hands over at once; calls wait for the message loop.
     const bool hidden = start == TServerStart::Automation;
     // Files opened from the desktop go to the window that already runs, when there is one.
     const QStringList files = FileArguments(QApplication::arguments());
     if (!hidden && !files.isEmpty() && TFileHandover::HandOver(QDBusConnection::sessionBus(), files))
         return 0;
-    TMyReports myReports;
-    TOrvalisInterface automationObject(myReports);
-    TAutomationServer server(automationObject, hidden);
-    if (!server.Start(QDBusConnection::sessionBus()) && hidden) {
-        if (QDBusConnection::sessionBus().isConnected())
-            return 0; // another instance serves the clients
-        std::fprintf(stderr, "orvalis: %s\n", qPrintable(QDBusConnection::sessionBus().lastError().message()));
-        return 1;
+    // Only a start without a window serves automation clients, so that no client works on the
+    // lists a user's window shows. The name is taken before the start-up work, so that a second
+    // automation start finds it taken and ends at once; calls wait for the message loop.
+    std::unique_ptr<TAutomationServer> server;
+    if (hidden) {
+        server = std::make_unique<TAutomationServer>();
+        if (!server->Start(QDBusConnection::sessionBus())) {
+            if (QDBusConnection::sessionBus().isConnected())
+                return 0; // another instance serves the clients
+            std::fprintf(stderr, "orvalis: %s\n", qPrintable(QDBusConnection::sessionBus().lastError().message()));
+            return 1;
+        }
+        QObject::connect(server.get(), &TAutomationServer::Finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     }
-    QObject::connect(&server, &TAutomationServer::Finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
+    // A start without a window has nobody to answer a box: its messages go to stderr.
     TPromptDialogs prompts;
-    SetPromptService(&prompts);
+    TWindowlessPrompt windowless;
+    SetPromptService(hidden ? static_cast<IPromptService *>(&windowless) : &prompts);
 
     // Language: a missing translation leaves the built-in English.
     TLocalization::Instance().StartUp(QApplication::applicationFilePath());
@@ -133,10 +182,12 @@ int main(int argc, char *argv[])
     RegisterReportDocument();
     InstallPrinterPaperProvider();
 
-    // An automation client starts the program without a window: the lists it reads are built at
-    // once instead of when the window is shown.
+    // An automation start runs the window's start-up work at once, without showing the window.
+    // The window's report list serves its panes; the automation server keeps a list of its own.
+    TMyReports myReports;
     TFormMain formMain(nullptr, !hidden);
     SetReportSettings(&formMain.Settings());
+    const TGlobalsReset globalsReset;
     TFolderViewPlug folderView(formMain, &myReports);
     auto *gaugeLink = new TGaugePaneLink(&formMain); // owned by the window
     new TTemplatesPaneLink(&formMain, gaugeLink->Pane()); // owned by the window
@@ -147,7 +198,13 @@ int main(int argc, char *argv[])
         formMain.OpenFiles(handed);
     });
     if (hidden) {
-        formMain.StartupRefresh();
+        // A start-up failure ends a start without a window: nobody would see the program run on
+        // without its storage, and the bus name and the gauge port are released for a new start.
+        if (windowless.ErrorCount() == 0)
+            formMain.StartupRefresh();
+        if (windowless.ErrorCount() > 0)
+            return 1;
+        server->StartIdleWatch();
     } else {
         formMain.show();
         handover.Register(QDBusConnection::sessionBus());
@@ -157,8 +214,5 @@ int main(int argc, char *argv[])
                 formMain.OpenFiles(files);
             });
     }
-    const int code = app.exec();
-    SetReportSettings(nullptr);
-    SetPromptService(nullptr);
-    return code;
+    return app.exec();
 }

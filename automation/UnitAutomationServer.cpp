@@ -2,29 +2,40 @@
 #include "UnitException.h"
 #include "UnitExtInterface.h"
 
+#include <QClipboard>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
+#include <QGuiApplication>
+#include <QScopedValueRollback>
 #include <QThread>
 
 namespace {
 constexpr int IdleEndMs = 10000;
-}
 
-TAutomationServer::TAutomationServer(TOrvalisInterface &object, bool endWhenIdle, QObject *parent)
-    : QDBusVirtualObject(parent), FObject(object), FEndWhenIdle(endWhenIdle),
-      FConnection(QStringLiteral("orvalis-automation-none"))
+// While the process owns the clipboard, ending it would take a copied page away from the desktop.
+bool OwnsClipboard() { return qGuiApp && QGuiApplication::clipboard()->ownsClipboard(); }
+} // namespace
+
+TAutomationServer::TAutomationServer(QObject *parent)
+    : QDBusVirtualObject(parent), FConnection(QStringLiteral("orvalis-automation-none"))
 {
     FIdle.setSingleShot(true);
     FIdle.setInterval(IdleEndMs);
     connect(&FIdle, &QTimer::timeout, this, [this] {
-        // A caller may have left before its watch was in place: ask the bus about each.
+        // A client may have left before its watch was in place: ask the bus about each.
         QDBusConnectionInterface *bus = FConnection.interface();
-        for (const QString &name : QSet<QString>(FCallers))
+        QStringList clients;
+        for (const auto &entry : FClients)
+            clients << entry.first;
+        for (const QString &name : std::as_const(clients))
             if (!bus || !bus->isServiceRegistered(name).value())
-                CallerGone(name);
+                ClientGone(name);
         CheckFinished();
     });
+    // Another program taking the clipboard over releases the process.
+    if (qGuiApp)
+        connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TAutomationServer::CheckFinished);
 }
 
 TAutomationServer::~TAutomationServer()
@@ -49,11 +60,15 @@ bool TAutomationServer::Start(const QDBusConnection &connection)
     FWatcher = new QDBusServiceWatcher(this);
     FWatcher->setConnection(FConnection);
     FWatcher->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
-    connect(FWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &TAutomationServer::CallerGone);
-    // A start without any caller (an activation whose client went away) ends as well.
-    if (FEndWhenIdle)
-        FIdle.start();
+    connect(FWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &TAutomationServer::ClientGone);
     return true;
+}
+
+void TAutomationServer::StartIdleWatch()
+{
+    // A start without any client (an activation whose client went away) ends as well.
+    FWatchingIdle = true;
+    FIdle.start();
 }
 
 QString TAutomationServer::introspect(const QString &path) const
@@ -71,7 +86,7 @@ bool TAutomationServer::handleMessage(const QDBusMessage &message, const QDBusCo
         return false;
     if (interface.isEmpty() && !FindAutomationMethod(message.member()))
         return false;
-    // The object lives on the user-interface thread; so does every call on it.
+    // The objects live on the user-interface thread; so does every call on them.
     if (QThread::currentThread() != thread()) {
         QMetaObject::invokeMethod(this, [this, message, connection] { Dispatch(message, connection); }, Qt::QueuedConnection);
     } else {
@@ -82,7 +97,7 @@ bool TAutomationServer::handleMessage(const QDBusMessage &message, const QDBusCo
 
 void TAutomationServer::Dispatch(const QDBusMessage &message, QDBusConnection connection)
 {
-    NoteCaller(message.service());
+    TOrvalisInterface &object = ObjectOf(message.service());
     QDBusMessage reply;
     const TAutomationMethod *method = FindAutomationMethod(message.member());
     if (!method) {
@@ -94,8 +109,9 @@ void TAutomationServer::Dispatch(const QDBusMessage &message, QDBusConnection co
                                          QStringLiteral("%1 takes arguments of type \"%2\", not \"%3\"")
                                              .arg(QLatin1String(method->Name), method->InSignature(), message.signature()));
     } else {
+        const QScopedValueRollback<TOrvalisInterface *> inCall(FInCall, &object);
         try {
-            const QVariant result = method->Call(FObject, message.arguments());
+            const QVariant result = method->Call(object, message.arguments());
             reply = result.isValid() ? message.createReply(result) : message.createReply();
         } catch (const Exception &e) {
             reply = message.createErrorReply(AutomationErrorName(), e.Message());
@@ -105,30 +121,40 @@ void TAutomationServer::Dispatch(const QDBusMessage &message, QDBusConnection co
     }
     if (message.isReplyRequired())
         connection.send(reply);
-    if (FEndWhenIdle)
+    if (FWatchingIdle)
         FIdle.start();
 }
 
-void TAutomationServer::NoteCaller(const QString &name)
+TOrvalisInterface &TAutomationServer::ObjectOf(const QString &client)
 {
-    if (name.isEmpty() || FCallers.contains(name))
-        return;
-    FCallers.insert(name);
-    if (FWatcher)
-        FWatcher->addWatchedService(name);
+    auto found = FClients.find(client);
+    if (found != FClients.end())
+        return *found->second;
+    auto &object = FClients[client];
+    object = std::make_unique<TOrvalisInterface>(FReports);
+    if (FWatcher && !client.isEmpty())
+        FWatcher->addWatchedService(client);
+    return *object;
 }
 
-void TAutomationServer::CallerGone(const QString &name)
+void TAutomationServer::ClientGone(const QString &client)
 {
-    if (!FCallers.remove(name))
+    const auto found = FClients.find(client);
+    if (found == FClients.end())
         return;
+    // A call that waits in an event loop of its own keeps its object until it has returned.
+    if (found->second.get() == FInCall) {
+        QMetaObject::invokeMethod(this, [this, client] { ClientGone(client); }, Qt::QueuedConnection);
+        return;
+    }
+    FClients.erase(found);
     if (FWatcher)
-        FWatcher->removeWatchedService(name);
+        FWatcher->removeWatchedService(client);
     CheckFinished();
 }
 
 void TAutomationServer::CheckFinished()
 {
-    if (FEndWhenIdle && FCallers.isEmpty() && !FIdle.isActive())
+    if (FWatchingIdle && FClients.empty() && !FIdle.isActive() && !OwnsClipboard())
         emit Finished();
 }

@@ -5,6 +5,8 @@
 #include "UnitStorage.h"
 #include "UnitUnits.h"
 
+#include <QGuiApplication>
+
 TOrvalisInterface::TOrvalisInterface(TMyReports &reports) : FReports(reports) {}
 TOrvalisInterface::~TOrvalisInterface() = default;
 
@@ -12,7 +14,7 @@ void TOrvalisInterface::OpenBatch(const QString &fileName) { FBatch.LoadFromFile
 
 void TOrvalisInterface::CheckCell(int column, int row) const
 {
-    // The matrices may be larger than the header says after a failed load; the header rules.
+    // The header's size is what the client was told; the matrices are checked against it.
     if (column < 0 || column >= FBatch.Columns || row < 0 || row >= FBatch.Rows)
         throw Exception(Tr("Cell index out of range (%1, %2)").arg(column).arg(row));
 }
@@ -48,6 +50,7 @@ QString TOrvalisInterface::FormattedValue(int column, int row, int units) const
 std::unique_ptr<TReport> TOrvalisInterface::FilledReport(const QString &name) const
 {
     // Reports added or changed since the last call are seen: only changed files are read again.
+    // The list is the automation's own, so reloading it frees nothing a window shows.
     FReports.Reload();
     const TReport &design = FReports.ByName(name);
     auto report = std::make_unique<TReport>();
@@ -66,6 +69,11 @@ void TOrvalisInterface::Print(const QString &report) const { FilledReport(report
 
 void TOrvalisInterface::CopyPageToClipboard(const QString &report, int page) const
 {
+    // A start outside a desktop session draws on the "offscreen" platform, whose clipboard no
+    // other program can read: the page would be copied nowhere.
+    const QString platform = QGuiApplication::platformName();
+    if (!qGuiApp || platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        throw Exception(Tr("There is no display: no other program could paste a page from this clipboard"));
     FilledReport(report)->CopyPageToClipboard(page);
 }
 

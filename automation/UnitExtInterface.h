@@ -1,8 +1,8 @@
 #pragma once
 // The automation object: what other programs may do with the program (open a batch file, read
 // its header, cells and statistics, print or copy pages of a stored report filled with it). The
-// methods are listed in one table, in their fixed order; the session-bus server dispatches on it
-// and builds its introspection from it.
+// session-bus server keeps one object per client. The methods are listed in one table, in their
+// fixed order; the server dispatches on it and builds its introspection from it.
 #include "UnitBatchList.h"
 
 #include <QString>
@@ -26,15 +26,16 @@ constexpr int AutomationFalse = 0;
 
 class TOrvalisInterface {
 public:
+    // `reports`: a list that no window holds, since the report calls reload it.
     explicit TOrvalisInterface(TMyReports &reports);
     ~TOrvalisInterface();
     TOrvalisInterface(const TOrvalisInterface &) = delete;
     TOrvalisInterface &operator=(const TOrvalisInterface &) = delete;
 
-    // The open batch: empty until OpenBatch, one per process.
+    // The open batch of this object's client: empty until OpenBatch.
     const TBatchItem &Batch() const { return FBatch; }
 
-    // Loads a batch file into the open batch; a failure leaves it as far as the reader got.
+    // Loads a batch file into the open batch; a failure leaves the open batch as it was.
     void OpenBatch(const QString &fileName);
     // Cell access checked against the open batch's Columns and Rows ("Cell index out of range").
     std::uint8_t ReadingType(int column, int row) const;
@@ -50,6 +51,7 @@ public:
     std::unique_ptr<TReport> FilledReport(const QString &name) const;
     void PrintPage(const QString &report, int page) const;
     void Print(const QString &report) const;
+    // Fails without a display: the clipboard would then exist only inside this process.
     void CopyPageToClipboard(const QString &report, int page) const;
     int PageCount(const QString &report) const;
 

@@ -303,8 +303,18 @@ void TBatchItem::LoadFromXml(const XmlNodeList &nodes)
     *this = b;
 }
 
+void CheckBatchFileSize(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    if (info.isFile() && info.size() > MaxBatchFileBytes)
+        throw Exception(Tr("The file \"%1\" is larger than any batch file can be (at most %2 MB)")
+                            .arg(fileName)
+                            .arg(MaxBatchFileBytes / (1024 * 1024)));
+}
+
 void TBatchItem::LoadFromFile(const QString &fileName)
 {
+    CheckBatchFileSize(fileName);
     XmlDocument doc;
     doc.LoadFromFile(fileName);
     const QFileInfo info(fileName);

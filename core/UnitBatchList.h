@@ -43,6 +43,11 @@ constexpr int CellTypeAgAgCl = 1;
 constexpr int CellTypeOther = 2;
 // No gauge holds more cells than this; larger sizes are refused rather than allocated.
 constexpr qint64 MaxBatchCells = 1000000;
+// A batch file of MaxBatchCells cells is about half this size; a larger file is no batch and is
+// refused before it is read into memory.
+constexpr qint64 MaxBatchFileBytes = 64 * 1024 * 1024;
+// Raises a message naming the file when it is larger than MaxBatchFileBytes.
+void CheckBatchFileSize(const QString &fileName);
 
 // Reference-cell name to index (letter case ignored; 2 for any other text) and back.
 int CellTypeIndex(const QString &name);

@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev dbus poppler-utils xdg-utils libxml2-utils libpoppler-qt6-dev
   gnumeric locales libxlsxwriter-dev unzip
   help2man desktop-file-utils appstream shared-mime-info dpkg-dev file python3
-  python3-dbus xvfb x11-utils qt6-translations-l10n
+  python3-dbus xvfb x11-utils xclip qt6-translations-l10n
   # The fuzz targets of scripts/fuzz.sh.
   clang-14 libfuzzer-14-dev
 )

@@ -2582,5 +2582,13 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Die Verbindung zum Messgerät ist beendet. Es wurde nichts übertragen.</translation>
     </message>
+    <message id="There is no display: no other program could paste a page from this clipboard">
+        <source></source>
+        <translation>Es gibt keine Anzeige: Kein anderes Programm könnte eine Seite aus dieser Zwischenablage einfügen</translation>
+    </message>
+    <message id="The file &quot;%1&quot; is larger than any batch file can be (at most %2 MB)">
+        <source></source>
+        <translation>Die Datei „%1“ ist größer, als eine Messreihendatei sein kann (höchstens %2 MB)</translation>
+    </message>
 </context>
 </TS>

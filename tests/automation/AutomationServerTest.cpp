@@ -1,7 +1,9 @@
 // The program as an automation server: started by the bus through its activation file, driven by
 // a client over a private session bus.
 #include "AutomationTestSupport.h"
+#include "UnitBatchList.h"
 #include "UnitExtInterface.h"
+#include "UnitFileHandover.h"
 #include "UnitPageItemChart.h"
 #include "UnitReport.h"
 #include "UnitServiceFile.h"
@@ -17,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QXmlStreamReader>
 #include <climits>
+#include <optional>
 #include <csignal>
 #include <sys/stat.h>
 
@@ -316,9 +319,11 @@ TEST_F(AutomationServerTest, ReportsByNameFilledWithTheOpenBatch)
               QStringLiteral("Orvalis.Error.Unexpected: There is no default printer to print on"));
     EXPECT_EQ(Fails(QStringLiteral("Print"), {QStringLiteral("cover inner")}),
               QStringLiteral("Orvalis.Error.Unexpected: There is no default printer to print on"));
-    EXPECT_EQ(Fails(QStringLiteral("CopyPageToClipboard"), {QStringLiteral("cover inner"), 0}), QString());
-    EXPECT_EQ(Fails(QStringLiteral("CopyPageToClipboard"), {QStringLiteral("cover inner"), -1}),
-              QStringLiteral("Orvalis.Error.Unexpected: Page does not exist"));
+    // The bus starts the server without a display: no other program could paste a copied page.
+    for (int page : {0, -1})
+        EXPECT_EQ(Fails(QStringLiteral("CopyPageToClipboard"), {QStringLiteral("cover inner"), page}),
+                  QStringLiteral("Orvalis.Error.Unexpected: There is no display: no other program could paste a page "
+                                 "from this clipboard"));
 
     // A half-cell batch leaves the cover-only report without pages.
     EXPECT_EQ(Fails(QStringLiteral("OpenBatch"), {half}), QString());
@@ -349,6 +354,20 @@ TEST_F(AutomationServerTest, AFailedOpenCarriesTheReadersMessage)
     f.close();
     const QString brokenMessage = MessageOf([&] { b.LoadFromFile(broken); });
     EXPECT_EQ(Fails(QStringLiteral("OpenBatch"), {broken}), QStringLiteral("Orvalis.Error.Unexpected: ") + brokenMessage);
+
+    // A file larger than any batch (sparse, so it costs no disk) is refused by its size, before
+    // it is read; the batch opened before stays open.
+    const QString cover = LocalFile(TestDataFile(QStringLiteral("ChartCover10x10.vcb")), QStringLiteral("Cover.vcb"));
+    EXPECT_EQ(Fails(QStringLiteral("OpenBatch"), {cover}), QString());
+    const QString huge = Root + QStringLiteral("Local/Huge.vcb");
+    QFile big(huge);
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(MaxBatchFileBytes + 1));
+    big.close();
+    EXPECT_EQ(Fails(QStringLiteral("OpenBatch"), {huge}),
+              QStringLiteral("Orvalis.Error.Unexpected: The file \"%1\" is larger than any batch file can be (at most 64 MB)")
+                  .arg(huge));
+    EXPECT_EQ(Get(QStringLiteral("GetBatchID")), QVariant(QStringLiteral("Cover")));
 }
 
 TEST_F(AutomationServerTest, IntrospectionListsTheMethodsInOrderWithTheirHelp)
@@ -468,7 +487,7 @@ TEST_F(AutomationServerTest, FuzzedCallsGetErrorRepliesNeverACrash)
     EXPECT_EQ(OwnerPid(Client, AutomationServiceName()), pid);
 }
 
-TEST_F(AutomationServerTest, GdbusCallsReachOneProcessAndOneOpenBatch)
+TEST_F(AutomationServerTest, GdbusCallsReachOneProcessEachAsAClientOfItsOwn)
 {
     const QString file = LocalFile(TestDataFile(QStringLiteral("ChartHalfCell5x5.vch")), QStringLiteral("Half Cell 5.vch"));
     const auto gdbus = [&](const QString &method, const QStringList &args) {
@@ -485,15 +504,115 @@ TEST_F(AutomationServerTest, GdbusCallsReachOneProcessAndOneOpenBatch)
     ASSERT_EQ(open.ExitCode, 0) << open.Err.toStdString();
     EXPECT_EQ(open.Out.trimmed(), QStringLiteral("()"));
     const uint pid = OwnerPid(Client, AutomationServiceName());
+    // Each gdbus run is a new connection: the batch the first one opened left with it.
     const TProgramRun id = gdbus(QStringLiteral("GetBatchID"), {});
-    EXPECT_EQ(id.Out.trimmed(), QStringLiteral("('Half Cell 5',)"));
-    const TProgramRun type = gdbus(QStringLiteral("GetBatchType"), {});
-    EXPECT_EQ(type.Out.trimmed(), QStringLiteral("(1,)"));
+    EXPECT_EQ(id.Out.trimmed(), QStringLiteral("('',)"));
+    const TProgramRun type = gdbus(QStringLiteral("GetBatchColumns"), {});
+    EXPECT_EQ(type.Out.trimmed(), QStringLiteral("(0,)"));
     const TProgramRun failed = gdbus(QStringLiteral("GetPageCount"), {QStringLiteral("No Such Report")});
     EXPECT_NE(failed.ExitCode, 0);
     EXPECT_TRUE(failed.Err.contains(QStringLiteral("Orvalis.Error.Unexpected"))) << failed.Err.toStdString();
     EXPECT_TRUE(failed.Err.contains(QStringLiteral("Report does not exist"))) << failed.Err.toStdString();
     EXPECT_EQ(OwnerPid(Client, AutomationServiceName()), pid);
+}
+
+TEST_F(AutomationServerTest, EachClientHasAnOpenBatchOfItsOwn)
+{
+    const QString cover = LocalFile(TestDataFile(QStringLiteral("ChartCover10x10.vcb")), QStringLiteral("Cover A.vcb"));
+    const QString half = LocalFile(TestDataFile(QStringLiteral("ChartHalfCell5x5.vch")), QStringLiteral("Half B.vch"));
+    TBatchItem a, b;
+    a.LoadFromFile(cover);
+    b.LoadFromFile(half);
+    ASSERT_NE(a.Columns, b.Columns);
+    // Held in an optional so that the first client can drop its last reference and leave.
+    std::optional<QDBusConnection> firstHolder = Bus->Connect(QStringLiteral("first"));
+    const QDBusConnection &first = *firstHolder;
+    const QDBusConnection second = Bus->Connect(QStringLiteral("second"));
+    ASSERT_TRUE(first.isConnected() && second.isConnected());
+    const auto get = [](const QDBusConnection &bus, const char *method) {
+        const QDBusMessage reply = CallAutomation(bus, S(method));
+        EXPECT_EQ(ErrorOf(reply), QString()) << method;
+        return reply.arguments().value(0);
+    };
+
+    // Both clients at once, their calls interleaved: each reads its own batch, in one process.
+    EXPECT_EQ(ErrorOf(CallAutomation(first, QStringLiteral("OpenBatch"), {cover})), QString());
+    EXPECT_EQ(ErrorOf(CallAutomation(second, QStringLiteral("OpenBatch"), {half})), QString());
+    const uint pid = OwnerPid(Client, AutomationServiceName());
+    ASSERT_NE(pid, 0u);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(get(first, "GetBatchID"), QVariant(QStringLiteral("Cover A")));
+        EXPECT_EQ(get(second, "GetBatchID"), QVariant(QStringLiteral("Half B")));
+        EXPECT_EQ(get(first, "GetBatchColumns"), QVariant(int(a.Columns)));
+        EXPECT_EQ(get(second, "GetBatchColumns"), QVariant(int(b.Columns)));
+        EXPECT_EQ(get(second, "GetBatchType"), QVariant(int(BatchTypeHalfCell)));
+        EXPECT_EQ(get(first, "GetBatchMean"), QVariant(a.Mean()));
+    }
+    // A third client, which opened nothing, sees an empty batch.
+    EXPECT_EQ(Get(QStringLiteral("GetBatchID")), QVariant(QString()));
+    EXPECT_EQ(Get(QStringLiteral("GetBatchColumns")), QVariant(0));
+
+    // The first client leaves; once the bus has let it go, the second still has its batch.
+    const QString firstName = first.baseService();
+    firstHolder.reset();
+    Bus->Disconnect(QStringLiteral("first"));
+    ASSERT_TRUE(ServeEventsUntil([&] { return !NameHasOwner(Client, firstName); }, 30000));
+    EXPECT_EQ(get(second, "GetBatchID"), QVariant(QStringLiteral("Half B")));
+    EXPECT_EQ(get(second, "GetBatchColumns"), QVariant(int(b.Columns)));
+    EXPECT_EQ(Get(QStringLiteral("GetBatchColumns")), QVariant(0));
+    EXPECT_EQ(OwnerPid(Client, AutomationServiceName()), pid);
+    Bus->Disconnect(QStringLiteral("second"));
+}
+
+// The user's window never answers automation calls: a client reaches a windowless instance that
+// the bus starts beside it.
+TEST_F(AutomationServerTest, AWindowStartedFirstIsNotTheProcessThatAnswers)
+{
+    QProcess window;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), Bus->Address());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    window.setProcessEnvironment(env);
+    window.start(Program, {});
+    ASSERT_TRUE(window.waitForStarted(20000));
+    // The window is up once it offers the file hand-over.
+    const QString handover = QString::fromLatin1(TFileHandover::ServiceName);
+    EXPECT_TRUE(ServeEventsUntil([&] { return NameHasOwner(Client, handover) || window.state() != QProcess::Running; }, 120000));
+    ASSERT_EQ(window.state(), QProcess::Running) << window.readAllStandardError().toStdString();
+    EXPECT_EQ(OwnerPid(Client, handover), uint(window.processId()));
+    EXPECT_FALSE(NameHasOwner(Client, AutomationServiceName()));
+
+    EXPECT_EQ(Get(QStringLiteral("GetBatchColumns")), QVariant(0));
+    const uint pid = OwnerPid(Client, AutomationServiceName());
+    EXPECT_NE(pid, 0u);
+    EXPECT_NE(pid, uint(window.processId()));
+    EXPECT_EQ(window.state(), QProcess::Running);
+    window.kill();
+    window.waitForFinished(10000);
+}
+
+// A windowless start shows no box: a start-up failure goes to stderr and the process ends,
+// releasing the bus name.
+TEST_F(AutomationServerTest, AHiddenStartWhoseStorageCannotBeMadeEndsWithItsMessage)
+{
+    // Below a plain file no folder can be made, whoever runs the test.
+    const QString blocker = Home.Path() + QStringLiteral("/plain-file");
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    WriteStorageRoot(blocker + QStringLiteral("/root"));
+    const QString message = MessageOf([] { EnsureStorageFolders(); });
+    ASSERT_FALSE(message.isEmpty());
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), Bus->Address());
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // Well within the idle time after which a stuck start would have been released at best.
+    const TProgramRun run = RunProgram(Program, {QStringLiteral("-Embedding")}, env, 10000);
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("orvalis: ") + message)) << run.Err.toStdString();
+    EXPECT_FALSE(NameHasOwner(Client, AutomationServiceName()));
 }
 
 TEST_F(AutomationServerTest, EmbeddingStartEndsAfterItsClientHasGone)
@@ -564,6 +683,11 @@ TEST(ServerStart, SwitchesWithSlashOrDashInAnyCase)
         {{S("orvalis")}, TServerStart::Window},
         {{S("orvalis"), S("-embedding")}, TServerStart::Automation},
         {{S("orvalis"), S("/AUTOMATION")}, TServerStart::Automation},
+        {{S("orvalis"), S("/Automation")}, TServerStart::Automation},
+        {{S("orvalis"), S("-EMBEDDING")}, TServerStart::Automation},
+        {{S("orvalis"), S("embedding")}, TServerStart::Window},
+        {{S("orvalis"), S("--embedding")}, TServerStart::Window},
+        {{S("orvalis"), S("-trace")}, TServerStart::Window},
         {{S("orvalis"), S("/RegServer")}, TServerStart::Register},
         {{S("orvalis"), S("-unregserver")}, TServerStart::Unregister},
         {{S("orvalis"), S("regserver")}, TServerStart::Window},
@@ -636,4 +760,56 @@ TEST_F(AutomationServerTest, EmbeddingShowsNoWindowAndAWindowStartStillDoes)
         EXPECT_TRUE(ServeEventsUntil([&] { return !NameHasOwner(caller, AutomationServiceName()); }, 30000));
     }
     bus.Disconnect(QStringLiteral("x-caller"));
+}
+
+// On a real display a copied page stays pasteable after its client has gone: the server runs on
+// while it holds the clipboard, and ends once another program takes the clipboard over.
+TEST_F(AutomationServerTest, WithADisplayACopiedPageOutlivesItsClient)
+{
+    TVirtualDisplay display;
+    ASSERT_FALSE(display.Name().isEmpty()) << "Xvfb did not start";
+    QProcessEnvironment x;
+    x.insert(QStringLiteral("DISPLAY"), display.Name());
+    x.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const QString folder = Home.Path() + QStringLiteral("/x");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    TPrivateBus bus(folder, x);
+    ASSERT_TRUE(bus.Running());
+    WriteInnerCoverReport(Root + QStringLiteral("Reports/Cover Inner.vcr"));
+    const QString cover = LocalFile(TestDataFile(QStringLiteral("ChartCover10x10.vcb")), QStringLiteral("Cover.vcb"));
+    {
+        const QDBusConnection caller = bus.Connect(QStringLiteral("clip-caller"));
+        EXPECT_EQ(ErrorOf(CallAutomation(caller, QStringLiteral("OpenBatch"), {cover})), QString());
+        EXPECT_EQ(ErrorOf(CallAutomation(caller, QStringLiteral("CopyPageToClipboard"), {QStringLiteral("Cover Inner"), 0})),
+                  QString());
+    }
+    bus.Disconnect(QStringLiteral("clip-caller"));
+    // This connection only asks the bus; it is no client of the server.
+    const QDBusConnection watcher = bus.Connect(QStringLiteral("clip-watcher"));
+    ASSERT_TRUE(NameHasOwner(watcher, AutomationServiceName()));
+
+    // Another program reads the page from the desktop's clipboard.
+    const TProgramRun targets = RunProgram(QStringLiteral("xclip"), {QStringLiteral("-display"), display.Name(), QStringLiteral("-selection"),
+                                                                     QStringLiteral("clipboard"), QStringLiteral("-o"), QStringLiteral("-t"),
+                                                                     QStringLiteral("TARGETS")});
+    EXPECT_TRUE(targets.Out.contains(QStringLiteral("image/svg+xml"))) << targets.Out.toStdString();
+    EXPECT_TRUE(targets.Out.contains(QStringLiteral("image/png"))) << targets.Out.toStdString();
+    // Well past the idle time it still holds the page (nothing may happen within this wait).
+    EXPECT_FALSE(ServeEventsUntil([&] { return !NameHasOwner(watcher, AutomationServiceName()); }, 15000));
+    const TProgramRun svg = RunProgram(QStringLiteral("xclip"), {QStringLiteral("-display"), display.Name(), QStringLiteral("-selection"),
+                                                                 QStringLiteral("clipboard"), QStringLiteral("-o"), QStringLiteral("-t"),
+                                                                 QStringLiteral("image/svg+xml")});
+    EXPECT_TRUE(svg.Out.contains(QStringLiteral("<svg"))) << svg.Out.left(200).toStdString();
+
+    // Another program takes the clipboard over: the server ends.
+    QProcess other;
+    other.start(QStringLiteral("xclip"), {QStringLiteral("-display"), display.Name(), QStringLiteral("-selection"),
+                                          QStringLiteral("clipboard"), QStringLiteral("-i"), QStringLiteral("-quiet")});
+    ASSERT_TRUE(other.waitForStarted(20000));
+    other.write("other text");
+    other.closeWriteChannel();
+    EXPECT_TRUE(ServeEventsUntil([&] { return !NameHasOwner(watcher, AutomationServiceName()); }, 30000));
+    other.kill();
+    other.waitForFinished(10000);
+    bus.Disconnect(QStringLiteral("clip-watcher"));
 }

@@ -4,6 +4,9 @@
 #include "UnitMyReports.h"
 #include "UnitUnits.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 class ExtInterfaceTest : public IsolatedTest {
 protected:
     void SetUp() override
@@ -34,4 +37,13 @@ TEST_F(ExtInterfaceTest, FormattedValueRestoresTheUnitsHoweverItEnds)
         EXPECT_FALSE(MessageOf([&] { Object.FormattedValue(1, 0, 2); }).isEmpty());
         EXPECT_EQ(CurrentCoverUnits, own);
     }
+}
+
+// The tests draw on the "offscreen" platform, like a server started outside a desktop session.
+TEST_F(ExtInterfaceTest, CopyPageToClipboardWithoutADisplayFailsAndLeavesTheClipboard)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    EXPECT_EQ(MessageOf([&] { Object.CopyPageToClipboard(QStringLiteral("Cover Survey Report"), 0); }),
+              QStringLiteral("There is no display: no other program could paste a page from this clipboard"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
 }

@@ -1,6 +1,5 @@
 #include "UnitFormMain.h"
 #include "UnitApplicationNames.h"
-#include "UnitCommandLine.h"
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
 #include "UnitFileOperations.h"
@@ -58,11 +57,6 @@ public:
 };
 
 } // namespace
-
-bool HasAutomationSwitch(const QStringList &arguments)
-{
-    return HasSwitch(arguments, QStringLiteral("AUTOMATION")) || HasSwitch(arguments, QStringLiteral("EMBEDDING"));
-}
 
 QString HelpFileName()
 {

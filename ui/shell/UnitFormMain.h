@@ -28,9 +28,6 @@ class TTreeViewMain;
 // What a tree node stands for.
 enum class TNodeKind { None, Root, Gauge, Templates, Reports, Local, Folder };
 
-// True when the arguments hold "AUTOMATION" or "EMBEDDING" introduced by "/" or "-", any case.
-bool HasAutomationSwitch(const QStringList &arguments);
-
 // The help page shipped beside the program (empty when it cannot be found).
 QString HelpFileName();
 

@@ -221,22 +221,8 @@ TEST_F(FormMainTest, ChangeStorageDirectoryReseedsAndReloads)
     EXPECT_EQ(GetStorageRoot(), root + QLatin1Char('/'));
 }
 
-TEST_F(FormMainTest, AutomationSwitchesStartWithoutAWindow)
+TEST_F(FormMainTest, AHiddenStartBuildsItsListsAndAsksNothing)
 {
-    struct TCase {
-        QStringList Args;
-        bool Hidden;
-    } cases[] = {{{QStringLiteral("orvalis"), QStringLiteral("-embedding")}, true},
-                 {{QStringLiteral("orvalis"), QStringLiteral("/Automation")}, true},
-                 {{QStringLiteral("orvalis"), QStringLiteral("-EMBEDDING")}, true},
-                 {{QStringLiteral("orvalis"), QStringLiteral("embedding")}, false},
-                 {{QStringLiteral("orvalis"), QStringLiteral("-trace")}, false},
-                 {{QStringLiteral("orvalis"), QStringLiteral("--embedding")}, false},
-                 {{QStringLiteral("orvalis")}, false}};
-    for (const TCase &c : cases)
-        EXPECT_EQ(HasAutomationSwitch(c.Args), c.Hidden) << c.Args.join(QLatin1Char(' ')).toStdString();
-
-    // The hidden start builds what the automation server reads, and asks nothing.
     MakeDir(DefaultStorageRoot() + QStringLiteral("Local/Site"));
     Form = std::make_unique<TFormMain>();
     TSignalCount start(Form.get(), &TFormMain::GaugeLinkStart);
