@@ -561,6 +561,8 @@ void TFormPageDesign::Save()
     TReport *report = Report();
     if (!report)
         return;
+    // A value still being typed is part of the page.
+    FPropertyEditor->FinishEditing();
     TPage &page = FEditor->Page();
     const int type = page.PageType();
     if (PageIndex >= 0 && PageIndex < report->Count() && report->Pages(PageIndex)->PageType() == type) {
@@ -601,6 +603,7 @@ void TFormPageDesign::SaveAndExit()
 
 void TFormPageDesign::AbandonAndExit()
 {
+    FPropertyEditor->FinishEditing();
     if (FEditor->Page().IsModified()
         && Prompt().YesNo(Tr("Are you sure you wish to abandon the changes to the page design?")) != TPromptAnswer::Yes)
         return;
@@ -610,6 +613,7 @@ void TFormPageDesign::AbandonAndExit()
 
 void TFormPageDesign::reject()
 {
+    FPropertyEditor->FinishEditing();
     if (!FClosing && FEditor->Page().IsModified()) {
         switch (Prompt().YesNoCancel(Tr("Save changes to this page?"))) {
         case TPromptAnswer::Yes:

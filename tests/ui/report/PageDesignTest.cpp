@@ -14,8 +14,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -50,6 +53,36 @@ protected:
         form->PageIndex = page;
         form->show();
         return form;
+    }
+    // Opened and active, so that clicks move the keyboard focus as they do for the user.
+    std::unique_ptr<TFormPageDesign> OpenActive(int page)
+    {
+        auto form = Open(page);
+        form->activateWindow();
+        EXPECT_TRUE(ServeEventsUntil([&] { return form->isActiveWindow(); }, 5000));
+        return form;
+    }
+    // Opens the value cell of a property and types into it, leaving the cell editor open.
+    static void TypeValue(TFormPageDesign &form, const QString &property, const QString &text)
+    {
+        QTableWidget *grid = form.PropertyEditor()->Grid();
+        const int row = form.PropertyEditor()->RowOf(property);
+        ASSERT_GE(row, 0);
+        grid->setCurrentCell(row, 1);
+        grid->editItem(grid->item(row, 1));
+        auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        ASSERT_EQ(edit->text(), text);
+    }
+    // A click in the item list: on a row, or below the rows when `row` is -1.
+    static void ClickList(TFormPageDesign &form, int row)
+    {
+        QTreeWidget *tree = form.ItemList()->List();
+        const QPoint at = row >= 0 ? tree->visualItemRect(tree->topLevelItem(row)).center()
+                                   : QPoint(5, tree->viewport()->height() - 3);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     }
     std::unique_ptr<TReport> OnDisk()
     {
@@ -340,6 +373,62 @@ TEST_F(PageDesignTest, ItemListSelectsAndReordersItems)
     EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2)}), (std::vector<TPageItem *>{a, c, b}));
     EXPECT_EQ(tree->topLevelItem(0)->text(0), a->Name());
     EXPECT_TRUE(tree->topLevelItem(0)->isSelected());
+}
+
+TEST_F(PageDesignTest, TypedValueGoesToTheItemItWasTypedForWhateverIsClickedNext)
+{
+    // Two shapes, so that their property rows line up; the page's rows are others again.
+    enum TNext { OtherRow, EmptyList, OtherOnSurface, CloseBox };
+    for (TNext next : {OtherRow, EmptyList, OtherOnSurface, CloseBox}) {
+        SCOPED_TRACE(next);
+        auto form = OpenActive(1);
+        TPage &page = form->Editor()->Page();
+        TPageItem *a = page.Item(0);
+        TPageItem *b = page.AddItem<TPageItemShape>();
+        for (TPageItem *item : {a, b}) {
+            item->Properties["Width"].SetFloat(30);
+            item->Properties["Height"].SetFloat(20);
+        }
+        b->Properties["Left"].SetFloat(100);
+        b->Properties["Top"].SetFloat(100);
+        form->ItemList()->Rebuild();
+        ClickList(*form, 0);
+        ASSERT_EQ(form->PropertyEditor()->Properties(), &a->Properties);
+        QStringList pageBefore;
+        for (int i = 0; i < page.Properties.Count(); ++i)
+            pageBefore << page.Properties.Items(i).DisplayText();
+
+        TypeValue(*form, QStringLiteral("Height"), QStringLiteral("42"));
+        switch (next) {
+        case OtherRow:
+            ClickList(*form, page.IndexOf(b));
+            EXPECT_EQ(form->PropertyEditor()->Properties(), &b->Properties);
+            break;
+        case EmptyList:
+            ClickList(*form, -1);
+            EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
+            break;
+        case OtherOnSurface: // the surface takes no focus: the cell editor is still open
+            Click(form->Editor(), b->PixelRect().center());
+            EXPECT_EQ(form->PropertyEditor()->Properties(), &b->Properties);
+            break;
+        case CloseBox:
+            Prompts.Answers = {TPromptAnswer::Cancel};
+            form->close();
+            EXPECT_EQ(Prompts.Questions.value(Prompts.Questions.size() - 1), QStringLiteral("Save changes to this page?"));
+            EXPECT_TRUE(form->isVisible());
+            break;
+        }
+        EXPECT_TRUE(ServeEventsUntil([&] { return a->Height() == 42; }, 2000)) << a->Height();
+        QCoreApplication::processEvents();
+        EXPECT_DOUBLE_EQ(b->Height(), 20);
+        for (int i = 0; i < page.Properties.Count(); ++i)
+            EXPECT_EQ(page.Properties.Items(i).DisplayText(), pageBefore.value(i)) << page.Properties.Items(i).Name.toStdString();
+        EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(ServeEventsUntil([&] { return form->ActionSave->isEnabled(); }, 2000));
+        Prompts.Answers = {TPromptAnswer::No};
+        form->close();
+    }
 }
 
 TEST_F(PageDesignTest, ContextMenuChecksCurrentZoom)
