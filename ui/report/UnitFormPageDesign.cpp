@@ -556,11 +556,11 @@ void TFormPageDesign::ButtonCoverClick()
 
 void TFormPageDesign::ButtonHalfcellClick() { SwitchBatchType(BatchTypeHalfCell, !FButtonHalfcell->isChecked()); }
 
-void TFormPageDesign::Save()
+bool TFormPageDesign::Save()
 {
     TReport *report = Report();
     if (!report)
-        return;
+        return false;
     // A value still being typed is part of the page.
     FPropertyEditor->FinishEditing();
     TPage &page = FEditor->Page();
@@ -580,23 +580,30 @@ void TFormPageDesign::Save()
     }
     report->NumberPages();
     FStatus[1]->setText(QString::number(PageIndex + 1));
-    if (!FEntry.Save()) {
+    bool saved = FEntry.Save();
+    if (!saved) {
         // The entry keeps no message: write once more to show the file's own.
         try {
             report->SaveToFile(FEntry.FileName);
+            saved = true;
         } catch (const Exception &e) {
             Prompt().Error(e.Message());
         }
     }
-    page.ClearModified();
+    // Unsaved, the page stays modified: this window's copy is then the only one of the edits, and
+    // closing must still ask about them.
+    if (saved)
+        page.ClearModified();
     UpdateActions();
+    return saved;
 }
 
 void TFormPageDesign::SaveAndExit()
 {
     if (Prompt().YesNo(Tr("Are you sure you wish to save the changes to the page design?")) != TPromptAnswer::Yes)
         return;
-    Save();
+    if (!Save())
+        return;
     FClosing = true;
     done(PageDesignResultOK);
 }
@@ -617,7 +624,8 @@ void TFormPageDesign::reject()
     if (!FClosing && FEditor->Page().IsModified()) {
         switch (Prompt().YesNoCancel(Tr("Save changes to this page?"))) {
         case TPromptAnswer::Yes:
-            Save();
+            if (!Save())
+                return;
             FClosing = true;
             done(PageDesignResultOK);
             return;

@@ -44,7 +44,9 @@ public:
 
     // What showing the window does: the page copied in, switches, grid and snap, the lists.
     void Prepare();
-    void Save();
+    // Writes the page into the report and its file; false (after the message) when the file
+    // could not be written, the page then still counting as modified.
+    bool Save();
     void ApplyZoom();
     void UpdateActions();
     void UpdateBatchButtons();

@@ -334,6 +334,49 @@ TEST_F(PageDesignTest, CloseBoxAsksOnlyAfterChanges)
     EXPECT_DOUBLE_EQ(OnDisk()->Pages(1)->Item(0)->Left(), 77);
 }
 
+TEST_F(PageDesignTest, FailedSaveKeepsThePageModifiedAndTheClosingQuestion)
+{
+    // A folder that cannot be made, for root too: its parent is a file.
+    const QString blocker = Home.Path() + QStringLiteral("/blocker");
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    auto form = Open(1);
+    form->ReportEntry().FileName = blocker + QStringLiteral("/Design.vcr");
+    TPage &page = form->Editor()->Page();
+    page.Item(0)->Properties["Left"].SetFloat(61);
+    form->UpdateActions();
+    ASSERT_TRUE(form->ActionSave->isEnabled());
+
+    form->ActionSave->trigger();
+    EXPECT_EQ(Prompts.Errors.size(), 1);
+    EXPECT_TRUE(page.IsModified());
+    EXPECT_TRUE(form->ActionSave->isEnabled());
+    EXPECT_TRUE(form->ActionSaveAndExit->isEnabled());
+
+    // "Save and Exit" and the close box's Yes stay open when the save fails.
+    Prompts.Answers = {TPromptAnswer::Yes};
+    form->ActionSaveAndExit->trigger();
+    EXPECT_EQ(Prompts.Errors.size(), 2);
+    EXPECT_TRUE(form->isVisible());
+    Prompts.Answers = {TPromptAnswer::Yes};
+    form->close();
+    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Save changes to this page?"));
+    EXPECT_EQ(Prompts.Errors.size(), 3);
+    EXPECT_TRUE(form->isVisible());
+    const int asked = Prompts.Questions.size();
+    Prompts.Answers = {TPromptAnswer::Cancel};
+    form->close();
+    EXPECT_EQ(Prompts.Questions.size(), asked + 1);
+    EXPECT_TRUE(form->isVisible());
+
+    // Once the file can be written again the same window saves the edits.
+    form->ReportEntry().FileName = File;
+    form->ActionSave->trigger();
+    EXPECT_FALSE(page.IsModified());
+    EXPECT_DOUBLE_EQ(OnDisk()->Pages(1)->Item(0)->Left(), 61);
+}
+
 TEST_F(PageDesignTest, PaperSizeChangeReappliesZoom)
 {
     auto form = Open(1);
