@@ -334,6 +334,9 @@ QStringList TFormPropertyEditor::PickList(int row) const
     case pkPicture:
         return {};
     default:
+        // A property with its own window is edited there, never by stepping through a list.
+        if (p.Editor)
+            return {};
         // The installed fonts are the suggestions of a font name.
         if (p.Choices.isEmpty() && p.Name == QLatin1String("FontName"))
             return QFontDatabase::families();
@@ -346,6 +349,10 @@ void TFormPropertyEditor::ValueDoubleClick(int row)
     if (!FList || row < 0 || row >= FList->Count())
         return;
     TProperty &p = PropertyAt(row);
+    if (p.Editor || p.Kind == pkPicture) {
+        OpenEditor(row);
+        return;
+    }
     if (p.Kind == pkColour) {
         QColor colour = ColourFromInt(p.AsColour());
         if (PickColour && PickColour(colour))

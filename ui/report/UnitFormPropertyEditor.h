@@ -33,7 +33,8 @@ public:
     // The pick list of a row (empty when the value is typed): booleans, choices, colours, brush
     // and pen styles, and the suggestions of other properties.
     QStringList PickList(int row) const;
-    // Double-click on a value: the colour dialog for colours, else the next entry of the pick list.
+    // Double-click on a value: the property's own window (or the picture dialog), the colour
+    // dialog for colours, else the next entry of the pick list.
     void ValueDoubleClick(int row);
     // The picture dialog or the property's own window.
     void OpenEditor(int row);
