@@ -302,7 +302,7 @@ TFormPageDesign::TFormPageDesign(TSettings *settings, QWidget *parent) : QDialog
     FEditor->OnSelectItem = [this] { SelectionChanged(); };
     FEditor->OnAddedItem = [this] { ItemsAdded(); };
     FItemList->OnSelectionChanged = [this] {
-        ShowSelectedProperties();
+        ShowSelectedProperties(true);
         FEditor->update();
         UpdateActions();
     };
@@ -428,13 +428,13 @@ void TFormPageDesign::UpdateBatchButtons()
     FButtonHalfcell->setEnabled(inner);
 }
 
-void TFormPageDesign::ShowSelectedProperties()
+void TFormPageDesign::ShowSelectedProperties(bool fromList)
 {
     TPage &page = FEditor->Page();
     const int n = page.SelectedCount();
     if (n == 1)
         FPropertyEditor->ShowProperties(&page.CurrentItem()->Properties);
-    else if (n == 0)
+    else if (n == 0 || fromList)
         FPropertyEditor->ShowProperties(&page.Properties);
     else
         FPropertyEditor->ShowProperties(nullptr);
@@ -541,7 +541,7 @@ void TFormPageDesign::SwitchBatchType(int type, bool down)
     if (Prompt().YesNo(question) == TPromptAnswer::Yes) {
         page.SwitchBatchType(from, to);
         // The shown values may have changed under the property editor.
-        ShowSelectedProperties();
+        FPropertyEditor->ShowProperties(FPropertyEditor->Properties());
     }
     FEditor->update();
     UpdateBatchButtons();

@@ -83,7 +83,9 @@ private:
     QAction *MakeAction(const char *name, const char *caption, const QKeySequence &shortcut = {});
     void SelectionChanged();
     void ItemsAdded();
-    void ShowSelectedProperties();
+    // One selected item shows its properties, none the page's; several show nothing when chosen
+    // on the surface, the page's when chosen in the item list.
+    void ShowSelectedProperties(bool fromList = false);
     void ValueCommitted();
     void SwitchBatchType(int type, bool down);
     void Delete();

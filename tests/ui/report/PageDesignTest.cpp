@@ -406,7 +406,7 @@ TEST_F(PageDesignTest, ItemListSelectsAndReordersItems)
     EXPECT_EQ(form->PropertyEditor()->Properties(), &a->Properties);
     tree->topLevelItem(2)->setSelected(true);
     EXPECT_EQ(page.CurrentItem(), c);
-    EXPECT_FALSE(form->PropertyEditor()->isVisibleTo(form.get()));
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
     // Dragged down onto b: from the last to the first, each goes to b's place of the moment.
     list->MoveSelectedTo(0, 1);
     EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2)}), (std::vector<TPageItem *>{c, b, a}));
@@ -472,6 +472,34 @@ TEST_F(PageDesignTest, TypedValueGoesToTheItemItWasTypedForWhateverIsClickedNext
         Prompts.Answers = {TPromptAnswer::No};
         form->close();
     }
+}
+
+TEST_F(PageDesignTest, SeveralItemsChosenInTheListShowThePageButOnTheSurfaceNothing)
+{
+    auto form = OpenActive(1);
+    TPage &page = form->Editor()->Page();
+    TPageItem *a = page.Item(0);
+    TPageItem *b = page.AddItem<TPageItemShape>();
+    b->Properties["Left"].SetFloat(120);
+    b->Properties["Top"].SetFloat(150);
+    b->Properties["Width"].SetFloat(30);
+    b->Properties["Height"].SetFloat(30);
+    form->ItemList()->Rebuild();
+    QTreeWidget *tree = form->ItemList()->List();
+    ClickList(*form, 0);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &a->Properties);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      tree->visualItemRect(tree->topLevelItem(page.IndexOf(b))).center());
+    EXPECT_EQ(page.SelectedCount(), 2);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
+    EXPECT_TRUE(form->PropertyEditor()->isVisible());
+
+    // The same two chosen on the surface: nothing is shown.
+    form->Editor()->SelectItem(a);
+    Click(form->Editor(), b->PixelRect().center(), Qt::ControlModifier);
+    EXPECT_EQ(page.SelectedCount(), 2);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), nullptr);
+    EXPECT_FALSE(form->PropertyEditor()->isVisible());
 }
 
 TEST_F(PageDesignTest, ContextMenuChecksCurrentZoom)
