@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -616,6 +617,20 @@ void TFormPageDesign::AbandonAndExit()
         return;
     FClosing = true;
     done(PageDesignResultAbort);
+}
+
+void TFormPageDesign::keyPressEvent(QKeyEvent *event)
+{
+    // Esc first drops an armed tool, as "Select" does; only then is it the dialog's close key.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier
+        && FEditor->InsertState() != TPageEditor::isIdle) {
+        FTools[0]->setChecked(true);
+        ToolClick(0);
+        FEditor->update();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TFormPageDesign::reject()

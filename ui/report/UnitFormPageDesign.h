@@ -76,6 +76,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void reject() override;
     void done(int result) override;
 

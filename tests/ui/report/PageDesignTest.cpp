@@ -502,6 +502,47 @@ TEST_F(PageDesignTest, SeveralItemsChosenInTheListShowThePageButOnTheSurfaceNoth
     EXPECT_FALSE(form->PropertyEditor()->isVisible());
 }
 
+TEST_F(PageDesignTest, EscapeDropsAnArmedToolBeforeItClosesTheWindow)
+{
+    auto form = OpenActive(1);
+    TPageEditor *editor = form->Editor();
+    TPage &page = editor->Page();
+    const int asked = Prompts.Questions.size();
+    // The key goes where the user's would: to the control with the focus, up to the window.
+    const auto escape = [&] {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target && target->window() == form.get() ? target : form.get(), Qt::Key_Escape);
+    };
+    // Armed, and armed with the button held (the item being created goes again).
+    for (bool pressed : {false, true}) {
+        SCOPED_TRACE(pressed);
+        form->Tool(1)->trigger();
+        ASSERT_EQ(editor->InsertState(), TPageEditor::isArmed);
+        if (pressed)
+            Press(editor, QPoint(editor->PageRect().left() + 40, editor->PageRect().top() + 40));
+        escape();
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(editor->InsertState(), TPageEditor::isIdle);
+        EXPECT_TRUE(form->Tool(0)->isChecked());
+        EXPECT_EQ(page.Count(), 2);
+        if (pressed)
+            Release(editor, QPoint(editor->PageRect().left() + 40, editor->PageRect().top() + 40));
+        EXPECT_EQ(page.Count(), 2);
+    }
+    EXPECT_EQ(Prompts.Questions.size(), asked);
+
+    // With nothing armed Esc is the close box: the question when there are changes.
+    page.Item(0)->Properties["Left"].SetFloat(12);
+    Prompts.Answers = {TPromptAnswer::Cancel};
+    escape();
+    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Save changes to this page?"));
+    EXPECT_TRUE(form->isVisible());
+    Prompts.Answers = {TPromptAnswer::No};
+    escape();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), PageDesignResultCancel);
+}
+
 TEST_F(PageDesignTest, ContextMenuChecksCurrentZoom)
 {
     auto form = Open(1);
