@@ -405,6 +405,9 @@ QMenu *TFormPageDesign::ContextMenu()
 
 void TFormPageDesign::UpdateActions()
 {
+    // The tool box follows the editor, which may end an insertion itself (a failed one).
+    if (FEditor->InsertState() == TPageEditor::isIdle && !FTools[0]->isChecked())
+        FTools[0]->setChecked(true);
     const TPage &page = FEditor->Page();
     const bool selected = page.SelectedCount() > 0;
     ActionDelete->setEnabled(selected);

@@ -1,6 +1,7 @@
 #include "UnitPageDesigner.h"
 
 #include "UnitException.h"
+#include "UnitPrompt.h"
 #include "UnitUnits.h"
 #include "UnitXml.h"
 #include "UnitfocClipboard.h"
@@ -205,7 +206,16 @@ void TPageEditor::mousePressEvent(QMouseEvent *event)
         }
         update();
     } else if (FState == isArmed) {
-        TPageItem *item = FPage->CreateItem(FArmedClass);
+        TPageItem *item = nullptr;
+        try {
+            item = FPage->CreateItem(FArmedClass);
+        } catch (const Exception &e) {
+            // No default name left: nothing is made and the insertion ends, so that the next
+            // click can pick an item to rename.
+            CancelInsert();
+            Prompt().Error(e.Message());
+            return;
+        }
         FCreating = item;
         item->Creating = true;
         item->Properties["Left"].SetFloat(Snap(FPage->ToMillimetreX(p.x())));

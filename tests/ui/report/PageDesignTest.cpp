@@ -543,6 +543,30 @@ TEST_F(PageDesignTest, EscapeDropsAnArmedToolBeforeItClosesTheWindow)
     EXPECT_EQ(form->result(), PageDesignResultCancel);
 }
 
+TEST_F(PageDesignTest, ArmingWhenEveryDefaultNameIsTakenSaysSo)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    for (int i = 1; i <= 999; ++i)
+        page.AddItem<TPageItemShape>(); // Shape1 ... Shape999
+    ASSERT_EQ(page.Item(page.Count() - 1)->Name(), QStringLiteral("Shape999"));
+    const int count = page.Count();
+    form->ItemList()->Rebuild();
+    form->Tool(1)->trigger();
+    TPageEditor *editor = form->Editor();
+    const QPoint at(editor->PageRect().left() + 5, editor->PageRect().bottom() - 5);
+    Click(editor, at);
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("Too many items, please rename some.")});
+    EXPECT_EQ(page.Count(), count);
+    EXPECT_EQ(editor->InsertState(), TPageEditor::isIdle);
+    EXPECT_TRUE(ServeEventsUntil([&] { return form->Tool(0)->isChecked(); }, 2000));
+    // A memo still has names left.
+    form->Tool(2)->trigger();
+    Click(editor, at);
+    EXPECT_EQ(page.Count(), count + 1);
+    EXPECT_EQ(Prompts.Errors.size(), 1);
+}
+
 TEST_F(PageDesignTest, ContextMenuChecksCurrentZoom)
 {
     auto form = Open(1);
