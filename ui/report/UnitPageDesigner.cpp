@@ -178,7 +178,9 @@ void TPageEditor::mousePressEvent(QMouseEvent *event)
     const QPoint p = event->position().toPoint();
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     FDownPoint = p;
+    FLastPoint = p;
     FMoved = false;
+    FPressed = true;
     if (FState == isIdle) {
         FActiveCode = FPage->SelectedCount() == 1 ? FPage->CurrentItem()->HitTest(p.x(), p.y()) : 0;
         if (FActiveCode == 0 || (FActiveCode & 16)) {
@@ -213,6 +215,7 @@ void TPageEditor::mousePressEvent(QMouseEvent *event)
             // No default name left: nothing is made and the insertion ends, so that the next
             // click can pick an item to rename.
             CancelInsert();
+            FPressed = false;
             Prompt().Error(e.Message());
             return;
         }
@@ -302,6 +305,10 @@ void TPageEditor::MoveSelection(const QPoint &point)
 void TPageEditor::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
+    // A move without the button after a press here: its release went elsewhere.
+    if (FPressed && !(event->buttons() & Qt::LeftButton))
+        MouseCaptureLost();
+    FLastPoint = p;
     if (FPage->SelectedCount() == 0) {
         if (FState == isCreating && FCreating) {
             UpdatePageRect();
@@ -341,7 +348,18 @@ void TPageEditor::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const QPoint p = event->position().toPoint();
+    EndPress(event->position().toPoint());
+}
+
+void TPageEditor::MouseCaptureLost()
+{
+    if (FPressed || FDragging || FScreenCursor || FState == isCreating)
+        EndPress(FLastPoint);
+}
+
+void TPageEditor::EndPress(const QPoint &p)
+{
+    FPressed = false;
     if (FDragging) {
         FDragging = false;
         DropCache();
@@ -370,8 +388,16 @@ void TPageEditor::mouseReleaseEvent(QMouseEvent *event)
 
 void TPageEditor::hideEvent(QHideEvent *event)
 {
-    ResetScreenCursor();
+    MouseCaptureLost();
     QWidget::hideEvent(event);
+}
+
+bool TPageEditor::event(QEvent *event)
+{
+    // A context menu or another window takes the mouse over while the button may still be down.
+    if (event->type() == QEvent::ContextMenu || event->type() == QEvent::WindowDeactivate)
+        MouseCaptureLost();
+    return QWidget::event(event);
 }
 
 void TPageEditor::resizeEvent(QResizeEvent *event)
