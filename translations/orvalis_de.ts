@@ -2574,5 +2574,9 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Die Zwischenablage enthält keine Berichtsseite</translation>
     </message>
+    <message id="The clipboard holds no page items">
+        <source></source>
+        <translation>Die Zwischenablage enthält keine Seitenelemente</translation>
+    </message>
 </context>
 </TS>

@@ -531,6 +531,12 @@ void TPageEditor::Paste()
     const QByteArray data = TfocClipboard::Instance().GetStream(ReportItemFormat);
     XmlDocument doc;
     doc.Parse(QString::fromUtf8(data));
+    // The reader takes any text. Without a page item (or a page's properties) there is nothing
+    // to paste; refusing before the page is touched keeps the selection.
+    const XmlNode &items = doc.Nodes.FindByName(QStringLiteral("PageItems"));
+    const bool anyItem = !items.IsNull() && !items.Children().FindByName(QStringLiteral("PageItem")).IsNull();
+    if (!anyItem && doc.Nodes.FindByName(QStringLiteral("Properties")).IsNull())
+        throw Exception(Tr("The clipboard holds no page items"));
     // On failure the items already added go again and the selection comes back, so that a bad
     // clipboard leaves the page as it was.
     const int before = FPage->Count();

@@ -56,8 +56,8 @@ public:
     void CutSelection();
     void DeleteSelection();
     bool CanPaste() const;
-    // Raises the item loader's message when the clipboard's items cannot be read; the page then
-    // stays as it was.
+    // Raises "The clipboard holds no page items" when the clipboard's data holds none, and the
+    // item loader's message when they cannot be read; the page then stays as it was.
     void Paste();
 
     QRect PageRect() const;

@@ -11,6 +11,7 @@
 #include "UnitReport.h"
 #include "UnitSettings.h"
 #include "UnitUnits.h"
+#include "UnitfocClipboard.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -565,6 +566,22 @@ TEST_F(PageDesignTest, ArmingWhenEveryDefaultNameIsTakenSaysSo)
     Click(editor, at);
     EXPECT_EQ(page.Count(), count + 1);
     EXPECT_EQ(Prompts.Errors.size(), 1);
+}
+
+TEST_F(PageDesignTest, PastingTextThatHoldsNoItemsSaysSoAndKeepsTheSelection)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    form->Editor()->SelectItem(page.Item(0));
+    TfocClipboard::Instance().PutStream(QByteArray("Shape, 10, 10"), ReportItemFormat);
+    form->UpdateActions();
+    ASSERT_TRUE(form->ActionPaste->isEnabled());
+    form->ActionPaste->trigger();
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("The clipboard holds no page items")});
+    EXPECT_EQ(page.Count(), 2);
+    EXPECT_EQ(page.CurrentItem(), page.Item(0));
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Item(0)->Properties);
+    EXPECT_EQ(form->ItemList()->List()->selectedItems().size(), 1);
 }
 
 TEST_F(PageDesignTest, ContextMenuChecksCurrentZoom)

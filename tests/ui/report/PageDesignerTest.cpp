@@ -452,6 +452,27 @@ TEST_F(PageDesignerTest, DeleteSelectionFiresBothEvents)
     EXPECT_EQ(Selections, 1);
 }
 
+TEST_F(PageDesignerTest, ClipboardWithoutItemsIsRefusedAndKeepsTheSelection)
+{
+    TPageItemShape *a = Shape(10, 10, 20, 20);
+    TPageItemShape *b = Shape(40, 40, 20, 20);
+    Page().SelectOnly(a);
+    Page().Select(b);
+    for (const char *text : {"not a page item at all", "<Other><Thing>1</Thing></Other>", "<PageItems></PageItems>", ""}) {
+        SCOPED_TRACE(text);
+        TfocClipboard::Instance().PutStream(QByteArray(text), ReportItemFormat);
+        Page().ClearModified();
+        Additions = Selections = 0;
+        EXPECT_EQ(MessageOf([&] { Editor->Paste(); }), QStringLiteral("The clipboard holds no page items"));
+        EXPECT_EQ(Page().Count(), 2);
+        EXPECT_TRUE(a->Selected);
+        EXPECT_TRUE(b->Selected);
+        EXPECT_EQ(Page().CurrentItem(), b);
+        EXPECT_FALSE(Page().IsModified());
+        EXPECT_EQ(Additions + Selections, 0);
+    }
+}
+
 TEST_F(PageDesignerTest, BadClipboardFailsAndLeavesPageAsItWas)
 {
     TPageItemShape *a = Shape(10, 10, 20, 20);
