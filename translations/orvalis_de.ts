@@ -2590,5 +2590,9 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Die Datei „%1“ ist größer, als eine Messreihendatei sein kann (höchstens %2 MB)</translation>
     </message>
+    <message id="The clipboard holds no page items">
+        <source></source>
+        <translation>Die Zwischenablage enthält keine Seitenelemente</translation>
+    </message>
 </context>
 </TS>

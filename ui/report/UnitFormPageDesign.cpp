@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -302,7 +303,7 @@ TFormPageDesign::TFormPageDesign(TSettings *settings, QWidget *parent) : QDialog
     FEditor->OnSelectItem = [this] { SelectionChanged(); };
     FEditor->OnAddedItem = [this] { ItemsAdded(); };
     FItemList->OnSelectionChanged = [this] {
-        ShowSelectedProperties();
+        ShowSelectedProperties(true);
         FEditor->update();
         UpdateActions();
     };
@@ -404,6 +405,9 @@ QMenu *TFormPageDesign::ContextMenu()
 
 void TFormPageDesign::UpdateActions()
 {
+    // The tool box follows the editor, which may end an insertion itself (a failed one).
+    if (FEditor->InsertState() == TPageEditor::isIdle && !FTools[0]->isChecked())
+        FTools[0]->setChecked(true);
     const TPage &page = FEditor->Page();
     const bool selected = page.SelectedCount() > 0;
     ActionDelete->setEnabled(selected);
@@ -428,13 +432,13 @@ void TFormPageDesign::UpdateBatchButtons()
     FButtonHalfcell->setEnabled(inner);
 }
 
-void TFormPageDesign::ShowSelectedProperties()
+void TFormPageDesign::ShowSelectedProperties(bool fromList)
 {
     TPage &page = FEditor->Page();
     const int n = page.SelectedCount();
     if (n == 1)
         FPropertyEditor->ShowProperties(&page.CurrentItem()->Properties);
-    else if (n == 0)
+    else if (n == 0 || fromList)
         FPropertyEditor->ShowProperties(&page.Properties);
     else
         FPropertyEditor->ShowProperties(nullptr);
@@ -541,7 +545,7 @@ void TFormPageDesign::SwitchBatchType(int type, bool down)
     if (Prompt().YesNo(question) == TPromptAnswer::Yes) {
         page.SwitchBatchType(from, to);
         // The shown values may have changed under the property editor.
-        ShowSelectedProperties();
+        FPropertyEditor->ShowProperties(FPropertyEditor->Properties());
     }
     FEditor->update();
     UpdateBatchButtons();
@@ -556,11 +560,13 @@ void TFormPageDesign::ButtonCoverClick()
 
 void TFormPageDesign::ButtonHalfcellClick() { SwitchBatchType(BatchTypeHalfCell, !FButtonHalfcell->isChecked()); }
 
-void TFormPageDesign::Save()
+bool TFormPageDesign::Save()
 {
     TReport *report = Report();
     if (!report)
-        return;
+        return false;
+    // A value still being typed is part of the page.
+    FPropertyEditor->FinishEditing();
     TPage &page = FEditor->Page();
     const int type = page.PageType();
     if (PageIndex >= 0 && PageIndex < report->Count() && report->Pages(PageIndex)->PageType() == type) {
@@ -578,29 +584,37 @@ void TFormPageDesign::Save()
     }
     report->NumberPages();
     FStatus[1]->setText(QString::number(PageIndex + 1));
-    if (!FEntry.Save()) {
+    bool saved = FEntry.Save();
+    if (!saved) {
         // The entry keeps no message: write once more to show the file's own.
         try {
             report->SaveToFile(FEntry.FileName);
+            saved = true;
         } catch (const Exception &e) {
             Prompt().Error(e.Message());
         }
     }
-    page.ClearModified();
+    // Unsaved, the page stays modified: this window's copy is then the only one of the edits, and
+    // closing must still ask about them.
+    if (saved)
+        page.ClearModified();
     UpdateActions();
+    return saved;
 }
 
 void TFormPageDesign::SaveAndExit()
 {
     if (Prompt().YesNo(Tr("Are you sure you wish to save the changes to the page design?")) != TPromptAnswer::Yes)
         return;
-    Save();
+    if (!Save())
+        return;
     FClosing = true;
     done(PageDesignResultOK);
 }
 
 void TFormPageDesign::AbandonAndExit()
 {
+    FPropertyEditor->FinishEditing();
     if (FEditor->Page().IsModified()
         && Prompt().YesNo(Tr("Are you sure you wish to abandon the changes to the page design?")) != TPromptAnswer::Yes)
         return;
@@ -608,12 +622,28 @@ void TFormPageDesign::AbandonAndExit()
     done(PageDesignResultAbort);
 }
 
+void TFormPageDesign::keyPressEvent(QKeyEvent *event)
+{
+    // Esc first drops an armed tool, as "Select" does; only then is it the dialog's close key.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier
+        && FEditor->InsertState() != TPageEditor::isIdle) {
+        FTools[0]->setChecked(true);
+        ToolClick(0);
+        FEditor->update();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TFormPageDesign::reject()
 {
+    FPropertyEditor->FinishEditing();
     if (!FClosing && FEditor->Page().IsModified()) {
         switch (Prompt().YesNoCancel(Tr("Save changes to this page?"))) {
         case TPromptAnswer::Yes:
-            Save();
+            if (!Save())
+                return;
             FClosing = true;
             done(PageDesignResultOK);
             return;

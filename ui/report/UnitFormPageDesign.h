@@ -44,7 +44,9 @@ public:
 
     // What showing the window does: the page copied in, switches, grid and snap, the lists.
     void Prepare();
-    void Save();
+    // Writes the page into the report and its file; false (after the message) when the file
+    // could not be written, the page then still counting as modified.
+    bool Save();
     void ApplyZoom();
     void UpdateActions();
     void UpdateBatchButtons();
@@ -74,6 +76,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void reject() override;
     void done(int result) override;
 
@@ -81,7 +84,9 @@ private:
     QAction *MakeAction(const char *name, const char *caption, const QKeySequence &shortcut = {});
     void SelectionChanged();
     void ItemsAdded();
-    void ShowSelectedProperties();
+    // One selected item shows its properties, none the page's; several show nothing when chosen
+    // on the surface, the page's when chosen in the item list.
+    void ShowSelectedProperties(bool fromList = false);
     void ValueCommitted();
     void SwitchBatchType(int type, bool down);
     void Delete();

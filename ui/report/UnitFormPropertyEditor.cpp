@@ -40,15 +40,49 @@ public:
     {
         const int row = index.row();
         TProperty &p = FOwner->PropertyAt(row);
+        // The editor's value belongs to this property of this list, whatever is shown later.
+        const TFormPropertyEditor::TTarget target = FOwner->TargetOf(row);
+        QWidget *editor = MakeEditor(parent, p, row, target);
+        FOwner->FCellEditor = editor;
+        FOwner->FCellTarget = target;
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        const QString text = index.data(Qt::EditRole).toString();
+        if (auto *combo = qobject_cast<QComboBox *>(editor))
+            combo->setCurrentText(text);
+        else if (auto *edit = qobject_cast<QLineEdit *>(editor))
+            edit->setText(text);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &) const override
+    {
+        QString text;
+        if (auto *combo = qobject_cast<QComboBox *>(editor))
+            text = combo->currentText();
+        else if (auto *edit = qobject_cast<QLineEdit *>(editor))
+            text = edit->text();
+        else
+            return;
+        if (editor == FOwner->FCellEditor)
+            FOwner->StoreTyped(FOwner->FCellTarget, text);
+    }
+
+private:
+    QWidget *MakeEditor(QWidget *parent, TProperty &p, int row, const TFormPropertyEditor::TTarget &target) const
+    {
         const bool ownWindow = p.Editor != nullptr || p.Kind == pkPicture;
         // A memo text with line breaks is edited in its window only: a line box would lose them.
         const bool inlineText = !ownWindow || (p.InlineEdit && !(p.Kind == pkMemo && p.AsString().contains(QLatin1Char('\n'))));
+        const auto openWindow = [owner = FOwner, target] {
+            QTimer::singleShot(0, owner, [owner, target] { owner->OpenEditor(owner->RowOf(target)); });
+        };
         if (!inlineText) {
             auto *button = new QPushButton(QStringLiteral("..."), parent);
             button->setObjectName(QStringLiteral("ButtonPropertyEditor"));
-            QObject::connect(button, &QPushButton::clicked, FOwner, [owner = FOwner, row] {
-                QTimer::singleShot(0, owner, [owner, row] { owner->OpenEditor(row); });
-            });
+            QObject::connect(button, &QPushButton::clicked, FOwner, openWindow);
             return button;
         }
         const QStringList list = FOwner->PickList(row);
@@ -69,39 +103,11 @@ public:
             QAction *more = edit->addAction(QIcon(), QLineEdit::TrailingPosition);
             more->setText(QStringLiteral("..."));
             more->setObjectName(QStringLiteral("ActionPropertyEditor"));
-            QObject::connect(more, &QAction::triggered, FOwner, [owner = FOwner, row] {
-                QTimer::singleShot(0, owner, [owner, row] { owner->OpenEditor(row); });
-            });
+            QObject::connect(more, &QAction::triggered, FOwner, openWindow);
         }
         return edit;
     }
 
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        const QString text = index.data(Qt::EditRole).toString();
-        if (auto *combo = qobject_cast<QComboBox *>(editor))
-            combo->setCurrentText(text);
-        else if (auto *edit = qobject_cast<QLineEdit *>(editor))
-            edit->setText(text);
-    }
-
-    void setModelData(QWidget *editor, QAbstractItemModel *, const QModelIndex &index) const override
-    {
-        QString text;
-        if (auto *combo = qobject_cast<QComboBox *>(editor))
-            text = combo->currentText();
-        else if (auto *edit = qobject_cast<QLineEdit *>(editor))
-            text = edit->text();
-        else
-            return;
-        const int row = index.row();
-        if (text == FOwner->CellText(FOwner->PropertyAt(row)))
-            return; // unchanged: nothing to convert or report
-        // After the editor has gone, so that an error box does not end an edit in progress.
-        QTimer::singleShot(0, FOwner, [owner = FOwner, row, text] { owner->CommitText(row, text); });
-    }
-
-private:
     TFormPropertyEditor *FOwner;
 };
 
@@ -128,7 +134,12 @@ TFormPropertyEditor::TFormPropertyEditor(QWidget *parent) : QWidget(parent)
     FGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     FGrid->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
                            | QAbstractItemView::AnyKeyPressed);
-    FGrid->setItemDelegateForColumn(1, new TPropertyDelegate(this));
+    FDelegate = new TPropertyDelegate(this);
+    FGrid->setItemDelegateForColumn(1, FDelegate);
+    connect(FDelegate, &QAbstractItemDelegate::closeEditor, this, [this](QWidget *editor) {
+        if (editor == FCellEditor)
+            FCellEditor = nullptr;
+    });
     layout->addWidget(FGrid, 1);
     connect(FGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int column) {
         if (column == 1)
@@ -151,13 +162,23 @@ TFormPropertyEditor::TFormPropertyEditor(QWidget *parent) : QWidget(parent)
     hide();
 }
 
-TFormPropertyEditor::~TFormPropertyEditor() { ShowProperties(nullptr); }
+TFormPropertyEditor::~TFormPropertyEditor()
+{
+    // The list's owner may be on its way out: let go of it without storing anything.
+    FCellEditor = nullptr;
+    if (FList)
+        FList->OnChange = nullptr;
+    FList = nullptr;
+}
 
 void TFormPropertyEditor::ShowProperties(TPropertyList *list)
 {
+    // What is being typed belongs to the list shown now.
+    FinishEditing();
     if (FList)
         FList->OnChange = nullptr;
     FList = list;
+    ++FShown;
     if (FList)
         FList->OnChange = [this](TPropertyList &, int index) {
             if (!FFilling)
@@ -217,10 +238,20 @@ void TFormPropertyEditor::Committed()
         OnCommitted();
 }
 
-bool TFormPropertyEditor::CommitText(int row, const QString &text)
+TFormPropertyEditor::TTarget TFormPropertyEditor::TargetOf(int row) const
 {
     if (!FList || row < 0 || row >= FList->Count())
-        return false;
+        return {};
+    return {FShown, FList->Items(row).Name};
+}
+
+int TFormPropertyEditor::RowOf(const TTarget &target) const
+{
+    return FList && target.Shown == FShown ? RowOf(target.Name) : -1;
+}
+
+QString TFormPropertyEditor::Store(int row, const QString &text)
+{
     TProperty &p = PropertyAt(row);
     try {
         if (p.Kind == pkMemo)
@@ -229,12 +260,49 @@ bool TFormPropertyEditor::CommitText(int row, const QString &text)
             p.SetDisplayText(text);
     } catch (const Exception &e) {
         RefreshRow(row);
-        Prompt().Error(e.Message());
-        return false;
+        return e.Message();
     }
     RefreshRow(row);
+    return {};
+}
+
+bool TFormPropertyEditor::CommitText(int row, const QString &text)
+{
+    if (!FList || row < 0 || row >= FList->Count())
+        return false;
+    const QString error = Store(row, text);
+    if (!error.isEmpty()) {
+        Prompt().Error(error);
+        return false;
+    }
     Committed();
     return true;
+}
+
+void TFormPropertyEditor::StoreTyped(const TTarget &target, const QString &text)
+{
+    const int row = RowOf(target);
+    if (row < 0 || text == CellText(PropertyAt(row)))
+        return; // gone, or unchanged: nothing to convert or report
+    const QString error = Store(row, text);
+    // The message and the window's follow-up wait until the cell editor has gone, so that neither
+    // a message box nor a rebuilt list cuts into the focus change that ends the edit.
+    QTimer::singleShot(0, this, [this, error] {
+        if (error.isEmpty())
+            Committed();
+        else
+            Prompt().Error(error);
+    });
+}
+
+void TFormPropertyEditor::FinishEditing()
+{
+    QWidget *editor = FCellEditor;
+    if (!editor)
+        return;
+    emit FDelegate->commitData(editor);
+    emit FDelegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    FCellEditor = nullptr;
 }
 
 QStringList TFormPropertyEditor::PickList(int row) const
@@ -266,6 +334,9 @@ QStringList TFormPropertyEditor::PickList(int row) const
     case pkPicture:
         return {};
     default:
+        // A property with its own window is edited there, never by stepping through a list.
+        if (p.Editor)
+            return {};
         // The installed fonts are the suggestions of a font name.
         if (p.Choices.isEmpty() && p.Name == QLatin1String("FontName"))
             return QFontDatabase::families();
@@ -278,6 +349,10 @@ void TFormPropertyEditor::ValueDoubleClick(int row)
     if (!FList || row < 0 || row >= FList->Count())
         return;
     TProperty &p = PropertyAt(row);
+    if (p.Editor || p.Kind == pkPicture) {
+        OpenEditor(row);
+        return;
+    }
     if (p.Kind == pkColour) {
         QColor colour = ColourFromInt(p.AsColour());
         if (PickColour && PickColour(colour))

@@ -1,6 +1,7 @@
 #include "UnitPageDesigner.h"
 
 #include "UnitException.h"
+#include "UnitPrompt.h"
 #include "UnitUnits.h"
 #include "UnitXml.h"
 #include "UnitfocClipboard.h"
@@ -177,7 +178,9 @@ void TPageEditor::mousePressEvent(QMouseEvent *event)
     const QPoint p = event->position().toPoint();
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     FDownPoint = p;
+    FLastPoint = p;
     FMoved = false;
+    FPressed = true;
     if (FState == isIdle) {
         FActiveCode = FPage->SelectedCount() == 1 ? FPage->CurrentItem()->HitTest(p.x(), p.y()) : 0;
         if (FActiveCode == 0 || (FActiveCode & 16)) {
@@ -205,7 +208,17 @@ void TPageEditor::mousePressEvent(QMouseEvent *event)
         }
         update();
     } else if (FState == isArmed) {
-        TPageItem *item = FPage->CreateItem(FArmedClass);
+        TPageItem *item = nullptr;
+        try {
+            item = FPage->CreateItem(FArmedClass);
+        } catch (const Exception &e) {
+            // No default name left: nothing is made and the insertion ends, so that the next
+            // click can pick an item to rename.
+            CancelInsert();
+            FPressed = false;
+            Prompt().Error(e.Message());
+            return;
+        }
         FCreating = item;
         item->Creating = true;
         item->Properties["Left"].SetFloat(Snap(FPage->ToMillimetreX(p.x())));
@@ -292,6 +305,10 @@ void TPageEditor::MoveSelection(const QPoint &point)
 void TPageEditor::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint p = event->position().toPoint();
+    // A move without the button after a press here: its release went elsewhere.
+    if (FPressed && !(event->buttons() & Qt::LeftButton))
+        MouseCaptureLost();
+    FLastPoint = p;
     if (FPage->SelectedCount() == 0) {
         if (FState == isCreating && FCreating) {
             UpdatePageRect();
@@ -331,7 +348,18 @@ void TPageEditor::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    const QPoint p = event->position().toPoint();
+    EndPress(event->position().toPoint());
+}
+
+void TPageEditor::MouseCaptureLost()
+{
+    if (FPressed || FDragging || FScreenCursor || FState == isCreating)
+        EndPress(FLastPoint);
+}
+
+void TPageEditor::EndPress(const QPoint &p)
+{
+    FPressed = false;
     if (FDragging) {
         FDragging = false;
         DropCache();
@@ -360,8 +388,16 @@ void TPageEditor::mouseReleaseEvent(QMouseEvent *event)
 
 void TPageEditor::hideEvent(QHideEvent *event)
 {
-    ResetScreenCursor();
+    MouseCaptureLost();
     QWidget::hideEvent(event);
+}
+
+bool TPageEditor::event(QEvent *event)
+{
+    // A context menu or another window takes the mouse over while the button may still be down.
+    if (event->type() == QEvent::ContextMenu || event->type() == QEvent::WindowDeactivate)
+        MouseCaptureLost();
+    return QWidget::event(event);
 }
 
 void TPageEditor::resizeEvent(QResizeEvent *event)
@@ -495,6 +531,12 @@ void TPageEditor::Paste()
     const QByteArray data = TfocClipboard::Instance().GetStream(ReportItemFormat);
     XmlDocument doc;
     doc.Parse(QString::fromUtf8(data));
+    // The reader takes any text. Without a page item (or a page's properties) there is nothing
+    // to paste; refusing before the page is touched keeps the selection.
+    const XmlNode &items = doc.Nodes.FindByName(QStringLiteral("PageItems"));
+    const bool anyItem = !items.IsNull() && !items.Children().FindByName(QStringLiteral("PageItem")).IsNull();
+    if (!anyItem && doc.Nodes.FindByName(QStringLiteral("Properties")).IsNull())
+        throw Exception(Tr("The clipboard holds no page items"));
     // On failure the items already added go again and the selection comes back, so that a bad
     // clipboard leaves the page as it was.
     const int before = FPage->Count();

@@ -56,8 +56,8 @@ public:
     void CutSelection();
     void DeleteSelection();
     bool CanPaste() const;
-    // Raises the item loader's message when the clipboard's items cannot be read; the page then
-    // stays as it was.
+    // Raises "The clipboard holds no page items" when the clipboard's data holds none, and the
+    // item loader's message when they cannot be read; the page then stays as it was.
     void Paste();
 
     QRect PageRect() const;
@@ -66,12 +66,18 @@ public:
     // 0 outside the editor; one item selected: its code; several: 16 on any of them.
     int SelectionCode(const QPoint &point) const;
 
+    // The mouse went elsewhere with the button down (a menu opened, the window lost the focus,
+    // the release went to another window): the press ends as a release at the last point seen,
+    // and the screen cursor comes back.
+    void MouseCaptureLost();
+
     TInsertState InsertState() const { return FState; }
     int ActiveCode() const { return FActiveCode; }
     bool Dragging() const { return FDragging; }
     TPageDesigner *Designer = nullptr;
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -84,6 +90,8 @@ private:
     double Snap(double mm) const;
     void ResizeItem(TPageItem &item, const QPoint &point);
     void MoveSelection(const QPoint &point);
+    // What releasing the left button at a point does.
+    void EndPress(const QPoint &point);
     void SetScreenCursor(Qt::CursorShape shape);
     void ResetScreenCursor();
     // Items are drawn from cached pictures while a move drag runs: moving shifts them, so the
@@ -101,6 +109,8 @@ private:
     QPoint FDownPoint;
     bool FDragging = false;
     bool FMoved = false;
+    bool FPressed = false; // a left press whose release has not come yet
+    QPoint FLastPoint;     // where the mouse was last seen
     bool FScreenCursor = false;
     struct TCachedItem {
         QImage Picture;

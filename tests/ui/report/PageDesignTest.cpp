@@ -11,11 +11,15 @@
 #include "UnitReport.h"
 #include "UnitSettings.h"
 #include "UnitUnits.h"
+#include "UnitfocClipboard.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -50,6 +54,36 @@ protected:
         form->PageIndex = page;
         form->show();
         return form;
+    }
+    // Opened and active, so that clicks move the keyboard focus as they do for the user.
+    std::unique_ptr<TFormPageDesign> OpenActive(int page)
+    {
+        auto form = Open(page);
+        form->activateWindow();
+        EXPECT_TRUE(ServeEventsUntil([&] { return form->isActiveWindow(); }, 5000));
+        return form;
+    }
+    // Opens the value cell of a property and types into it, leaving the cell editor open.
+    static void TypeValue(TFormPageDesign &form, const QString &property, const QString &text)
+    {
+        QTableWidget *grid = form.PropertyEditor()->Grid();
+        const int row = form.PropertyEditor()->RowOf(property);
+        ASSERT_GE(row, 0);
+        grid->setCurrentCell(row, 1);
+        grid->editItem(grid->item(row, 1));
+        auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        ASSERT_EQ(edit->text(), text);
+    }
+    // A click in the item list: on a row, or below the rows when `row` is -1.
+    static void ClickList(TFormPageDesign &form, int row)
+    {
+        QTreeWidget *tree = form.ItemList()->List();
+        const QPoint at = row >= 0 ? tree->visualItemRect(tree->topLevelItem(row)).center()
+                                   : QPoint(5, tree->viewport()->height() - 3);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     }
     std::unique_ptr<TReport> OnDisk()
     {
@@ -301,6 +335,49 @@ TEST_F(PageDesignTest, CloseBoxAsksOnlyAfterChanges)
     EXPECT_DOUBLE_EQ(OnDisk()->Pages(1)->Item(0)->Left(), 77);
 }
 
+TEST_F(PageDesignTest, FailedSaveKeepsThePageModifiedAndTheClosingQuestion)
+{
+    // A folder that cannot be made, for root too: its parent is a file.
+    const QString blocker = Home.Path() + QStringLiteral("/blocker");
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    auto form = Open(1);
+    form->ReportEntry().FileName = blocker + QStringLiteral("/Design.vcr");
+    TPage &page = form->Editor()->Page();
+    page.Item(0)->Properties["Left"].SetFloat(61);
+    form->UpdateActions();
+    ASSERT_TRUE(form->ActionSave->isEnabled());
+
+    form->ActionSave->trigger();
+    EXPECT_EQ(Prompts.Errors.size(), 1);
+    EXPECT_TRUE(page.IsModified());
+    EXPECT_TRUE(form->ActionSave->isEnabled());
+    EXPECT_TRUE(form->ActionSaveAndExit->isEnabled());
+
+    // "Save and Exit" and the close box's Yes stay open when the save fails.
+    Prompts.Answers = {TPromptAnswer::Yes};
+    form->ActionSaveAndExit->trigger();
+    EXPECT_EQ(Prompts.Errors.size(), 2);
+    EXPECT_TRUE(form->isVisible());
+    Prompts.Answers = {TPromptAnswer::Yes};
+    form->close();
+    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Save changes to this page?"));
+    EXPECT_EQ(Prompts.Errors.size(), 3);
+    EXPECT_TRUE(form->isVisible());
+    const int asked = Prompts.Questions.size();
+    Prompts.Answers = {TPromptAnswer::Cancel};
+    form->close();
+    EXPECT_EQ(Prompts.Questions.size(), asked + 1);
+    EXPECT_TRUE(form->isVisible());
+
+    // Once the file can be written again the same window saves the edits.
+    form->ReportEntry().FileName = File;
+    form->ActionSave->trigger();
+    EXPECT_FALSE(page.IsModified());
+    EXPECT_DOUBLE_EQ(OnDisk()->Pages(1)->Item(0)->Left(), 61);
+}
+
 TEST_F(PageDesignTest, PaperSizeChangeReappliesZoom)
 {
     auto form = Open(1);
@@ -330,7 +407,7 @@ TEST_F(PageDesignTest, ItemListSelectsAndReordersItems)
     EXPECT_EQ(form->PropertyEditor()->Properties(), &a->Properties);
     tree->topLevelItem(2)->setSelected(true);
     EXPECT_EQ(page.CurrentItem(), c);
-    EXPECT_FALSE(form->PropertyEditor()->isVisibleTo(form.get()));
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
     // Dragged down onto b: from the last to the first, each goes to b's place of the moment.
     list->MoveSelectedTo(0, 1);
     EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2)}), (std::vector<TPageItem *>{c, b, a}));
@@ -340,6 +417,171 @@ TEST_F(PageDesignTest, ItemListSelectsAndReordersItems)
     EXPECT_EQ((std::vector<TPageItem *>{page.Item(0), page.Item(1), page.Item(2)}), (std::vector<TPageItem *>{a, c, b}));
     EXPECT_EQ(tree->topLevelItem(0)->text(0), a->Name());
     EXPECT_TRUE(tree->topLevelItem(0)->isSelected());
+}
+
+TEST_F(PageDesignTest, TypedValueGoesToTheItemItWasTypedForWhateverIsClickedNext)
+{
+    // Two shapes, so that their property rows line up; the page's rows are others again.
+    enum TNext { OtherRow, EmptyList, OtherOnSurface, CloseBox };
+    for (TNext next : {OtherRow, EmptyList, OtherOnSurface, CloseBox}) {
+        SCOPED_TRACE(next);
+        auto form = OpenActive(1);
+        TPage &page = form->Editor()->Page();
+        TPageItem *a = page.Item(0);
+        TPageItem *b = page.AddItem<TPageItemShape>();
+        for (TPageItem *item : {a, b}) {
+            item->Properties["Width"].SetFloat(30);
+            item->Properties["Height"].SetFloat(20);
+        }
+        b->Properties["Left"].SetFloat(100);
+        b->Properties["Top"].SetFloat(100);
+        form->ItemList()->Rebuild();
+        ClickList(*form, 0);
+        ASSERT_EQ(form->PropertyEditor()->Properties(), &a->Properties);
+        QStringList pageBefore;
+        for (int i = 0; i < page.Properties.Count(); ++i)
+            pageBefore << page.Properties.Items(i).DisplayText();
+
+        TypeValue(*form, QStringLiteral("Height"), QStringLiteral("42"));
+        switch (next) {
+        case OtherRow:
+            ClickList(*form, page.IndexOf(b));
+            EXPECT_EQ(form->PropertyEditor()->Properties(), &b->Properties);
+            break;
+        case EmptyList:
+            ClickList(*form, -1);
+            EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
+            break;
+        case OtherOnSurface: // the surface takes no focus: the cell editor is still open
+            Click(form->Editor(), b->PixelRect().center());
+            EXPECT_EQ(form->PropertyEditor()->Properties(), &b->Properties);
+            break;
+        case CloseBox:
+            Prompts.Answers = {TPromptAnswer::Cancel};
+            form->close();
+            EXPECT_EQ(Prompts.Questions.value(Prompts.Questions.size() - 1), QStringLiteral("Save changes to this page?"));
+            EXPECT_TRUE(form->isVisible());
+            break;
+        }
+        EXPECT_TRUE(ServeEventsUntil([&] { return a->Height() == 42; }, 2000)) << a->Height();
+        QCoreApplication::processEvents();
+        EXPECT_DOUBLE_EQ(b->Height(), 20);
+        for (int i = 0; i < page.Properties.Count(); ++i)
+            EXPECT_EQ(page.Properties.Items(i).DisplayText(), pageBefore.value(i)) << page.Properties.Items(i).Name.toStdString();
+        EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(ServeEventsUntil([&] { return form->ActionSave->isEnabled(); }, 2000));
+        Prompts.Answers = {TPromptAnswer::No};
+        form->close();
+    }
+}
+
+TEST_F(PageDesignTest, SeveralItemsChosenInTheListShowThePageButOnTheSurfaceNothing)
+{
+    auto form = OpenActive(1);
+    TPage &page = form->Editor()->Page();
+    TPageItem *a = page.Item(0);
+    TPageItem *b = page.AddItem<TPageItemShape>();
+    b->Properties["Left"].SetFloat(120);
+    b->Properties["Top"].SetFloat(150);
+    b->Properties["Width"].SetFloat(30);
+    b->Properties["Height"].SetFloat(30);
+    form->ItemList()->Rebuild();
+    QTreeWidget *tree = form->ItemList()->List();
+    ClickList(*form, 0);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &a->Properties);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      tree->visualItemRect(tree->topLevelItem(page.IndexOf(b))).center());
+    EXPECT_EQ(page.SelectedCount(), 2);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Properties);
+    EXPECT_TRUE(form->PropertyEditor()->isVisible());
+
+    // The same two chosen on the surface: nothing is shown.
+    form->Editor()->SelectItem(a);
+    Click(form->Editor(), b->PixelRect().center(), Qt::ControlModifier);
+    EXPECT_EQ(page.SelectedCount(), 2);
+    EXPECT_EQ(form->PropertyEditor()->Properties(), nullptr);
+    EXPECT_FALSE(form->PropertyEditor()->isVisible());
+}
+
+TEST_F(PageDesignTest, EscapeDropsAnArmedToolBeforeItClosesTheWindow)
+{
+    auto form = OpenActive(1);
+    TPageEditor *editor = form->Editor();
+    TPage &page = editor->Page();
+    const int asked = Prompts.Questions.size();
+    // The key goes where the user's would: to the control with the focus, up to the window.
+    const auto escape = [&] {
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target && target->window() == form.get() ? target : form.get(), Qt::Key_Escape);
+    };
+    // Armed, and armed with the button held (the item being created goes again).
+    for (bool pressed : {false, true}) {
+        SCOPED_TRACE(pressed);
+        form->Tool(1)->trigger();
+        ASSERT_EQ(editor->InsertState(), TPageEditor::isArmed);
+        if (pressed)
+            Press(editor, QPoint(editor->PageRect().left() + 40, editor->PageRect().top() + 40));
+        escape();
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(editor->InsertState(), TPageEditor::isIdle);
+        EXPECT_TRUE(form->Tool(0)->isChecked());
+        EXPECT_EQ(page.Count(), 2);
+        if (pressed)
+            Release(editor, QPoint(editor->PageRect().left() + 40, editor->PageRect().top() + 40));
+        EXPECT_EQ(page.Count(), 2);
+    }
+    EXPECT_EQ(Prompts.Questions.size(), asked);
+
+    // With nothing armed Esc is the close box: the question when there are changes.
+    page.Item(0)->Properties["Left"].SetFloat(12);
+    Prompts.Answers = {TPromptAnswer::Cancel};
+    escape();
+    EXPECT_EQ(Prompts.Questions.last(), QStringLiteral("Save changes to this page?"));
+    EXPECT_TRUE(form->isVisible());
+    Prompts.Answers = {TPromptAnswer::No};
+    escape();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->result(), PageDesignResultCancel);
+}
+
+TEST_F(PageDesignTest, ArmingWhenEveryDefaultNameIsTakenSaysSo)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    for (int i = 1; i <= 999; ++i)
+        page.AddItem<TPageItemShape>(); // Shape1 ... Shape999
+    ASSERT_EQ(page.Item(page.Count() - 1)->Name(), QStringLiteral("Shape999"));
+    const int count = page.Count();
+    form->ItemList()->Rebuild();
+    form->Tool(1)->trigger();
+    TPageEditor *editor = form->Editor();
+    const QPoint at(editor->PageRect().left() + 5, editor->PageRect().bottom() - 5);
+    Click(editor, at);
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("Too many items, please rename some.")});
+    EXPECT_EQ(page.Count(), count);
+    EXPECT_EQ(editor->InsertState(), TPageEditor::isIdle);
+    EXPECT_TRUE(ServeEventsUntil([&] { return form->Tool(0)->isChecked(); }, 2000));
+    // A memo still has names left.
+    form->Tool(2)->trigger();
+    Click(editor, at);
+    EXPECT_EQ(page.Count(), count + 1);
+    EXPECT_EQ(Prompts.Errors.size(), 1);
+}
+
+TEST_F(PageDesignTest, PastingTextThatHoldsNoItemsSaysSoAndKeepsTheSelection)
+{
+    auto form = Open(1);
+    TPage &page = form->Editor()->Page();
+    form->Editor()->SelectItem(page.Item(0));
+    TfocClipboard::Instance().PutStream(QByteArray("Shape, 10, 10"), ReportItemFormat);
+    form->UpdateActions();
+    ASSERT_TRUE(form->ActionPaste->isEnabled());
+    form->ActionPaste->trigger();
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("The clipboard holds no page items")});
+    EXPECT_EQ(page.Count(), 2);
+    EXPECT_EQ(page.CurrentItem(), page.Item(0));
+    EXPECT_EQ(form->PropertyEditor()->Properties(), &page.Item(0)->Properties);
+    EXPECT_EQ(form->ItemList()->List()->selectedItems().size(), 1);
 }
 
 TEST_F(PageDesignTest, ContextMenuChecksCurrentZoom)

@@ -10,6 +10,7 @@
 #include "UnitfocClipboard.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -273,6 +274,61 @@ TEST_F(PageDesignerTest, ReadOnlyIgnoresEveryClick)
     EXPECT_EQ(Selections, 0);
 }
 
+TEST_F(PageDesignerTest, LostMouseCaptureRestoresTheCursorAndEndsTheDrag)
+{
+    enum TLoss { ContextMenu, MoveWithoutButton, Deactivated, Hidden };
+    for (TLoss loss : {ContextMenu, MoveWithoutButton, Deactivated, Hidden}) {
+        for (bool creating : {false, true}) {
+            SCOPED_TRACE(testing::Message() << loss << (creating ? " creating" : " moving"));
+            Page().Clear();
+            Additions = 0;
+            TPageItemShape *s = Shape(50, 50, 40, 30);
+            const QPoint from = creating ? At(120, 120) : Middle(s);
+            if (creating)
+                Editor->BeginInsert(QStringLiteral("TPageItemShape"));
+            Press(Editor, from);
+            Drag(Editor, from + QPoint(30, 20));
+            ASSERT_NE(QApplication::overrideCursor(), nullptr);
+            ASSERT_TRUE(creating ? Editor->InsertState() == TPageEditor::isCreating : Editor->Dragging());
+            switch (loss) {
+            case ContextMenu: {
+                QContextMenuEvent menu(QContextMenuEvent::Mouse, from + QPoint(30, 20));
+                QApplication::sendEvent(Editor, &menu);
+                break;
+            }
+            case MoveWithoutButton:
+                Hover(Editor, from + QPoint(30, 20));
+                break;
+            case Deactivated: {
+                QEvent deactivate(QEvent::WindowDeactivate);
+                QApplication::sendEvent(&Designer, &deactivate);
+                break;
+            }
+            case Hidden:
+                Designer.hide();
+                Designer.show();
+                break;
+            }
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+            EXPECT_FALSE(Editor->Dragging());
+            EXPECT_EQ(Editor->InsertState(), TPageEditor::isIdle);
+            if (creating) {
+                // Made as far as it was dragged, as a release there would have made it.
+                ASSERT_EQ(Page().Count(), 2);
+                EXPECT_FALSE(Page().Item(1)->Creating);
+                EXPECT_GT(Page().Item(1)->Width(), 0);
+                EXPECT_EQ(Additions, 1);
+            }
+            // Later moves, button reported down or not, move nothing.
+            const double left = s->Left(), lastLeft = Page().Item(Page().Count() - 1)->Left();
+            Drag(Editor, from + QPoint(80, 60));
+            Hover(Editor, from + QPoint(90, 60));
+            EXPECT_DOUBLE_EQ(s->Left(), left);
+            EXPECT_DOUBLE_EQ(Page().Item(Page().Count() - 1)->Left(), lastLeft);
+        }
+    }
+}
+
 TEST_F(PageDesignerTest, PageWidthAndFullPageLayout)
 {
     const int cw = Designer.viewport()->width();
@@ -394,6 +450,27 @@ TEST_F(PageDesignerTest, DeleteSelectionFiresBothEvents)
     EXPECT_EQ(Page().Count(), 1);
     EXPECT_EQ(Additions, 1);
     EXPECT_EQ(Selections, 1);
+}
+
+TEST_F(PageDesignerTest, ClipboardWithoutItemsIsRefusedAndKeepsTheSelection)
+{
+    TPageItemShape *a = Shape(10, 10, 20, 20);
+    TPageItemShape *b = Shape(40, 40, 20, 20);
+    Page().SelectOnly(a);
+    Page().Select(b);
+    for (const char *text : {"not a page item at all", "<Other><Thing>1</Thing></Other>", "<PageItems></PageItems>", ""}) {
+        SCOPED_TRACE(text);
+        TfocClipboard::Instance().PutStream(QByteArray(text), ReportItemFormat);
+        Page().ClearModified();
+        Additions = Selections = 0;
+        EXPECT_EQ(MessageOf([&] { Editor->Paste(); }), QStringLiteral("The clipboard holds no page items"));
+        EXPECT_EQ(Page().Count(), 2);
+        EXPECT_TRUE(a->Selected);
+        EXPECT_TRUE(b->Selected);
+        EXPECT_EQ(Page().CurrentItem(), b);
+        EXPECT_FALSE(Page().IsModified());
+        EXPECT_EQ(Additions + Selections, 0);
+    }
 }
 
 TEST_F(PageDesignerTest, BadClipboardFailsAndLeavesPageAsItWas)

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -205,6 +206,38 @@ TEST_F(PropertyEditorTest, AnchorWindowSetsBitsFromItsToggles)
     EXPECT_EQ(Cell("Anchor"), QStringLiteral("[Left,Right,Bottom]"));
     EXPECT_EQ(Commits, 1);
     EXPECT_EQ(form->EditProperty, nullptr);
+}
+
+TEST_F(PropertyEditorTest, DoubleClickOnAPropertyWithItsOwnWindowOpensIt)
+{
+    TPageItemMemo *memo = Page.AddItem<TPageItemMemo>();
+    memo->Properties["Text"].SetString(QStringLiteral("Line one\nLine two"));
+    struct Case {
+        TPropertyList *list;
+        const char *property;
+    };
+    for (const Case &c : {Case{&Shape->Properties, "Anchor"}, Case{&memo->Properties, "Text"}}) {
+        SCOPED_TRACE(c.property);
+        Editor.ShowProperties(c.list);
+        Editor.resize(300, 900);
+        ASSERT_TRUE(ServeEventsUntil([&] { return Editor.Grid()->viewport()->height() > 600; }, 2000));
+        TProperty &p = (*c.list)[QString::fromLatin1(c.property)];
+        const QString before = p.DisplayText();
+        EXPECT_TRUE(Editor.PickList(Row(c.property)).isEmpty());
+        QStringList opened;
+        DialogHooks().ExecDialog = [&](QDialog &dialog) {
+            opened << dialog.windowTitle();
+            return int(QDialog::Rejected);
+        };
+        QTableWidget *grid = Editor.Grid();
+        const QPoint at = grid->visualItemRect(grid->item(Row(c.property), 1)).center();
+        // As the window system reports one: press, release, double-click, release.
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(opened.size(), 1);
+        EXPECT_EQ(p.DisplayText(), before);
+    }
 }
 
 TEST_F(PropertyEditorTest, TextEditorInsertsFieldsAndStoresMarkers)
