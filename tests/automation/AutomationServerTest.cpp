@@ -726,14 +726,11 @@ TEST_F(AutomationServerTest, PythonExampleOfTheGuideRuns)
 // the bus name taken, still shows its window.
 TEST_F(AutomationServerTest, EmbeddingShowsNoWindowAndAWindowStartStillDoes)
 {
-    TVirtualDisplay display;
+    TDisplayBus displayed(Home.Path() + QStringLiteral("/x"));
+    const TVirtualDisplay &display = displayed.Display;
     ASSERT_FALSE(display.Name().isEmpty()) << "Xvfb did not start";
-    QProcessEnvironment x;
-    x.insert(QStringLiteral("DISPLAY"), display.Name());
-    x.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    const QString folder = Home.Path() + QStringLiteral("/x");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    TPrivateBus bus(folder, x);
+    const QProcessEnvironment &x = displayed.X;
+    const TPrivateBus &bus = *displayed.Bus;
     ASSERT_TRUE(bus.Running());
     {
         const QDBusConnection caller = bus.Connect(QStringLiteral("x-caller"));
@@ -766,14 +763,10 @@ TEST_F(AutomationServerTest, EmbeddingShowsNoWindowAndAWindowStartStillDoes)
 // while it holds the clipboard, and ends once another program takes the clipboard over.
 TEST_F(AutomationServerTest, WithADisplayACopiedPageOutlivesItsClient)
 {
-    TVirtualDisplay display;
+    TDisplayBus displayed(Home.Path() + QStringLiteral("/x"));
+    const TVirtualDisplay &display = displayed.Display;
     ASSERT_FALSE(display.Name().isEmpty()) << "Xvfb did not start";
-    QProcessEnvironment x;
-    x.insert(QStringLiteral("DISPLAY"), display.Name());
-    x.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    const QString folder = Home.Path() + QStringLiteral("/x");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    TPrivateBus bus(folder, x);
+    const TPrivateBus &bus = *displayed.Bus;
     ASSERT_TRUE(bus.Running());
     WriteInnerCoverReport(Root + QStringLiteral("Reports/Cover Inner.vcr"));
     const QString cover = LocalFile(TestDataFile(QStringLiteral("ChartCover10x10.vcb")), QStringLiteral("Cover.vcb"));

@@ -3,6 +3,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusReply>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -151,4 +152,12 @@ QStringList TVirtualDisplay::ViewableWindows() const
             viewable << m.captured(2);
     }
     return viewable;
+}
+
+TDisplayBus::TDisplayBus(const QString &folder)
+{
+    X.insert(QStringLiteral("DISPLAY"), Display.Name());
+    X.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    QDir().mkpath(folder);
+    Bus = std::make_unique<TPrivateBus>(folder, X);
 }

@@ -63,3 +63,12 @@ private:
     QProcess FServer;
     QString FName;
 };
+
+// A virtual display and a private bus in `folder` whose programs draw on that display.
+struct TDisplayBus {
+    explicit TDisplayBus(const QString &folder);
+    TVirtualDisplay Display;
+    // DISPLAY and the xcb platform, for programs started by hand beside the bus.
+    QProcessEnvironment X;
+    std::unique_ptr<TPrivateBus> Bus;
+};
