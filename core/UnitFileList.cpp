@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <optional>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -229,6 +230,10 @@ bool TFileItem::IsChanged() const { return PackedFileTime(FileName) != FileModif
 
 bool TFileItem::Load()
 {
+    // Loading replaces a report entry's document: the views of the list let go of it first.
+    std::optional<TFileList::TReloadScope> reload;
+    if (FOwner)
+        reload.emplace(*FOwner);
     const TCachedValues before = CachedValues(*this);
     LoadState = LoadStateNone;
     FileModifiedTime = FileTimeUnknown;
@@ -349,7 +354,26 @@ void TFileItem::SaveToCache(XmlNodeList &nodes) const
 
 // --- TFileList
 
+TFileList::TReloadScope::TReloadScope(TFileList &list) : FList(list)
+{
+    if (FList.FReloadDepth++ == 0 && FList.FNotifier)
+        emit FList.FNotifier->Reloading();
+}
+
+TFileList::TReloadScope::~TReloadScope()
+{
+    if (--FList.FReloadDepth == 0 && FList.FNotifier)
+        emit FList.FNotifier->Reloaded();
+}
+
 TFileList::TFileList() { FItems.reserve(1024); }
+
+TFileListNotifier &TFileList::Notifier()
+{
+    if (!FNotifier)
+        FNotifier = std::make_unique<TFileListNotifier>();
+    return *FNotifier;
+}
 
 TFileList::~TFileList() = default;
 
@@ -409,6 +433,8 @@ bool FileNameLess(const QString &a, const QString &b)
     return FileNameCollator().compare(a.toCaseFolded(), b.toCaseFolded()) < 0;
 }
 
+void TFileList::Reverse() { std::reverse(FItems.begin(), FItems.end()); }
+
 void TFileList::Sort()
 {
     const QCollator collator = FileNameCollator();
@@ -455,6 +481,7 @@ void TFileList::LoadCache(const QString &fileName)
 
 void TFileList::LoadCacheText(const QString &folderPath, const QString &text)
 {
+    TReloadScope reload(*this);
     Clear();
     const QString folder = IncludeTrailingSlash(folderPath);
     try {
@@ -546,6 +573,7 @@ void TFileList::ListFolderEntries(const QString &folder, TFileList &list, bool w
 
 bool TFileList::Refresh(const QString &folder, const std::function<void(TFileList &)> &attachNodes)
 {
+    TReloadScope reload(*this);
     SetFolder(folder);
     TFileList scratch;
     // New entries get an unknown time anyway: the enumeration needs no file times.
@@ -589,6 +617,7 @@ bool TFileList::Refresh(const QString &folder, const std::function<void(TFileLis
 
 void TFileList::LoadRange(int first, int last)
 {
+    TReloadScope reload(*this);
     first = std::max(first, 0);
     last = std::min(last, Count() - 1);
     // The times of the folder's own entries are read relative to the open folder: one short

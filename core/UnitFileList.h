@@ -7,6 +7,7 @@
 #include "UnitPersistent.h"
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -113,8 +114,38 @@ private:
     std::unique_ptr<TFileDocument> FReport;
 };
 
+// The announcements of a list whose entries are about to be removed, re-created or loaded again.
+// Owned by its list; made on first use, so a plain temporary list never has one.
+class TFileListNotifier : public QObject {
+    Q_OBJECT
+signals:
+    // Before the first entry changes: a view lets go of every entry, and every report or template
+    // of an entry, it is holding.
+    void Reloading();
+    // After the last change: a view finds its entries again by file name.
+    void Reloaded();
+};
+
+// A list that can be reloaded under the windows that show it. The rule for every view of such a
+// list (this one and "My Reports", the tab reports, the folder view's list): refer to an entry by
+// its file name, never by a pointer or a row kept across a dialog, an event-loop turn or a reload.
+// A view follows Reloading and Reloaded of Notifier(), and a command that asks the user about an
+// entry looks the entry up again by name after the question and acts on that file, or says it is
+// gone. Everything that removes, re-creates or loads entries again runs inside a TReloadScope.
 class TFileList {
 public:
+    // Announces a reload of the list for as long as it lives; nested scopes announce once.
+    class TReloadScope {
+    public:
+        explicit TReloadScope(TFileList &list);
+        ~TReloadScope();
+        TReloadScope(const TReloadScope &) = delete;
+        TReloadScope &operator=(const TReloadScope &) = delete;
+
+    private:
+        TFileList &FList;
+    };
+
     TFileList();
     ~TFileList();
     TFileList(const TFileList &) = delete;
@@ -139,6 +170,8 @@ public:
     // Folders first, then batches, templates, reports and others; by name within a type, letter
     // case ignored, in the user's locale.
     void Sort();
+    // The entries in the opposite order (the entries themselves stay).
+    void Reverse();
 
     // A different folder holding a cache file starts from the cached entries; Folder becomes the
     // folder in every case.
@@ -164,8 +197,15 @@ public:
     // when Modified. Batches in state 1 with an unchanged time are not opened.
     void LoadRange(int first, int last);
 
+    // The reload announcements of this list (made on first use).
+    TFileListNotifier &Notifier();
+    // True while a TReloadScope of the list is open: its entries are not to be read.
+    bool Reloading() const { return FReloadDepth > 0; }
+
 private:
     static void ListFolderEntries(const QString &folder, TFileList &list, bool withTimes);
     QString FFolder;
     std::vector<std::unique_ptr<TFileItem>> FItems;
+    std::unique_ptr<TFileListNotifier> FNotifier;
+    int FReloadDepth = 0;
 };

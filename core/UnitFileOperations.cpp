@@ -4,6 +4,7 @@
 #include "UnitPrompt.h"
 #include "UnitStorage.h"
 
+#include <algorithm>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -340,12 +341,20 @@ QString StripControlChars(const QString &text)
     return result;
 }
 
+bool IsForbiddenNameChar(QChar c) { return QStringLiteral("\\/:*?\"<>|").contains(c); }
+
+bool HasForbiddenNameChar(const QString &text) { return std::any_of(text.begin(), text.end(), IsForbiddenNameChar); }
+
+bool IsAcceptableName(const QString &name)
+{
+    return !name.isEmpty() && !HasForbiddenNameChar(name) && name != QLatin1String(".") && name != QLatin1String("..");
+}
+
 QString MakeFileNameSafe(const QString &text)
 {
-    static const QString unsafe = QStringLiteral("\"*/:<>?\\|");
     QString result = text;
     for (QChar &c : result)
-        if (unsafe.contains(c))
+        if (IsForbiddenNameChar(c))
             c = QLatin1Char(' ');
     return result;
 }

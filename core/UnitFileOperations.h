@@ -50,6 +50,12 @@ QString NameWithoutExtension(const QString &path);
 // The text without characters below code 32 (tabs, line breaks and other control characters).
 QString StripControlChars(const QString &text);
 
+// True for \ / : * ? " < > | (the characters a file or folder name may not hold).
+bool IsForbiddenNameChar(QChar c);
+bool HasForbiddenNameChar(const QString &text);
+// A name a file or folder can be given in place: not empty, no forbidden character, not "." or "..".
+bool IsAcceptableName(const QString &name);
+
 // The text with each character a file name cannot hold (double quote, "*", "/", ":", "<", ">",
 // "?", backslash, vertical bar) replaced by a blank. Used on batch identifiers from the gauge.
 QString MakeFileNameSafe(const QString &text);

@@ -10,6 +10,7 @@ void TMyReports::Reload() { Reload(ReportsFolder()); }
 
 void TMyReports::Reload(const QString &folder)
 {
+    TFileList::TReloadScope reload(FList);
     TFileList listing;
     TFileList::ListFolder(folder, listing);
     for (int i = FList.Count() - 1; i >= 0; --i) {
@@ -34,6 +35,12 @@ void TMyReports::Reload(const QString &folder)
         if (item->LoadState == LoadStateNone || item->IsChanged())
             item->Load();
     }
+}
+
+TFileItem *TMyReports::EntryOf(const QString &fileName) const
+{
+    const int at = FList.IndexOf(fileName, FileTypeReport);
+    return at < 0 ? nullptr : FList.Items(at);
 }
 
 TReport *TMyReports::Find(const QString &name) const

@@ -2,6 +2,11 @@
 // "My Reports": the report designs of the storage root's Reports folder, kept up to date with the
 // folder and looked up by name. The reports window shows this list; the report viewer, the
 // automation interface and orvalis-cli take reports from it by name.
+//
+// Reload removes, adds and loads entries again, freeing the reports it replaces. A view of the
+// list follows the rule of TFileList (UnitFileList.h): it refers to a report by its file name,
+// lets go of every entry and report on List().Notifier()'s Reloading, and finds them again by
+// name on Reloaded. Who only looks a report up (Find, ByName) uses it at once and keeps nothing.
 #include "UnitFileList.h"
 
 class TReport;
@@ -21,6 +26,9 @@ public:
     // and every entry that is not loaded or whose file changed is loaded.
     void Reload();
     void Reload(const QString &folder);
+
+    // The entry of a report file (its full path), or nullptr.
+    TFileItem *EntryOf(const QString &fileName) const;
 
     // The loaded report whose name equals `name` without regard to letter case; of several, the
     // last in the list. nullptr when none matches.

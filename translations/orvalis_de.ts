@@ -2414,6 +2414,10 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Ein Bericht mit dem angegebenen Namen ist bereits vorhanden. Geben Sie einen anderen Namen an.</translation>
     </message>
+    <message id="The report '%1' no longer exists.">
+        <source></source>
+        <translation>Der Bericht &apos;%1&apos; existiert nicht mehr.</translation>
+    </message>
     <message id="Are you sure you want to delete this report page?">
         <source></source>
         <translation>Möchten Sie diese Berichtsseite wirklich löschen?</translation>

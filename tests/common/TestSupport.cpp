@@ -39,6 +39,7 @@ TScriptedPrompt::~TScriptedPrompt() { SetPromptService(FPrevious); }
 TPromptAnswer TScriptedPrompt::YesNo(const QString &message)
 {
     Questions << message;
+    RunDuring(message);
     if (Answers.empty())
         return TPromptAnswer::No;
     const TPromptAnswer a = Answers.front();
@@ -49,6 +50,7 @@ TPromptAnswer TScriptedPrompt::YesNo(const QString &message)
 TPromptAnswer TScriptedPrompt::YesNoCancelAll(const QString &message)
 {
     Questions << message;
+    RunDuring(message);
     if (Answers.empty())
         return TPromptAnswer::Cancel;
     const TPromptAnswer a = Answers.front();

@@ -38,13 +38,28 @@ public:
     QStringList Errors;
     QStringList Warnings;
     QStringList Questions;
+    // Runs while a message or question is up, as the events a real box serves would.
+    std::function<void(const QString &message)> During;
 
-    void Error(const QString &message) override { Errors << message; }
-    void Warning(const QString &message) override { Warnings << message; }
+    void Error(const QString &message) override
+    {
+        Errors << message;
+        RunDuring(message);
+    }
+    void Warning(const QString &message) override
+    {
+        Warnings << message;
+        RunDuring(message);
+    }
     TPromptAnswer YesNo(const QString &message) override;
     TPromptAnswer YesNoCancelAll(const QString &message) override;
 
 private:
+    void RunDuring(const QString &message)
+    {
+        if (During)
+            During(message);
+    }
     IPromptService *FPrevious;
 };
 

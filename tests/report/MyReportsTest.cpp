@@ -79,3 +79,28 @@ TEST_F(MyReportsTest, ReloadWithoutAFolderTakesTheStorageRoot)
     Reports.Reload();
     EXPECT_NE(Reports.Find(QStringLiteral("mine")), nullptr);
 }
+
+// Whatever changes the entries (a reload, loading one entry again) is announced once around the
+// change, and the list says it is not to be read in between.
+TEST_F(MyReportsTest, EveryChangeOfTheEntriesIsAnnouncedOnceAroundIt)
+{
+    WriteReport(Folder + QStringLiteral("Kept.vcr"), 1);
+    TFileList &list = Reports.List();
+    QStringList heard;
+    QObject context;
+    QObject::connect(&list.Notifier(), &TFileListNotifier::Reloading, &context, [&] {
+        heard << QStringLiteral("reloading %1 %2").arg(list.Count()).arg(list.Reloading());
+    });
+    QObject::connect(&list.Notifier(), &TFileListNotifier::Reloaded, &context, [&] {
+        heard << QStringLiteral("reloaded %1 %2").arg(list.Count()).arg(list.Reloading());
+    });
+    // Loading each new entry inside the reload adds no announcement of its own.
+    WriteReport(Folder + QStringLiteral("New.vcr"), 2);
+    Reports.Reload(Folder);
+    EXPECT_EQ(heard, (QStringList{"reloading 0 1", "reloaded 2 0"}));
+    heard.clear();
+    ASSERT_TRUE(Reports.EntryOf(Folder + QStringLiteral("New.vcr")));
+    EXPECT_EQ(Reports.EntryOf(Folder + QStringLiteral("New")), nullptr) << "by the full file name only";
+    Reports.EntryOf(Folder + QStringLiteral("New.vcr"))->Load();
+    EXPECT_EQ(heard, (QStringList{"reloading 2 1", "reloaded 2 0"}));
+}

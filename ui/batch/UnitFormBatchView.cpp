@@ -57,6 +57,8 @@ TFormBatchView::TFormBatchView(IFolderViewHost *host, QWidget *parent) : QWidget
         if (FHost)
             FHost->SetBrowsePanesVisible(!FHost->BrowsePanesVisible());
     });
+    if (TFileListNotifier *notifier = FHost ? FHost->TabReportsNotifier() : nullptr)
+        connect(notifier, &TFileListNotifier::Reloaded, this, &TFormBatchView::TabReportsReloaded);
     RebuildTabs();
 }
 
@@ -66,9 +68,16 @@ void TFormBatchView::RebuildTabs()
 {
     FUpdating = true;
     QStringList titles{Tr("Header"), Tr("Measurements")};
-    if (FHost)
-        titles += FHost->TabReportTitles();
+    QStringList files{QString(), QString()};
+    if (FHost) {
+        const QStringList reports = FHost->TabReportTitles();
+        const QStringList reportFiles = FHost->TabReportFiles();
+        titles += reports;
+        for (int i = 0; i < reports.size(); ++i)
+            files << reportFiles.value(i);
+    }
     titles << Tr("My Reports");
+    files << QString();
     while (TabControlBatch->count() > titles.size())
         TabControlBatch->removeTab(TabControlBatch->count() - 1);
     for (int i = 0; i < titles.size(); ++i) {
@@ -76,8 +85,35 @@ void TFormBatchView::RebuildTabs()
             TabControlBatch->setTabText(i, titles[i]);
         else
             TabControlBatch->addTab(titles[i]);
+        TabControlBatch->setTabData(i, files[i]);
     }
     FUpdating = false;
+}
+
+void TFormBatchView::TabReportsReloaded()
+{
+    // The tabs follow the list; the tab shown stays the same tab, a report tab by its file.
+    const int index = TabControlBatch->currentIndex();
+    const bool last = index == TabControlBatch->count() - 1;
+    const QString file = TabControlBatch->tabData(index).toString();
+    RebuildTabs();
+    int now = index;
+    if (last)
+        now = TabControlBatch->count() - 1;
+    else if (!file.isEmpty())
+        now = -1;
+    for (int i = 0; now < 0 && i < TabControlBatch->count(); ++i)
+        if (TabControlBatch->tabData(i).toString() == file)
+            now = i;
+    if (now >= 0 && now == index)
+        return;
+    FUpdating = true;
+    if (now >= 0)
+        TabControlBatch->setCurrentIndex(now);
+    FUpdating = false;
+    // The report shown is gone: the tab at its place is shown instead.
+    if (now < 0 && index >= 0)
+        SetTabIndex(std::min(index, TabControlBatch->count() - 1));
 }
 
 int TFormBatchView::TabIndex() const { return TabControlBatch->currentIndex(); }
@@ -132,7 +168,8 @@ void TFormBatchView::ShowReportTab(int index)
         *batches.Add() = FBatches.Items(i)->Batch;
     const bool custom = index == TabControlBatch->count() - 1;
     if (!custom) {
-        TReport *design = FHost ? FHost->TabReport(index - 2) : nullptr;
+        const QString file = TabControlBatch->tabData(index).toString();
+        TReport *design = FHost && !file.isEmpty() ? FHost->TabReport(file) : nullptr;
         TReport &standard = ViewReport->StandardReport();
         if (design)
             standard.Assign(design);

@@ -54,7 +54,9 @@ public:
 
 private:
     void TabChanged(int index);
+    // Tabs for the tab reports, each carrying its report's file.
     void RebuildTabs();
+    void TabReportsReloaded();
     void ShowReportTab(int index);
     TSettings &Settings();
 

@@ -14,7 +14,7 @@
 #include "UnitReport.h"
 #include "UnitSettings.h"
 #include "UnitStorage.h"
-#include "UnitTreeViewMain.h"
+#include "UnitNameValidator.h"
 #include "UnitUnits.h"
 #include "UnitXml.h"
 #include "UnitfocClipboard.h"
@@ -50,6 +50,10 @@ namespace {
 constexpr int MiddleStripWidth = 44;
 const QString ThumbnailQualitySetting = QStringLiteral("ThumbnailQuality");
 const QString ReportExtension = QStringLiteral(".vcr");
+// The file of a report row: rows find their entries by it, never by position.
+constexpr int FileRole = Qt::UserRole + 1;
+
+QString RowFile(const QTreeWidgetItem *row) { return row ? row->data(0, FileRole).toString() : QString(); }
 
 // Pictures of the report rows: 0 an ordinary report, 3 a read-only one.
 QIcon ReportIcon(bool readOnly)
@@ -412,6 +416,11 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     };
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, whileShown);
     connect(qApp, &QApplication::focusChanged, this, whileShown);
+    // Both lists are reloaded by others too (the folder watcher, the viewer, automation).
+    for (TFileList *entries : {&FMyReports.List(), &FTabReports}) {
+        connect(&entries->Notifier(), &TFileListNotifier::Reloading, this, &TFormReports::ListReloading);
+        connect(&entries->Notifier(), &TFileListNotifier::Reloaded, this, &TFormReports::ListReloaded);
+    }
     UpdateActions();
 }
 
@@ -456,16 +465,85 @@ QString TFormReports::FolderOf(const QTreeWidget *list) const
 int TFormReports::SelectedRow(const QTreeWidget *list) const
 {
     const QList<QTreeWidgetItem *> rows = list->selectedItems();
-    if (rows.size() != 1)
-        return -1;
-    const int row = list->indexOfTopLevelItem(rows.first());
-    return row < ListOf(list).Count() ? row : -1;
+    return rows.size() == 1 ? list->indexOfTopLevelItem(rows.first()) : -1;
+}
+
+int TFormReports::RowOf(const QTreeWidget *list, const QString &file) const
+{
+    for (int i = 0; !file.isEmpty() && i < list->topLevelItemCount(); ++i)
+        if (RowFile(list->topLevelItem(i)) == file)
+            return i;
+    return -1;
+}
+
+TFileItem *TFormReports::EntryOf(const QTreeWidget *list, const QString &file) const
+{
+    const TFileList &entries = ListOf(list);
+    // Half-reloaded lists are not read.
+    if (file.isEmpty() || entries.Reloading())
+        return nullptr;
+    const int at = entries.IndexOf(file, FileTypeReport);
+    return at < 0 ? nullptr : entries.Items(at);
+}
+
+TFileItem *TFormReports::EntryByFile(const QString &file) const
+{
+    TFileItem *entry = EntryOf(FMyList, file);
+    return entry ? entry : EntryOf(FTabList, file);
 }
 
 TFileItem *TFormReports::SelectedEntry(const QTreeWidget *list) const
 {
-    const int row = SelectedRow(list);
-    return row >= 0 ? ListOf(list).Items(row) : nullptr;
+    return EntryOf(list, SelectedFile(list));
+}
+
+void TFormReports::ReportGone(const QString &file)
+{
+    RefreshLists();
+    ShowCurrentReport();
+    throw Exception(Tr("The report '%1' no longer exists.").arg(NameWithoutExtension(file)));
+}
+
+void TFormReports::ListReloading()
+{
+    if (FListsReloading++ == 0 && !FFollowing) {
+        // What the user looks at, noted while the page list still shows it.
+        FKeptFile = CurrentFile();
+        FKeptPage = SelectedPage();
+        FKeptScroll = FPages->verticalScrollBar()->value();
+    }
+    // The reload may free the report the page list shows.
+    FPages->SetReport(nullptr);
+}
+
+void TFormReports::ListReloaded()
+{
+    if (--FListsReloading > 0 || FFollowing)
+        return;
+    // Filling the rows loads entries, which announces again: those announcements change nothing
+    // that is not being put right here anyway.
+    FFollowing = true;
+    // A list whose caption is being edited keeps its rows (and the editor) until the next refresh:
+    // its rows name their files, so they cannot point at the wrong report meanwhile.
+    for (QTreeWidget *list : {FMyList, FTabList})
+        if (!static_cast<TReportListView *>(list)->Editing())
+            FillRows(list, SelectedFile(list));
+    ShowCurrentReport();
+    if (!FKeptFile.isEmpty() && CurrentFile() == FKeptFile) {
+        if (FKeptPage >= 0)
+            FPages->SelectPage(FKeptPage);
+        FPages->verticalScrollBar()->setValue(FKeptScroll);
+    }
+    FFollowing = false;
+}
+
+QString TFormReports::CurrentFile() const
+{
+    if (FActiveList == ActiveMyReports)
+        return SelectedFile(FMyList);
+    if (FActiveList == ActiveTabReports)
+        return SelectedFile(FTabList);
+    return QString();
 }
 
 TFileItem *TFormReports::CurrentReport() const
@@ -503,23 +581,17 @@ void TFormReports::ReloadMyReports() { FMyReports.Reload(); }
 
 void TFormReports::RefreshLists()
 {
-    // Loading an entry again replaces its report: the page list lets go of the one it shows
-    // until ShowCurrentReport.
-    FPages->SetReport(nullptr);
-    // The selection follows the file, wherever the reload puts it: noted while the rows still
-    // match the lists.
-    const QString my = SelectedFile(FMyList), tab = SelectedFile(FTabList);
+    // Each reload is followed through the lists' announcements (ListReloaded): rows, selection,
+    // page and scroll position stay with their files.
     ReloadMyReports();
     if (LoadTabReports)
         LoadTabReports();
-    FillRows(FMyList, my);
-    FillRows(FTabList, tab);
 }
 
 QString TFormReports::SelectedFile(const QTreeWidget *list) const
 {
-    const TFileItem *selected = SelectedEntry(list);
-    return selected ? selected->FileName : QString();
+    const QList<QTreeWidgetItem *> rows = list->selectedItems();
+    return rows.size() == 1 ? RowFile(rows.first()) : QString();
 }
 
 void TFormReports::FillRows()
@@ -539,15 +611,16 @@ void TFormReports::FillRows(QTreeWidget *list, const QString &selectedFile)
         EnsureLoaded(entry);
         const TReport *report = ReportOf(entry);
         auto *row = new QTreeWidgetItem({ReportCaption(entry)});
+        row->setData(0, FileRole, entry.FileName);
         row->setIcon(0, ReportIcon(report && report->ReadOnly));
         row->setFlags(row->flags() | Qt::ItemIsEditable | Qt::ItemIsDragEnabled);
         rows << row;
     }
     list->addTopLevelItems(rows);
-    for (int i = 0; i < entries.Count(); ++i)
-        if (!selectedFile.isEmpty() && entries.Items(i)->FileName == selectedFile) {
-            list->setCurrentItem(rows[i]);
-            rows[i]->setSelected(true);
+    for (QTreeWidgetItem *row : rows)
+        if (!selectedFile.isEmpty() && RowFile(row) == selectedFile) {
+            list->setCurrentItem(row);
+            row->setSelected(true);
         }
     FFilling = false;
 }
@@ -592,8 +665,8 @@ void TFormReports::SelectReportByPath(const QString &path)
         FFilling = false;
     };
     for (QTreeWidget *list : {FMyList, FTabList}) {
-        const int row = ListOf(list).IndexOf(path, FileTypeReport);
-        if (row < 0 || row >= list->topLevelItemCount())
+        const int row = RowOf(list, path);
+        if (row < 0)
             continue;
         list->setFocus();
         clearBoth();
@@ -616,19 +689,8 @@ void TFormReports::FoldersChanged()
     if (my->Editing() || tab->Editing())
         return;
     // The window's own saves come back this way too: the page the user works on stays selected
-    // and in view.
-    const TFileItem *before = CurrentReport();
-    const QString file = before ? before->FileName : QString();
-    const int page = SelectedPage();
-    const int scrolled = FPages->verticalScrollBar()->value();
+    // and in view (ListReloaded).
     RefreshLists();
-    ShowCurrentReport();
-    const TFileItem *after = CurrentReport();
-    if (after && after->FileName == file) {
-        if (page >= 0)
-            FPages->SelectPage(page);
-        FPages->verticalScrollBar()->setValue(scrolled);
-    }
 }
 
 // --- report commands
@@ -643,23 +705,25 @@ void TFormReports::NewReport()
     TReport empty;
     empty.SaveToFile(path);
     RefreshLists();
-    const int row = ListOf(target).IndexOf(path, FileTypeReport);
-    if (row < 0)
-        return;
     QApplication::processEvents();
+    // Events were served: the row is found again by its file.
+    if (RowOf(target, path) < 0)
+        return;
     SelectReportByPath(path);
-    StartRename(target, row);
+    StartRename(target, RowOf(target, path));
 }
 
 void TFormReports::DeleteReport()
 {
-    TFileItem *entry = CurrentReport();
-    if (!entry || CurrentIsReadOnly())
+    const QString path = CurrentFile();
+    if (!CurrentReport() || CurrentIsReadOnly())
         return;
-    if (Prompt().YesNo(Tr("Are you sure you want to delete '%1'?").arg(NameWithoutExtension(entry->FileName))) !=
+    if (Prompt().YesNo(Tr("Are you sure you want to delete '%1'?").arg(NameWithoutExtension(path))) !=
         TPromptAnswer::Yes)
         return;
-    const QString path = entry->FileName;
+    // The question served events: the lists may have been reloaded, the file gone.
+    if (!EntryByFile(path) || !PathExists(path))
+        ReportGone(path);
     try {
         TBusyCursor busy;
         DeleteTree(path);
@@ -692,9 +756,10 @@ void TFormReports::StartRename(QTreeWidget *list, int row)
 
 void TFormReports::QueueRename(QTreeWidget *list, int row, const QString &text)
 {
-    // The rename rebuilds the rows: not while the list still holds its editor.
+    // The rename rebuilds the rows: not while the list still holds its editor. It waits for an
+    // event-loop turn, so the row is kept as its file.
     FRenameList = list;
-    FRenameRow = row;
+    FRenameFile = RowFile(list->topLevelItem(row));
     FRenameText = text;
     QTimer::singleShot(0, this, [this] {
         if (!FRenameList)
@@ -702,7 +767,7 @@ void TFormReports::QueueRename(QTreeWidget *list, int row, const QString &text)
         QTreeWidget *list = FRenameList;
         FRenameList = nullptr;
         try {
-            RenameReport(list, FRenameRow, FRenameText);
+            RenameReportFile(list, FRenameFile, FRenameText);
         } catch (const Exception &e) {
             Prompt().Error(e.Message());
         }
@@ -718,47 +783,51 @@ void TFormReports::EndNameEditing()
         return;
     QTreeWidget *list = FRenameList;
     FRenameList = nullptr;
-    RenameReport(list, FRenameRow, FRenameText);
+    RenameReportFile(list, FRenameFile, FRenameText);
 }
 
 void TFormReports::RenameReport(QTreeWidget *list, int row, const QString &text)
 {
-    TFileList &entries = ListOf(list);
-    if (row < 0 || row >= entries.Count())
+    RenameReportFile(list, RowFile(list->topLevelItem(row)), text);
+}
+
+void TFormReports::RenameReportFile(QTreeWidget *list, const QString &path, const QString &text)
+{
+    TFileItem *entry = EntryOf(list, path);
+    if (!entry) {
+        if (!path.isEmpty())
+            ReportGone(path);
         return;
-    TFileItem *entry = entries.Items(row);
-    QTreeWidgetItem *item = list->topLevelItem(row);
+    }
     const QString oldCaption = ReportCaption(*entry);
     const TReport *report = EnsureLoaded(*entry) ? ReportOf(*entry) : nullptr;
-    // An empty name would leave a file called ".vcr"; a read-only report keeps its name.
-    if (text == oldCaption || text.trimmed().isEmpty() || (report && report->ReadOnly)) {
-        if (item)
+    const bool readOnly = report && report->ReadOnly;
+    entry = nullptr; // loading may have announced a reload: from here on, only the file counts
+    auto restoreCaption = [&] {
+        if (QTreeWidgetItem *item = list->topLevelItem(RowOf(list, path)))
             item->setText(0, oldCaption);
+    };
+    // An empty name would leave a file called ".vcr"; a read-only report keeps its name.
+    if (text == oldCaption || text.trimmed().isEmpty() || readOnly) {
+        restoreCaption();
         return;
     }
     const QString newPath = FolderOf(list) + text + ReportExtension;
     if (PathExists(newPath)) {
         Prompt().Error(Tr("A report with the name you specified already exists. Specify a different name."));
-        if (item)
-            item->setText(0, oldCaption);
+        // The message served events: the row is found again by its file.
+        if (RowOf(list, path) < 0 || !PathExists(path))
+            ReportGone(path);
+        restoreCaption();
         list->setFocus();
-        StartRename(list, row);
+        StartRename(list, RowOf(list, path));
         return;
     }
-    if (!QFile::rename(entry->FileName, newPath)) {
-        if (item)
-            item->setText(0, oldCaption);
-        throw Exception(Tr("Unable to move file %1").arg(NameWithoutExtension(entry->FileName) + ReportExtension));
+    if (!QFile::rename(path, newPath)) {
+        restoreCaption();
+        throw Exception(Tr("Unable to move file %1").arg(NameWithoutExtension(path) + ReportExtension));
     }
-    entry->FileName = newPath;
-    FPages->SetReport(nullptr);
-    entry->Load();
-    if (list == FMyList) {
-        entries.Sort();
-        FillRows(FMyList, newPath);
-    } else {
-        RefreshLists();
-    }
+    RefreshLists();
     SelectReportByPath(newPath);
 }
 
@@ -842,10 +911,16 @@ void TFormReports::NewPage(int pageType)
 
 void TFormReports::DeletePage()
 {
+    const QString path = CurrentFile();
     const int page = SelectedPage();
     if (page < 0 || !CanEditReport())
         return;
     if (Prompt().YesNo(Tr("Are you sure you want to delete this report page?")) != TPromptAnswer::Yes)
+        return;
+    // The question served events: the page is deleted only from the report it was asked about.
+    if (CurrentFile() != path || !CurrentReport())
+        ReportGone(path);
+    if (SelectedPage() != page)
         return;
     ChangePages([page](TReport &report) {
         report.DeletePage(page);
@@ -855,24 +930,27 @@ void TFormReports::DeletePage()
 
 void TFormReports::EditPage()
 {
-    TFileItem *entry = CurrentReport();
+    const TFileItem *entry = CurrentReport();
+    const QString path = CurrentFile();
     const int page = SelectedPage();
     if (!entry || page < 0 || !CanEditReport())
         return;
-    const QString path = entry->FileName;
     int endedOn = page;
     {
         TFormPageDesign design(Settings, this);
         design.SetReportEntry(*entry);
+        entry = nullptr; // the window works on its own copy; the lists may reload meanwhile
         design.PageIndex = page;
         ExecDialog(design);
         endedOn = design.PageIndex;
     }
     // The design window saved its own copy; the file time alone (two-second steps) may not show
     // a save made soon after the last one, so the report is read again in any case.
-    FPages->SetReport(nullptr);
-    entry->Load();
     RefreshLists();
+    TFileItem *edited = EntryByFile(path);
+    if (!edited || !PathExists(path))
+        ReportGone(path);
+    edited->Load();
     SelectReportByPath(path);
     FPages->setFocus();
     SelectPage(endedOn);

@@ -5,6 +5,10 @@
 // and lists the pages of the selected report with thumbnails and the page commands: new, delete,
 // edit in the page design window, copy, paste and reordering within a page type. Every change is
 // written to the report file at once.
+//
+// Both lists are reloaded by others as well, so the window follows the rule of TFileList: a row
+// carries its report's file name, and every command that asks the user first finds its report
+// again by that name once the question is answered.
 #include <QWidget>
 #include <functional>
 
@@ -53,8 +57,11 @@ public:
 
     int ActiveList() const { return FActiveList; }
     void SetActiveList(int list);
-    // The entry selected in the active list, or nullptr.
+    // The entry selected in the active list, or nullptr (also while a list is being reloaded).
+    // Used at once, never kept across a question, a dialog or an event-loop turn.
     TFileItem *CurrentReport() const;
+    // The file of the report selected in the active list, empty when none.
+    QString CurrentFile() const;
     // The current report's document (loaded on demand), or nullptr.
     TReport *CurrentDocument() const;
     bool CurrentIsReadOnly() const;
@@ -69,6 +76,7 @@ public:
     // Renames the report of a row of a list to `text` (without extension); a refused name tells
     // the user and starts editing again.
     void RenameReport(QTreeWidget *list, int row, const QString &text);
+    void RenameReportFile(QTreeWidget *list, const QString &path, const QString &text);
     void QueueRename(QTreeWidget *list, int row, const QString &text);
     void EndNameEditing();
     void CopyReport();
@@ -111,6 +119,17 @@ private:
     QString FolderOf(const QTreeWidget *list) const;
     TFileItem *SelectedEntry(const QTreeWidget *list) const;
     int SelectedRow(const QTreeWidget *list) const;
+    // The row of a report file in a list, -1 when none.
+    int RowOf(const QTreeWidget *list, const QString &file) const;
+    // The entry of a report file in the list of a view, or in either list; nullptr when none.
+    TFileItem *EntryOf(const QTreeWidget *list, const QString &file) const;
+    TFileItem *EntryByFile(const QString &file) const;
+    // Shows the lists as they are now and fails with "The report '%1' no longer exists.".
+    [[noreturn]] void ReportGone(const QString &file);
+    // A list announced a reload: the page list lets go of its report; afterwards the rows, the
+    // selection, the page and the scroll position are found again by file name.
+    void ListReloading();
+    void ListReloaded();
     bool CanEditReport() const;
     void FillRows();
     // Rows for the entries of a list, the row of `selectedFile` selected.
@@ -139,6 +158,12 @@ private:
     bool FFilling = false;
     // A rename waits until the list has closed its editor.
     QTreeWidget *FRenameList = nullptr;
-    int FRenameRow = -1;
+    QString FRenameFile;
     QString FRenameText;
+    // Open reload announcements of the two lists, and what the user looked at before them.
+    int FListsReloading = 0;
+    bool FFollowing = false;
+    QString FKeptFile;
+    int FKeptPage = -1;
+    int FKeptScroll = 0;
 };

@@ -41,6 +41,8 @@ const QString EmailReportFormatSetting = QStringLiteral("EmailReportFormat");
 // Attachment files keep this name whatever the language, as mail readers show it.
 const QString AttachmentBaseName = QStringLiteral("Orvalis Report");
 constexpr int ZoomEntryCount = 10;
+// The file of a report row: the ticks belong to files, never to positions in the list.
+constexpr int FileRole = Qt::UserRole + 1;
 } // namespace
 
 std::function<bool()> &TFormViewReport::PrinterAvailable()
@@ -175,6 +177,11 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
             TicksChanged();
     });
     FModeArea->setCurrentWidget(FCustomArea);
+    if (FMyReports) {
+        // Others reload the list too (the reports window, the folder watcher): the rows follow it.
+        TFileListNotifier &notifier = FMyReports->List().Notifier();
+        connect(&notifier, &TFileListNotifier::Reloaded, this, &TFormViewReport::ReportListReloaded);
+    }
     UpdateActions();
 }
 
@@ -226,26 +233,61 @@ void TFormViewReport::ShowTickSummary()
     ComboBoxReports->lineEdit()->setCursorPosition(0);
 }
 
-void TFormViewReport::ShowReports()
+void TFormViewReport::FillReportRows(const std::function<bool(const QString &file, const QString &name)> &ticked)
 {
+    const bool updating = FUpdating;
     FUpdating = true;
     FReportModel->clear();
-    const QStringList selected = CommaTextList(FSettings[SelectedReportsSetting].AsString());
     if (FMyReports) {
         TFileList &list = FMyReports->List();
+        // Loading announces a reload of the list, which comes back here: loaded first, listed after.
         for (int i = 0; i < list.Count(); ++i) {
             TFileItem *entry = list.Items(i);
             if (entry->LoadState == LoadStateNone || entry->IsChanged())
                 entry->Load();
+        }
+        for (int i = 0; i < list.Count(); ++i) {
+            const TFileItem *entry = list.Items(i);
             const TReport *report = ReportOf(*entry);
             const QString name = report ? report->Name : NameWithoutExtension(entry->FileName);
             auto *item = new QStandardItem(name);
+            item->setData(entry->FileName, FileRole);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-            item->setCheckState(selected.contains(name) ? Qt::Checked : Qt::Unchecked);
+            item->setCheckState(ticked(entry->FileName, name) ? Qt::Checked : Qt::Unchecked);
             FReportModel->appendRow(item);
         }
     }
     ShowTickSummary();
+    FUpdating = updating;
+}
+
+QStringList TFormViewReport::TickedFiles() const
+{
+    QStringList files;
+    for (int i = 0; i < FReportModel->rowCount(); ++i)
+        if (FReportModel->item(i)->checkState() == Qt::Checked)
+            files << FReportModel->item(i)->data(FileRole).toString();
+    return files;
+}
+
+void TFormViewReport::ReportListReloaded()
+{
+    // Before the first ShowReports there are no rows to keep; during it, it fills them itself.
+    if (FUpdating || !FShown)
+        return;
+    const QStringList before = TickedFiles();
+    FillReportRows([&before](const QString &file, const QString &) { return before.contains(file); });
+    // The working report is a copy: only a ticked report that is gone makes it out of date.
+    if (!FStandardMode && TickedFiles() != before)
+        BuildWorkingReport();
+}
+
+void TFormViewReport::ShowReports()
+{
+    FUpdating = true;
+    FShown = true;
+    const QStringList selected = CommaTextList(FSettings[SelectedReportsSetting].AsString());
+    FillReportRows([&selected](const QString &, const QString &name) { return selected.contains(name); });
     ComboBoxZoom->setCurrentIndex(std::clamp(FSettings[ReportViewZoomSetting].AsInteger(), 0, ZoomEntryCount - 1));
     FUpdating = false;
     BuildWorkingReport();
@@ -257,12 +299,11 @@ std::vector<const TReport *> TFormViewReport::Designs() const
     std::vector<const TReport *> designs;
     if (FStandardMode) {
         designs.push_back(&FStandardReport);
-    } else if (FMyReports) {
-        // In the list's order; the ticks are by position, so equal names stay apart.
-        const TFileList &list = FMyReports->List();
-        for (int i = 0; i < FReportModel->rowCount() && i < list.Count(); ++i)
-            if (FReportModel->item(i)->checkState() == Qt::Checked)
-                if (const TReport *report = ReportOf(*list.Items(i)))
+    } else if (FMyReports && !FMyReports->List().Reloading()) {
+        // In the list's order; the ticks belong to files, so equal names stay apart.
+        for (const QString &file : TickedFiles())
+            if (const TFileItem *entry = FMyReports->EntryOf(file))
+                if (const TReport *report = ReportOf(*entry))
                     designs.push_back(report);
     }
     return designs;

@@ -27,7 +27,8 @@ class TSettings;
 class TFormViewReport : public QWidget {
     Q_OBJECT
 public:
-    // `myReports` is the reports window's list (custom mode offers its entries); mail is offered
+    // `myReports` is the reports window's list (custom mode offers its entries, ticked by file);
+    // mail is offered
     // when the mail client can be reached, asked once here.
     TFormViewReport(TSettings &settings, TMyReports *myReports, QWidget *parent = nullptr);
     ~TFormViewReport() override;
@@ -88,6 +89,11 @@ private:
     void ZoomChanged(int index);
     void TicksChanged();
     void ShowTickSummary();
+    // Rows for the entries of "My Reports" (each carrying its file), ticked as `ticked` says.
+    void FillReportRows(const std::function<bool(const QString &file, const QString &name)> &ticked);
+    QStringList TickedFiles() const;
+    // "My Reports" was reloaded: the rows follow it, the ticks stay with their files.
+    void ReportListReloaded();
     std::vector<const TReport *> Designs() const;
 
     TSettings &FSettings;
@@ -99,6 +105,7 @@ private:
     bool FMailAvailable = false;
     int FSelectedPage = -1;
     bool FUpdating = false;
+    bool FShown = false;
     QStandardItemModel *FReportModel;
     QStackedWidget *FModeArea;
     QWidget *FCustomArea;

@@ -33,7 +33,9 @@ public:
     void SetColumnAlignment(int column, Qt::Alignment alignment);
     // Rows for every page of the report (nullptr: none). Thumbnails of pages whose content has not
     // changed since they were drawn are kept. The list keeps the pointer: before the report is
-    // destroyed, hand the list another one (or nullptr).
+    // destroyed, hand the list another one (or nullptr). A report of a list entry is handed over
+    // again on every reload of its list (Reloading of the list's notifier: nullptr; Reloaded: the
+    // report of the entry found again by file name).
     void SetReport(TReport *report);
     TReport *Report() const { return FReport; }
     // 0 high (4 x 4 averaging), 1 normal (smooth scaling), 2 none (empty pictures, the rows keep

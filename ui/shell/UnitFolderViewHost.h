@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QTreeWidgetItem;
+class TFileListNotifier;
 class TMyReports;
 class TReport;
 class TSettings;
@@ -15,8 +16,13 @@ public:
     virtual TSettings &Settings() = 0;
     // Titles of the report designs shown as batch-view tabs, in tab order.
     virtual QStringList TabReportTitles() = 0;
-    // The loaded tab report of that tab position, or nullptr.
-    virtual TReport *TabReport(int /*index*/) { return nullptr; }
+    // Their files, in the same order (empty when the host has no files behind the titles). A tab
+    // keeps its report's file, never its position: the tab reports list reloads under the view.
+    virtual QStringList TabReportFiles() { return {}; }
+    // The loaded tab report of that file, or nullptr. Used at once, never kept.
+    virtual TReport *TabReport(const QString & /*file*/) { return nullptr; }
+    // The reload announcements of the tab reports list, or nullptr.
+    virtual TFileListNotifier *TabReportsNotifier() { return nullptr; }
     // The reports window's "My Reports" list the report viewer offers in custom mode, or nullptr.
     virtual TMyReports *MyReports() { return nullptr; }
     virtual bool BrowsePanesVisible() const = 0;

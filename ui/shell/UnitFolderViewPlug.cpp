@@ -26,11 +26,21 @@ public:
             titles << NameWithoutExtension(reports.Items(i)->FileName);
         return titles;
     }
-    TReport *TabReport(int index) override
+    QStringList TabReportFiles() override
+    {
+        QStringList files;
+        TFileList &reports = FMain.TabReports();
+        for (int i = 0; i < reports.Count(); ++i)
+            files << reports.Items(i)->FileName;
+        return files;
+    }
+    TReport *TabReport(const QString &file) override
     {
         TFileList &reports = FMain.TabReports();
-        return index >= 0 && index < reports.Count() ? ReportOf(*reports.Items(index)) : nullptr;
+        const int at = reports.Reloading() ? -1 : reports.IndexOf(file, FileTypeReport);
+        return at < 0 ? nullptr : ReportOf(*reports.Items(at));
     }
+    TFileListNotifier *TabReportsNotifier() override { return &FMain.TabReports().Notifier(); }
     TMyReports *MyReports() override { return FMyReports; }
     bool BrowsePanesVisible() const override { return FMain.BrowsePanesVisible(); }
     void SetBrowsePanesVisible(bool visible) override { FMain.SetBrowsePanesVisible(visible); }

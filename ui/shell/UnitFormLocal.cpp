@@ -8,6 +8,7 @@
 #include "UnitFolderViewHost.h"
 #include "UnitFormBatchView.h"
 #include "UnitFormViewPreviews.h"
+#include "UnitNameValidator.h"
 #include "UnitPrompt.h"
 #include "UnitSettings.h"
 #include "UnitfocClipboard.h"
@@ -48,7 +49,6 @@ private:
     Qt::CursorShape FPrevious;
 };
 
-const QString Forbidden = QStringLiteral("\\/:*?\"<>|");
 constexpr int MinimumPart = 50;
 
 QString WithSlash(const QString &path)
@@ -59,11 +59,6 @@ QString WithSlash(const QString &path)
 QString ParentFolder(const QString &path)
 {
     return WithSlash(QFileInfo(ExcludeTrailingSlash(path)).path());
-}
-
-bool HasForbidden(const QString &text)
-{
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return Forbidden.contains(c); });
 }
 
 // A batch type the program knows (the type check raises "Invalid Batch Type" for any other).
@@ -77,20 +72,6 @@ bool KnownBatchType(int type)
     }
 }
 
-// Refuses, with a beep, the characters a file name cannot hold.
-class TNameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        if (HasForbidden(input)) {
-            QApplication::beep();
-            return Invalid;
-        }
-        return Acceptable;
-    }
-};
-
 class TNameDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -98,7 +79,7 @@ public:
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor))
-            line->setValidator(new TNameValidator(line));
+            line->setValidator(new TFolderNameValidator(line));
         FEditing = index;
         return editor;
     }
@@ -773,9 +754,11 @@ void TFormLocal::DeleteSelection()
     } else {
         question = Tr("Are you sure you want to delete these %1 items?").arg(rows.size());
     }
+    // The question serves events, and a watcher notice may refresh the list meanwhile: what is
+    // deleted is what was asked about, by name.
+    const QStringList paths = SelectedPaths();
     if (Prompt().YesNo(question) != TPromptAnswer::Yes)
         return;
-    const QStringList paths = SelectedPaths();
     TWatchPause pause(FHost);
     try {
         THourglass busy;
@@ -795,7 +778,7 @@ bool TFormLocal::Rename(int row, const QString &text)
     if (!e || text.isEmpty() || text == CellText(row, ColumnName))
         return false;
     // The editor refuses these; a name holding them would leave the folder or be no file name.
-    if (HasForbidden(text) || text == QLatin1String(".") || text == QLatin1String("..")) {
+    if (!IsAcceptableName(text)) {
         QApplication::beep();
         return false;
     }

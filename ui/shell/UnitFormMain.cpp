@@ -166,7 +166,7 @@ void TFormMain::CreateLayout()
     header->setFrameShape(QFrame::StyledPanel);
     header->setContentsMargins(4, 3, 4, 3);
     folderLayout->addWidget(header);
-    FTree = new TTreeViewMain(this);
+    FTree = new TTreeViewMain(this, this);
     folderLayout->addWidget(FTree);
     FPanelInfoView = new QStackedWidget(FSplitter);
     FPanelInfoView->setObjectName(QStringLiteral("PanelInfoView"));
@@ -378,8 +378,7 @@ bool TFormMain::RenameFolderNode(QTreeWidgetItem *node, const QString &newName)
         return false;
     const QString oldPath = ExcludeTrailingSlash(FolderPathOfNode(node));
     const QString newPath = FolderPathOfNode(node->parent()) + newName;
-    bool ok = !newName.isEmpty() && !std::any_of(newName.begin(), newName.end(), IsForbiddenNameChar) &&
-              newName != QLatin1String(".") && newName != QLatin1String("..") && !PathExists(newPath);
+    bool ok = IsAcceptableName(newName) && !PathExists(newPath);
     StopWatchers();
     if (ok)
         ok = QDir().rename(oldPath, newPath);
@@ -688,6 +687,7 @@ void TFormMain::closeEvent(QCloseEvent *event)
 
 void TFormMain::LoadTabReports()
 {
+    TFileList::TReloadScope reload(FTabReports);
     TFileList listing;
     TFileList::ListFolder(SettingsFolder(), listing);
     for (int i = FTabReports.Count() - 1; i >= 0; --i) {
@@ -712,12 +712,6 @@ void TFormMain::LoadTabReports()
         if (item->LoadState == LoadStateNone || item->IsChanged())
             item->Load();
     }
-    // The batch view shows the tabs in the reverse of the sorted order. The list offers no move,
-    // so the entries go through a second list by Assign.
-    TFileList reversed;
-    for (int i = FTabReports.Count() - 1; i >= 0; --i)
-        reversed.Add()->Assign(FTabReports.Items(i));
-    FTabReports.Clear();
-    for (int i = 0; i < reversed.Count(); ++i)
-        FTabReports.Add()->Assign(reversed.Items(i));
+    // The batch view shows the tabs in the reverse of the sorted order.
+    FTabReports.Reverse();
 }

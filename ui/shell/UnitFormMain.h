@@ -4,6 +4,7 @@
 // the two folder watchers, and carries the folder-level commands as named QActions.
 #include "UnitFileList.h"
 #include "UnitSettings.h"
+#include "UnitTreeViewHost.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -31,7 +32,7 @@ enum class TNodeKind { None, Root, Gauge, Templates, Reports, Local, Folder };
 // The help page shipped beside the program (empty when it cannot be found).
 QString HelpFileName();
 
-class TFormMain : public QMainWindow {
+class TFormMain : public QMainWindow, public ITreeViewHost {
     Q_OBJECT
 public:
     // `withSplash` shows the splash window until the tree has been built.
@@ -39,6 +40,7 @@ public:
     ~TFormMain() override;
 
     TSettings &Settings() { return FSettings; }
+    // Reloaded under its views (LoadTabReports): they follow the rule of TFileList.
     TFileList &TabReports() { return FTabReports; }
 
     // The report designs of the Settings folder shown as batch-view tabs: reloaded when changed,
@@ -54,20 +56,20 @@ public:
     QTreeWidgetItem *LocalNode() const { return FLocalNode; }
     TNodeKind NodeKind(const QTreeWidgetItem *node) const;
     // Folder path (trailing "/") of a node under Local; empty otherwise.
-    QString FolderPathOfNode(const QTreeWidgetItem *node) const;
+    QString FolderPathOfNode(const QTreeWidgetItem *node) const override;
     bool IsUnderLocal(const QTreeWidgetItem *node) const;
     // Under Local and not the Local node itself.
-    bool IsBelowLocal(const QTreeWidgetItem *node) const;
+    bool IsBelowLocal(const QTreeWidgetItem *node) const override;
     // The node of a folder under Local (names compared exactly), or nullptr.
     QTreeWidgetItem *NodeOfFolder(const QString &folder) const;
     // Brings the children of a folder's node up to date with the disk.
     void RescanFolderNodes(const QString &folder, bool recursive);
     // Clears and rebuilds the tree from the storage root.
     void BuildTree();
-    QTreeWidgetItem *SelectedNode() const;
+    QTreeWidgetItem *SelectedNode() const override;
     void SelectNode(QTreeWidgetItem *node);
     // Renames the folder of a node below Local; on failure tells the user and edits again.
-    bool RenameFolderNode(QTreeWidgetItem *node, const QString &newName);
+    bool RenameFolderNode(QTreeWidgetItem *node, const QString &newName) override;
 
     // --- panes
     // The pane and tool bar buttons of a fixed node (Gauge, Templates, Reports). Until one is set
@@ -96,11 +98,11 @@ public:
     void UpdateActions();
     // The effect a drop of files from `sourceFolder` on `target` gets.
     Qt::DropAction ChooseDropAction(QTreeWidgetItem *target, Qt::KeyboardModifiers modifiers,
-                                    Qt::DropActions offered) const;
+                                    Qt::DropActions offered) const override;
     // Copies or moves the files of `mime` (text/uri-list) into the folder of `target`.
-    void DropFiles(const QMimeData *mime, QTreeWidgetItem *target, Qt::DropAction action);
+    void DropFiles(const QMimeData *mime, QTreeWidgetItem *target, Qt::DropAction action) override;
     // Remembers the folder of the first file of an incoming drag.
-    void SetDragSourceFolder(const QMimeData *mime);
+    void SetDragSourceFolder(const QMimeData *mime) override;
     // The file-list clipboard data: text/uri-list and x-special/gnome-copied-files.
     static QMimeData *FileListMimeData(const QStringList &paths, bool cut);
     // Export of the folder view's selected batch files to a spreadsheet file.
@@ -148,7 +150,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    friend class TTreeViewMain;
     void CreateActions();
     void CreateLayout();
     QAction *NewAction(const char *name, const QString &caption, const std::function<void()> &execute);

@@ -376,6 +376,9 @@ void TFormMain::ExportToSpreadsheet()
 {
     if (!FFolderView)
         return;
+    // What is exported is what was selected when asked, by name: the dialogs serve events, and the
+    // folder view's list may be refreshed meanwhile.
+    const QStringList paths = FFolderView->SelectedPaths();
     TSettingsItem &last = FSettings.ItemByName(QStringLiteral("LastExcelExport"));
     // The form of the last export is offered first.
     const QString fileName = DialogHooks().SaveFileName(this, Tr("Export"), last.AsString(),
@@ -389,7 +392,7 @@ void TFormMain::ExportToSpreadsheet()
         return;
     TBusyCursor busy;
     TBatchList list;
-    for (const QString &path : FFolderView->SelectedPaths()) {
+    for (const QString &path : paths) {
         if (!QFileInfo(path).isFile() || FileTypeOfName(path) != FileTypeBatch)
             continue;
         TBatchItem *batch = list.Add();

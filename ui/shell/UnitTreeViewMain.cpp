@@ -1,5 +1,6 @@
 #include "UnitTreeViewMain.h"
-#include "UnitFormMain.h"
+#include "UnitNameValidator.h"
+#include "UnitfocClipboard.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -8,26 +9,11 @@
 #include <QMimeData>
 #include <QScrollBar>
 
-bool IsForbiddenNameChar(QChar c)
-{
-    return QStringLiteral("\\/:*?\"<>|").contains(c);
-}
-
-QValidator::State TFolderNameValidator::validate(QString &input, int &) const
-{
-    for (QChar c : input)
-        if (IsForbiddenNameChar(c)) {
-            QApplication::beep();
-            return Invalid;
-        }
-    return Acceptable;
-}
-
 namespace {
 // Edits a folder node's name; the rename on disk happens when editing ends with a new text.
 class TFolderNameDelegate : public QStyledItemDelegate {
 public:
-    TFolderNameDelegate(TFormMain *form, TTreeViewMain *tree) : QStyledItemDelegate(tree), FForm(form), FTree(tree) {}
+    TFolderNameDelegate(ITreeViewHost *form, TTreeViewMain *tree) : QStyledItemDelegate(tree), FForm(form), FTree(tree) {}
 
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
@@ -67,12 +53,12 @@ private:
         QTreeWidgetItem *p = ItemOf(parent);
         return p ? p->child(index.row()) : nullptr;
     }
-    TFormMain *FForm;
+    ITreeViewHost *FForm;
     TTreeViewMain *FTree;
 };
 } // namespace
 
-TTreeViewMain::TTreeViewMain(TFormMain *form) : QTreeWidget(form), FForm(form)
+TTreeViewMain::TTreeViewMain(ITreeViewHost *host, QWidget *parent) : QTreeWidget(parent), FForm(host)
 {
     setObjectName(QStringLiteral("TreeViewMain"));
     setHeaderHidden(true);
@@ -80,7 +66,7 @@ TTreeViewMain::TTreeViewMain(TFormMain *form) : QTreeWidget(form), FForm(form)
     setAcceptDrops(true);
     setDropIndicatorShown(true);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-    setItemDelegate(new TFolderNameDelegate(form, this));
+    setItemDelegate(new TFolderNameDelegate(host, this));
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
@@ -128,7 +114,7 @@ void TTreeViewMain::mouseMoveEvent(QMouseEvent *event)
         QString path = FForm->FolderPathOfNode(FForm->SelectedNode());
         path.chop(1);
         auto *drag = new QDrag(this);
-        drag->setMimeData(TFormMain::FileListMimeData({path}, false));
+        drag->setMimeData(FileListMimeData({path}, false));
         drag->exec(Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, Qt::CopyAction);
         return;
     }

@@ -1,25 +1,14 @@
 #pragma once
 // The main window's folder tree: in-place renaming that refuses the characters a folder name
 // cannot hold, dragging a folder out as a file list and dropping file lists onto folders.
+#include "UnitTreeViewHost.h"
+
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
-#include <QValidator>
-
-class TFormMain;
-
-// True for \ / : * ? " < > | (the characters refused while a folder name is typed).
-bool IsForbiddenNameChar(QChar c);
-
-// Refuses, with a beep, any text holding a forbidden character; everything else is accepted.
-class TFolderNameValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &pos) const override;
-};
 
 class TTreeViewMain : public QTreeWidget {
 public:
-    explicit TTreeViewMain(TFormMain *form);
+    TTreeViewMain(ITreeViewHost *host, QWidget *parent);
     // Ends an edit in progress, keeping the typed text.
     void EndEditing();
     bool Editing() const { return state() == EditingState; }
@@ -38,7 +27,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    TFormMain *FForm;
+    ITreeViewHost *FForm;
     QPoint FDragStart{-1, -1};
     QPersistentModelIndex FDropTarget; // nodes come and go with rescans
 };

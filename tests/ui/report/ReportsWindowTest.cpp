@@ -5,6 +5,7 @@
 #include "UnitFileOperations.h"
 #include "UnitFormPageDesign.h"
 #include "UnitFormReports.h"
+#include "UnitFormViewReport.h"
 #include "UnitMyReports.h"
 #include "UnitPageItemMemo.h"
 #include "UnitPageThumbnailList.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTest>
+#include <utility>
 
 namespace {
 
@@ -144,6 +146,39 @@ protected:
         QDropEvent drop(QPointF(at), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
         return drop.isAccepted();
+    }
+
+    // What a Settings-folder notice does while a question or a dialog is up: a report appears in
+    // the Settings folder, and the watcher's notice rebuilds the tab reports list meanwhile.
+    void TabListRebuiltFromOutside(const QString &name)
+    {
+        const int before = Form->TabReports().Count();
+        WriteReport(TabFile(name), {PageTypeInner});
+        ASSERT_TRUE(WaitUntil([&] {
+            return Form->TabReports().IndexOf(TabFile(name), FileTypeReport) >= 0 && Form->TabReports().Count() > before;
+        }));
+    }
+    void ArmWatchers()
+    {
+        ASSERT_TRUE(WatchersArmed(IncludeTrailingSlash(ReportsFolder()), IncludeTrailingSlash(SettingsFolder())));
+    }
+    // A report of opening pages, each with a memo holding one of the texts.
+    static void WriteNamedPages(const QString &path, const QStringList &texts)
+    {
+        TReport report;
+        for (const QString &text : texts) {
+            TPage *page = report.AddPage();
+            page->Properties["PageType"].SetInteger(PageTypeOpening);
+            page->AddItem<TPageItemMemo>()->Properties["Text"].SetString(text);
+        }
+        report.SaveToFile(path);
+    }
+    // A file written now with a time plainly later than before (times compare in two-second steps).
+    static void Touch(const QString &path)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime);
     }
 
     std::unique_ptr<TMyReports> MyReports;
@@ -435,6 +470,182 @@ TEST_F(ReportsWindowTest, ListsFollowTheFoldersOnDisk)
     EXPECT_TRUE(WaitUntil([&] { return Rows(My()).first() == QStringLiteral("Abutment"); }));
     ASSERT_TRUE(Pane()->CurrentReport());
     EXPECT_EQ(Pane()->CurrentReport()->FileName, MyFile(QStringLiteral("From Outside")));
+}
+
+// The tab reports list is rebuilt while a command on a tab report waits for the user: the command
+// acts on the file it asked about, or says that file is gone.
+TEST_F(ReportsWindowTest, TabReportCommandsSurviveATabListRebuildDuringTheirQuestion)
+{
+    const QString cover = TabFile(QStringLiteral("Cover Summary")), half = TabFile(QStringLiteral("Half Cell Summary"));
+    struct TCase {
+        const char *What;
+        bool FileGoes; // the asked-about file is moved away meanwhile
+    };
+    for (const TCase &c : {TCase{"another report appears", false}, TCase{"the report itself is moved away", true}}) {
+        SCOPED_TRACE(c.What);
+        StartReports();
+        WriteReport(cover, {PageTypeInner});
+        Show(cover);
+        Focus(Tab());
+        Pane()->SetActiveList(TFormReports::ActiveTabReports);
+        ArmWatchers();
+        Prompts.Answers = {TPromptAnswer::Yes};
+        Prompts.Errors.clear();
+        bool rebuilt = false;
+        Prompts.During = [&](const QString &) {
+            if (std::exchange(rebuilt, true))
+                return;
+            if (c.FileGoes)
+                ASSERT_TRUE(QFile::rename(cover, TabFile(QStringLiteral("Moved Summary"))));
+            TabListRebuiltFromOutside(QStringLiteral("Zeta"));
+        };
+        ASSERT_TRUE(RunPane(Pane()->ActionDeleteReport));
+        EXPECT_FALSE(QFileInfo::exists(cover));
+        EXPECT_TRUE(QFileInfo::exists(half)) << "nothing else deleted";
+        EXPECT_TRUE(QFileInfo::exists(TabFile(QStringLiteral("Zeta"))));
+        if (c.FileGoes) {
+            EXPECT_TRUE(QFileInfo::exists(TabFile(QStringLiteral("Moved Summary"))));
+            EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("The report 'Cover Summary' no longer exists.")});
+        } else {
+            EXPECT_TRUE(Prompts.Errors.isEmpty());
+        }
+        EXPECT_FALSE(Rows(Tab()).contains(QStringLiteral("Cover Summary")));
+        Prompts.During = nullptr;
+        Link = nullptr;
+        Form.reset();
+        QFile::remove(TabFile(QStringLiteral("Zeta")));
+        QFile::remove(TabFile(QStringLiteral("Moved Summary")));
+    }
+}
+
+TEST_F(ReportsWindowTest, ARefusedTabReportNameIsEditedAgainAfterATabListRebuild)
+{
+    const QString cover = TabFile(QStringLiteral("Cover Summary"));
+    StartReports();
+    WriteReport(cover, {PageTypeInner});
+    Show(cover);
+    Focus(Tab());
+    ArmWatchers();
+    bool rebuilt = false;
+    Prompts.During = [&](const QString &) {
+        if (!std::exchange(rebuilt, true))
+            TabListRebuiltFromOutside(QStringLiteral("Zeta"));
+    };
+    ASSERT_TRUE(RunPane(Pane()->ActionRenameReport));
+    TypeName(QStringLiteral("Half Cell Summary"));
+    ASSERT_EQ(Prompts.Errors,
+              QStringList(QStringLiteral("A report with the name you specified already exists. Specify a different name.")));
+    EXPECT_TRUE(Rows(Tab()).contains(QStringLiteral("Zeta"))) << "the rebuild happened during the message";
+    ASSERT_TRUE(Editor()) << "editing starts again";
+    ASSERT_EQ(Pane()->CurrentFile(), cover) << "on the row of the same report";
+    EXPECT_EQ(Tab()->currentItem()->text(0), QStringLiteral("Cover Summary"));
+    TypeName(QStringLiteral("Deck Summary"));
+    EXPECT_TRUE(QFileInfo::exists(TabFile(QStringLiteral("Deck Summary"))));
+    EXPECT_FALSE(QFileInfo::exists(cover));
+    EXPECT_TRUE(QFileInfo::exists(TabFile(QStringLiteral("Half Cell Summary"))));
+    EXPECT_TRUE(QFileInfo::exists(TabFile(QStringLiteral("Zeta"))));
+    EXPECT_EQ(Pane()->CurrentFile(), TabFile(QStringLiteral("Deck Summary")));
+    Prompts.During = nullptr;
+}
+
+TEST_F(ReportsWindowTest, EditingATabReportPageSurvivesATabListRebuildInTheDesignWindow)
+{
+    const QString cover = TabFile(QStringLiteral("Cover Summary"));
+    StartReports();
+    // The shipped report of that name is loaded already: this one is plainly newer.
+    WriteReport(cover, {PageTypeOpening, PageTypeInner});
+    Touch(cover);
+    Show(cover);
+    Pane()->SelectPage(1);
+    ArmWatchers();
+    Dialog = [&](QDialog &d) {
+        auto *design = qobject_cast<TFormPageDesign *>(&d);
+        if (!design)
+            return int(QDialog::Rejected);
+        // "Save" of the window, then a notice of the Settings folder while it is still open.
+        design->Report()->AddPage()->Properties["PageType"].SetInteger(PageTypeClosing);
+        EXPECT_TRUE(design->ReportEntry().Save());
+        TabListRebuiltFromOutside(QStringLiteral("Zeta"));
+        design->PageIndex = 2;
+        return int(QDialog::Rejected);
+    };
+    ASSERT_TRUE(RunPane(Pane()->ActionEditPage));
+    EXPECT_TRUE(Prompts.Errors.isEmpty());
+    EXPECT_EQ(Layout(cover), QStringLiteral("P0:0 P1:1 -:2"));
+    ASSERT_EQ(Pane()->CurrentFile(), cover);
+    EXPECT_EQ(Pane()->ListViewPages()->model()->rowCount(), 3) << "the saved report is shown";
+    EXPECT_EQ(Pane()->SelectedPage(), 2);
+
+    // A report moved away while its page is edited: said so, nothing else touched.
+    ArmWatchers();
+    Dialog = [&](QDialog &) {
+        EXPECT_TRUE(QFile::rename(cover, TabFile(QStringLiteral("Moved Summary"))));
+        TabListRebuiltFromOutside(QStringLiteral("Yankee"));
+        return int(QDialog::Rejected);
+    };
+    ASSERT_TRUE(RunPane(Pane()->ActionEditPage));
+    EXPECT_EQ(Prompts.Errors, QStringList{QStringLiteral("The report 'Cover Summary' no longer exists.")});
+    EXPECT_FALSE(QFileInfo::exists(cover));
+    EXPECT_EQ(Layout(TabFile(QStringLiteral("Moved Summary"))), QStringLiteral("P0:0 P1:1 -:2"));
+}
+
+// "My Reports" reloaded by someone else (what the automation object did on each call) while the
+// reports window shows a page of one report and the viewer has two others ticked.
+TEST_F(ReportsWindowTest, AReloadOfMyReportsLeavesTheWindowAndTheViewerOnTheirReports)
+{
+    StartReports();
+    const QString kilo = MyFile(QStringLiteral("Kilo")), lima = MyFile(QStringLiteral("Lima")),
+                  mike = MyFile(QStringLiteral("Mike"));
+    WriteNamedPages(kilo, {QStringLiteral("K0"), QStringLiteral("K1"), QStringLiteral("K2")});
+    WriteNamedPages(lima, {QStringLiteral("L0")});
+    WriteNamedPages(mike, {QStringLiteral("M0")});
+    Show(kilo);
+    Pane()->SelectPage(1);
+    TPageThumbnailList *pages = Pane()->ListViewPages();
+    pages->Thumbnail(1);
+
+    TFormViewReport viewer(Form->Settings(), MyReports.get());
+    viewer.ShowReports();
+    for (int i = 0; i < viewer.ReportNames().size(); ++i)
+        viewer.SetReportTicked(i, false);
+    viewer.SetReportTicked(int(viewer.ReportNames().indexOf(QStringLiteral("Lima"))), true);
+    viewer.SetReportTicked(int(viewer.ReportNames().indexOf(QStringLiteral("Mike"))), true);
+    ASSERT_EQ(viewer.TickedReports(), (QStringList{"Lima", "Mike"}));
+
+    // A report sorted in before all others, the shown report and a ticked one changed.
+    WriteNamedPages(MyFile(QStringLiteral("Able")), {QStringLiteral("A0")});
+    WriteNamedPages(kilo, {QStringLiteral("K0"), QStringLiteral("K1 new")});
+    Touch(kilo);
+    WriteNamedPages(mike, {QStringLiteral("M0 new")});
+    Touch(mike);
+    MyReports->Reload();
+
+    // The window: same report, same page, its new content drawn.
+    ASSERT_EQ(Pane()->CurrentFile(), kilo);
+    EXPECT_EQ(My()->currentItem()->text(0), QStringLiteral("Kilo"));
+    ASSERT_EQ(pages->model()->rowCount(), 2);
+    EXPECT_EQ(Pane()->SelectedPage(), 1);
+    EXPECT_FALSE(pages->Thumbnail(1).isNull());
+    EXPECT_EQ(pages->Report(), Pane()->CurrentDocument());
+    EXPECT_EQ(pages->Report()->Pages(1)->Item(0)->Properties["Text"].AsString(), QStringLiteral("K1 new"));
+    EXPECT_TRUE(Rows(My()).contains(QStringLiteral("Able")));
+
+    // The viewer: the same two reports ticked, and assembled from them.
+    EXPECT_EQ(viewer.TickedReports(), (QStringList{"Lima", "Mike"}));
+    EXPECT_EQ(viewer.ReportNames().first(), QStringLiteral("Able"));
+    viewer.BuildWorkingReport();
+    QStringList texts;
+    for (int i = 0; i < viewer.WorkingReport().Count(); ++i)
+        texts << viewer.WorkingReport().Pages(i)->Item(0)->Properties["Text"].AsString();
+    EXPECT_EQ(texts, (QStringList{"L0", "M0 new"}));
+
+    // A ticked report gone from disk leaves the ticks and the working report.
+    ASSERT_TRUE(QFile::remove(lima));
+    MyReports->Reload();
+    EXPECT_EQ(viewer.TickedReports(), QStringList{QStringLiteral("Mike")});
+    ASSERT_EQ(viewer.WorkingReport().Count(), 1);
+    EXPECT_EQ(viewer.WorkingReport().Pages(0)->Item(0)->Properties["Text"].AsString(), QStringLiteral("M0 new"));
+    EXPECT_EQ(Pane()->CurrentFile(), kilo);
 }
 
 } // namespace

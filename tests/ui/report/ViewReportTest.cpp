@@ -4,6 +4,7 @@
 #include "TestFakeMail.h"
 #include "UnitDialogHooks.h"
 #include "UnitFormBatchView.h"
+#include "UnitFileOperations.h"
 #include "UnitFormViewReport.h"
 #include "UnitMAPIMail.h"
 #include "UnitMyReports.h"
@@ -365,7 +366,11 @@ TEST_F(ViewReportTest, BatchViewReportTabsShowTheViewerOnTheSelectedBatches)
     struct THost : TFakeFolderHost {
         TReport Tab;
         TMyReports *List = nullptr;
-        TReport *TabReport(int index) override { return index == 0 ? &Tab : nullptr; }
+        QStringList TabReportFiles() override { return {QStringLiteral("/settings/Summary.vcr")}; }
+        TReport *TabReport(const QString &file) override
+        {
+            return file == QStringLiteral("/settings/Summary.vcr") ? &Tab : nullptr;
+        }
         TMyReports *MyReports() override { return List; }
     } host;
     host.List = &My;
@@ -399,4 +404,74 @@ TEST_F(ViewReportTest, BatchViewReportTabsShowTheViewerOnTheSelectedBatches)
     EXPECT_EQ(view.ViewReport->TickedReports(), QStringList{QStringLiteral("Alpha")});
     EXPECT_EQ(view.ViewReport->WorkingReport().Count(), 2);
     EXPECT_EQ(host.Store[QStringLiteral("BatchTab")].AsInteger(), 3);
+}
+
+// The tab reports list reloaded under the batch view: each tab keeps its report's file, so the
+// tab shown stays on its report and each tab shows the design of its own title.
+TEST_F(ViewReportTest, BatchViewTabsFollowTheirReportsThroughAReload)
+{
+    struct THost : TFakeFolderHost {
+        TFileList Tabs;
+        QStringList TabReportTitles() override
+        {
+            QStringList titles;
+            for (int i = 0; i < Tabs.Count(); ++i)
+                titles << NameWithoutExtension(Tabs.Items(i)->FileName);
+            return titles;
+        }
+        QStringList TabReportFiles() override
+        {
+            QStringList files;
+            for (int i = 0; i < Tabs.Count(); ++i)
+                files << Tabs.Items(i)->FileName;
+            return files;
+        }
+        TReport *TabReport(const QString &file) override
+        {
+            const int at = Tabs.IndexOf(file, FileTypeReport);
+            return at < 0 ? nullptr : ReportOf(*Tabs.Items(at));
+        }
+        TFileListNotifier *TabReportsNotifier() override { return &Tabs.Notifier(); }
+        // Inserts a report at a tab position: the list is re-created, as the main window's was.
+        void Add(const QString &file, int at)
+        {
+            TFileList::TReloadScope reload(Tabs);
+            QStringList files = TabReportFiles();
+            files.insert(at, file);
+            Tabs.Clear();
+            for (const QString &name : files) {
+                TFileItem *item = Tabs.Add();
+                item->FileType = FileTypeReport;
+                item->FileName = name;
+                item->Load();
+            }
+        }
+    } host;
+    // "Beta" has three pages, "Alpha" one: which design a tab shows is told by its page count.
+    host.Add(Reports + QStringLiteral("Beta.vcr"), 0);
+    host.Add(Reports + QStringLiteral("Alpha.vcr"), 1);
+    const QString folder = Home.Path() + QStringLiteral("/Local/");
+    TFileList entries;
+    TFileItem *batch = entries.Add();
+    batch->FileType = FileTypeBatch;
+    batch->FileName = WriteBatch(folder, QStringLiteral("A"), MakeBatch(BatchTypeCover, BatchFormatGrid, 3, 3));
+    ASSERT_TRUE(batch->Load());
+    TFormBatchView view(&host);
+    view.ShowBatches({batch});
+    view.SetTabIndex(3);
+    ASSERT_EQ(view.TabText(3), QStringLiteral("Alpha"));
+    ASSERT_EQ(view.ViewReport->WorkingReport().Count(), 1);
+
+    // A report sorted in before both: the tabs follow, the one shown stays on "Alpha".
+    SaveDesign(QStringLiteral("Aardvark"), {PageTypeOpening, PageTypeInner});
+    host.Add(Reports + QStringLiteral("Aardvark.vcr"), 0);
+    ASSERT_EQ(view.TabCount(), 6);
+    EXPECT_EQ(view.TabText(2), QStringLiteral("Aardvark"));
+    EXPECT_EQ(view.TabIndex(), 4);
+    EXPECT_EQ(view.TabText(view.TabIndex()), QStringLiteral("Alpha"));
+    // Each tab shows the design of its title.
+    for (auto [tab, pages] : {std::pair{2, 2}, std::pair{3, 3}, std::pair{4, 1}}) {
+        view.SetTabIndex(tab);
+        EXPECT_EQ(view.ViewReport->WorkingReport().Count(), pages) << view.TabText(tab).toStdString();
+    }
 }

@@ -1,6 +1,7 @@
 #include "FormMainTestSupport.h"
 #include "UnitBatchList.h"
 #include "UnitThreadDirectory.h"
+#include "UnitNameValidator.h"
 #include "UnitTreeViewMain.h"
 
 #include <QDragEnterEvent>
