@@ -825,7 +825,7 @@ void TFormReports::RenameReportFile(QTreeWidget *list, const QString &path, cons
     }
     if (!QFile::rename(path, newPath)) {
         restoreCaption();
-        throw Exception(Tr("Unable to move file %1").arg(NameWithoutExtension(path) + ReportExtension));
+        throw Exception(Tr("Unable to move file %1").arg(QFileInfo(newPath).fileName()));
     }
     RefreshLists();
     SelectReportByPath(newPath);

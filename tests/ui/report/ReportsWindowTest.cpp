@@ -262,6 +262,20 @@ TEST_F(ReportsWindowTest, NewAndRename)
     EXPECT_EQ(Pane()->LabelReportPath()->text(), QStringLiteral("Tab Reports > Bridge"));
 }
 
+TEST_F(ReportsWindowTest, AFailedRenameNamesTheFileItWouldMake)
+{
+    StartReports();
+    Focus(My());
+    ASSERT_TRUE(RunPane(Pane()->ActionNewReport));
+    ASSERT_TRUE(Editor());
+    // Longer than any file name may be: the rename itself fails.
+    const QString name(300, QLatin1Char('a'));
+    TypeName(name);
+    EXPECT_EQ(Prompts.Errors, QStringList(QStringLiteral("Unable to move file %1.vcr").arg(name)));
+    EXPECT_TRUE(QFileInfo::exists(MyFile(QStringLiteral("New"))));
+    EXPECT_TRUE(Rows(My()).contains(QStringLiteral("New")));
+}
+
 TEST_F(ReportsWindowTest, LayoutFollowsFormRatio)
 {
     StartReports();
