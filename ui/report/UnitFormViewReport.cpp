@@ -172,6 +172,9 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
             item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
         ShowTickSummary();
     });
+    // Moving through the entries (or choosing one) puts the current entry's name into the line:
+    // the line shows the ticked names whatever the current entry is.
+    connect(ComboBoxReports->lineEdit(), &QLineEdit::textChanged, this, [this] { ShowTickSummary(); });
     connect(FReportModel, &QStandardItemModel::itemChanged, this, [this] {
         if (!FUpdating)
             TicksChanged();

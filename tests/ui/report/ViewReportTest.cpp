@@ -296,6 +296,13 @@ TEST_F(ViewReportTest, WheelArrowsAndEnterOnTheReportsBoxLeaveTheTicks)
         QTest::keyClick(box, static_cast<Qt::Key>(key));
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QTest::keyClick(box->lineEdit(), Qt::Key_Enter);
+    // What the line edit under the mouse and the keyboard gets, and a move of the current entry
+    // however it comes about: the line keeps showing the ticked names.
+    QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box->lineEdit(), &wheel);
+    QTest::keyClick(box->lineEdit(), Qt::Key_Down);
+    box->setCurrentIndex(0);
     EXPECT_EQ(view->ReportNames(), (QStringList{"Alpha", "Beta"}));
     EXPECT_EQ(view->TickedReports(), (QStringList{"Beta"}));
     EXPECT_EQ(Settings[QStringLiteral("SelectedReports")].AsString(), QStringLiteral("Beta"));
