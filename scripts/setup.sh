@@ -10,6 +10,8 @@ PACKAGES=(
   gnumeric locales libxlsxwriter-dev unzip
   help2man desktop-file-utils appstream shared-mime-info dpkg-dev file python3
   python3-dbus xvfb x11-utils xclip qt6-translations-l10n
+  # CAD drawings (writer and an independent reader), shared-folder mounts, package checks.
+  libdxflib-dev python3-ezdxf bindfs fuse3 lintian
   # The fuzz targets of scripts/fuzz.sh.
   clang-14 libfuzzer-14-dev
 )
