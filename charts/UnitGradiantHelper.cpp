@@ -62,6 +62,14 @@ QColor TGradiantHelper::ContrastColour(const QColor &colour)
     return QColor(flip(c.red()), flip(c.green()), flip(c.blue()));
 }
 
+QColor TGradiantHelper::BandColour(int band, int bands)
+{
+    BuildStops();
+    if (bands <= 1)
+        return PassColour;
+    return Ramp(1.0 - std::clamp(double(band) / (bands - 1), 0.0, 1.0));
+}
+
 QColor TGradiantHelper::Ramp(double u) const
 {
     QColor from, to;
