@@ -181,6 +181,14 @@ void TChartContour::Draw(QPainter &canvas, const QRect &rect)
             canvas.restore();
         }
         DrawOverviewDistances(canvas, Batch, window, FLayout, target);
+        // The legend right under the map, from its left edge, when the map leaves room.
+        const int top = FLayout.Outer.Bottom + th / 2;
+        if (Legend && top < legendArea.Top) {
+            legendArea.Top = top;
+            legendArea.Bottom = top + 2 * th;
+        }
+        if (Legend)
+            legendArea.Left = std::max(target.Left, FLayout.Outer.Left);
     }
     if (Legend)
         DrawLegend(canvas, legendArea, gradient);
