@@ -62,14 +62,6 @@ QColor TGradiantHelper::ContrastColour(const QColor &colour)
     return QColor(flip(c.red()), flip(c.green()), flip(c.blue()));
 }
 
-QColor TGradiantHelper::BandColour(int band, int bands)
-{
-    BuildStops();
-    if (bands <= 1)
-        return PassColour;
-    return Ramp(1.0 - std::clamp(double(band) / (bands - 1), 0.0, 1.0));
-}
-
 QColor TGradiantHelper::Ramp(double u) const
 {
     QColor from, to;
@@ -150,4 +142,12 @@ QColor TGradiantHelper::ColourFor(double x)
     default:
         return QColor(255, 255, 255);
     }
+}
+
+QColor TGradiantHelper::BandColour(int band, int bands)
+{
+    BuildStops();
+    if (bands <= 1)
+        return PassColour;
+    return Ramp(1.0 - std::clamp(double(band) / (bands - 1), 0.0, 1.0));
 }
