@@ -8,6 +8,7 @@
 #include "UnitFormLocal.h"
 #include "UnitFormReadingsView.h"
 #include "UnitFormViewPreviews.h"
+#include "UnitListLayout.h"
 #include "UnitfocClipboard.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -478,3 +480,29 @@ TEST(ClipboardStreamTest, LengthPrefixedLittleEndian)
 }
 
 } // namespace
+
+TEST_F(FolderViewTest, AnEmptyFolderSaysHowToFillItAndNumbersSitUnderTheirHeadings)
+{
+    View.resize(900, 500);
+    View.show();
+    QDir().mkpath(Folder + QStringLiteral("Empty"));
+    View.SetFolder(Folder + QStringLiteral("Empty/"));
+    QLabel *hint = EmptyListHint(View.ListViewLocal);
+    ASSERT_TRUE(hint);
+    ASSERT_TRUE(ServeEventsUntil([&] { return hint->isVisible(); }, 5000));
+    EXPECT_EQ(hint->text(),
+              QStringLiteral("This folder is empty. Download batches from the gauge, or choose New Batch, to fill it."));
+
+    WriteBatch(Folder, QStringLiteral("Deck"), MakeBatch(BatchTypeCover, BatchFormatGrid, 4, 3));
+    View.SetFolder(Folder);
+    EXPECT_FALSE(hint->isVisible());
+    const QAbstractItemModel *model = View.ListViewLocal->model();
+    EXPECT_FALSE(View.ListViewLocal->header()->stretchLastSection());
+    for (int column : {int(ColumnColumns), int(ColumnRows), int(ColumnReadings)}) {
+        SCOPED_TRACE(column);
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), NumberAlignment());
+        EXPECT_EQ(model->index(Row(Folder + QStringLiteral("Deck.vcb")), column).data(Qt::TextAlignmentRole).toInt(),
+                  NumberAlignment());
+    }
+    EXPECT_EQ(model->headerData(ColumnName, Qt::Horizontal, Qt::TextAlignmentRole), QVariant());
+}
