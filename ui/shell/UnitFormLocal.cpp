@@ -260,6 +260,16 @@ public:
             FFilled[size_t(r)] = true;
     }
 
+    // Leaves the views nothing to ask about: a shown list is laid out again while its window's
+    // children are torn down, after the form it asks has gone.
+    void Release()
+    {
+        beginResetModel();
+        FRows = 0;
+        FFilled.clear();
+        endResetModel();
+    }
+
     void Reset()
     {
         beginResetModel();
@@ -548,7 +558,7 @@ TFormLocal::TFormLocal(IFolderViewHost *host, QWidget *parent) : QWidget(parent)
     connect(SplitterLocal, &QSplitter::splitterMoved, this, [this] { SplitterMoved(); });
 }
 
-TFormLocal::~TFormLocal() = default;
+TFormLocal::~TFormLocal() { FModel->Release(); }
 
 TFileItem *TFormLocal::Entry(int row) const
 {
