@@ -135,9 +135,20 @@ TEST_F(GaugePaneStateTest, TheDemonstrationGaugeRunsOnlyWhileChosenAndEndsWithTh
         << Shown().toStdString();
     EXPECT_TRUE(Shown().endsWith(QStringLiteral("This is the demonstration gauge: its batches are sample data.")));
 
-    // Refresh keeps the same simulator (and what was uploaded to it); another port ends it.
+    // A delete works on it as on a gauge, and Refresh keeps the same simulator, so what was
+    // deleted (or uploaded) lasts for the run.
+    ASSERT_TRUE(PumpUntil([&] { return List().topLevelItemCount() > 1; }));
+    const int rows = List().topLevelItemCount();
+    List().clearSelection();
+    List().topLevelItem(0)->setSelected(true);
+    Prompts.Answers.push_back(TPromptAnswer::Yes);
+    ASSERT_TRUE(RunUntilIdle([&] { Pane->ActionDeleteBatch()->trigger(); }));
+    EXPECT_EQ(List().topLevelItemCount(), rows - 1);
     Pane->ActionRefreshBatchList()->trigger();
     EXPECT_EQ(Pane->DemoGauge().ProcessId(), first);
+    ASSERT_TRUE(PumpUntil([&] { return Pane->State() == TGaugeState::Connected && Pane->Thread()->Ready(); }));
+    EXPECT_EQ(List().topLevelItemCount(), rows - 1);
+    // Another port ends it.
     Host.Port = 0;
     Pane->StartConnection();
     EXPECT_EQ(Pane->DemoGauge().ProcessId(), 0);
