@@ -208,6 +208,8 @@ void TCommK27Thread::run()
 {
     Progress = 0;
     FReady = false;
+    FPortOpened = false;
+    FPollBaudRate = 0;
     if (PortNumber == 0 && Device.isEmpty()) {
         while (!Terminated())
             SleepUnlessTerminated(100);
@@ -229,6 +231,7 @@ void TCommK27Thread::run()
         else
             Link.OpenDevice(Device, Tracing);
         opened = true;
+        FPortOpened = true;
         Poll();
         if (!Terminated()) {
             if (GaugeModel == 0)
@@ -313,6 +316,7 @@ void TCommK27Thread::Poll()
 
     std::size_t entry = 0;
     while (!Terminated()) {
+        FPollBaudRate = PollBaudRates[entry];
         Link.SetBaudAndWake(PollBaudRates[entry]);
         bool answered = false;
         TGaugeIdentity id;
@@ -345,6 +349,7 @@ void TCommK27Thread::Poll()
         }
         break;
     }
+    FPollBaudRate = 0;
     SetStatus(QString());
 }
 

@@ -73,6 +73,10 @@ public:
     // True while the thread waits for commands after reading the batch list; a command given
     // before then is dropped when the connection starts taking commands.
     bool Ready() const { return FReady; }
+    // What the owner may show while the gauge is looked for: whether the port has been opened in
+    // this run, and the baud rate being tried (0 when not polling). Read from any thread.
+    bool PortOpened() const { return FPortOpened; }
+    int PollBaudRate() const { return FPollBaudRate; }
 
     // Asks the thread to end; the link's next wait then fails within about 5 ms.
     void Terminate() { requestInterruption(); }
@@ -136,6 +140,8 @@ private:
     std::uint8_t Command = cmdIdle;
     quint64 FCommandSerial = 0;
     std::atomic<bool> FReady{false};
+    std::atomic<bool> FPortOpened{false};
+    std::atomic<int> FPollBaudRate{0};
     // Owner's side only.
     int FHandlerDepth = 0;
     bool FDetached = false;

@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-for tool in Xvfb import xwininfo; do
-  command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool (apt-get install xvfb imagemagick x11-utils)" >&2; exit 1; }
+for tool in Xvfb import xwininfo xdotool; do
+  command -v "$tool" >/dev/null || { echo "screenshots.sh needs $tool (apt-get install xvfb imagemagick x11-utils xdotool)" >&2; exit 1; }
 done
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 export CCACHE_SLOPPINESS="pch_defines,time_macros,include_file_mtime,include_file_ctime"
@@ -14,7 +14,7 @@ BUILD=${BUILD:-build/release}
 if [ ! -f "$BUILD/build.ninja" ]; then
   cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-cmake --build "$BUILD" -j 2 --target orvalis orvalis-cli
+cmake --build "$BUILD" -j 2 --target orvalis orvalis-cli k27sim
 # OUT and LOCALE_ID (1031 for German) make pictures of another language elsewhere.
 OUT=${OUT:-$PWD/resources/help/images}
 mkdir -p "$OUT"
@@ -44,13 +44,26 @@ read -r DISPLAY_NUMBER <&3
 export DISPLAY=":$DISPLAY_NUMBER" QT_QPA_PLATFORM=xcb
 ROOT="$HOME/Documents/My DozazEdivo Data"
 
+main_window() { xwininfo -root -tree 2>/dev/null | awk '/"Orvalis/ { print $1; exit }'; }
 shoot() { # picture name, after waiting for the window to settle
   sleep "${2:-4}"
   # Only the program's window, not the empty screen round it.
   local window
-  window=$(xwininfo -root -tree 2>/dev/null | awk '/"Orvalis/ { print $1; exit }')
+  window=$(main_window)
   import -window "${window:-root}" "$OUT/$1"
   echo "wrote $OUT/$1"
+}
+# The gauge port kept in the settings: 0 "No Gauge", -1 the demonstration gauge.
+set_port() {
+  sed -i "s|<ComPort>[^<]*</ComPort>|<ComPort>$1</ComPort>|" "$ROOT/Settings/settings.xml"
+  grep -q "<ComPort>$1</ComPort>" "$ROOT/Settings/settings.xml"
+}
+# Selects the gauge node of the folder tree (the second row, under the storage root).
+click_gauge_node() {
+  sleep 3
+  local window
+  window=$(main_window)
+  xdotool mousemove --window "$window" 100 144 click 1
 }
 start() {
   "$BUILD/app/orvalis" "$@" >/dev/null 2>&1 &
@@ -70,6 +83,19 @@ stop
 start
 shoot main-window.png
 stop
+# The gauge pane while no port is chosen: it says so and offers the way to choose one.
+set_port 0
+start
+click_gauge_node
+shoot gauge-no-port.png 2
+stop
+# The demonstration gauge: the simulator beside the program serves the sample batches; the gauge
+# node comes forward by itself once their list has been read.
+set_port -1
+start
+shoot demo-gauge.png 10
+stop
+set_port 0
 # A batch opened from the command line is shown in the batch view.
 start "$ROOT/Local/Deck Soffit 00001.vcb"
 shoot batch-view.png

@@ -1305,10 +1305,6 @@ den Ordner trotzdem verschieben oder kopieren?</translation>
         <source></source>
         <translation>Löschen</translation>
     </message>
-    <message id="Connection Established">
-        <source></source>
-        <translation>Verbindung hergestellt</translation>
-    </message>
     <message id="The gauge already contains a batch named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing batch?">
         <source></source>
         <translation>Das Messgerät enthält bereits eine Messreihe mit dem Namen &apos;%1&apos;<byte value="xd"/>
@@ -2657,6 +2653,94 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
     <message id="Contour">
         <source></source>
         <translation>Isolinien</translation>
+    </message>
+    <message id="The demonstration gauge is not installed.">
+        <source></source>
+        <translation>Das Vorführgerät ist nicht installiert.</translation>
+    </message>
+    <message id="No answer">
+        <source></source>
+        <translation>Keine Antwort</translation>
+    </message>
+    <message id="The simulator ended at once">
+        <source></source>
+        <translation>Der Simulator wurde sofort beendet</translation>
+    </message>
+    <message id="The demonstration gauge could not be started: %1">
+        <source></source>
+        <translation>Das Vorführgerät konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message id="Choose Port...">
+        <source></source>
+        <translation>Anschluss wählen...</translation>
+    </message>
+    <message id="Demonstration gauge">
+        <source></source>
+        <translation>Vorführgerät</translation>
+    </message>
+    <message id="Demonstration gauge (%1)">
+        <source></source>
+        <translation>Vorführgerät (%1)</translation>
+    </message>
+    <message id="No gauge port is chosen.">
+        <source></source>
+        <translation>Es ist kein Anschluss für das Messgerät gewählt.</translation>
+    </message>
+    <message id="Choose the port your gauge is connected to, or the demonstration gauge, in Preferences.">
+        <source></source>
+        <translation>Wählen Sie in den Einstellungen den Anschluss, an dem Ihr Messgerät angeschlossen ist, oder das Vorführgerät.</translation>
+    </message>
+    <message id="Opening %1...">
+        <source></source>
+        <translation>%1 wird geöffnet...</translation>
+    </message>
+    <message id="Looking for a gauge on %1: trying %2 baud, %3 s so far.">
+        <source></source>
+        <translation>Suche nach einem Messgerät an %1: versuche %2 Baud, bisher %3 s.</translation>
+    </message>
+    <message id="Check that the gauge is switched on and its cable is plugged in.">
+        <source></source>
+        <translation>Prüfen Sie, ob das Messgerät eingeschaltet und sein Kabel eingesteckt ist.</translation>
+    </message>
+    <message id="%1 cannot be opened.">
+        <source></source>
+        <translation>%1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message id="The connection on %1 has ended.">
+        <source></source>
+        <translation>Die Verbindung an %1 ist beendet.</translation>
+    </message>
+    <message id="Choose Refresh to try again.">
+        <source></source>
+        <translation>Wählen Sie Aktualisieren, um es erneut zu versuchen.</translation>
+    </message>
+    <message id="Connected to %1, serial number %2.">
+        <source></source>
+        <translation>Verbunden mit %1, Seriennummer %2.</translation>
+    </message>
+    <message id="This is the demonstration gauge: its batches are sample data.">
+        <source></source>
+        <translation>Dies ist das Vorführgerät: Seine Messreihen sind Beispieldaten.</translation>
+    </message>
+    <message id="The gauge holds no batches. Batches measured with the gauge are listed here.">
+        <source></source>
+        <translation>Das Messgerät enthält keine Messreihen. Mit dem Messgerät gemessene Messreihen werden hier aufgeführt.</translation>
+    </message>
+    <message id="No templates yet. Choose New Template to make one.">
+        <source></source>
+        <translation>Noch keine Vorlagen. Wählen Sie Neue Vorlage, um eine anzulegen.</translation>
+    </message>
+    <message id="No reports yet. Choose New Report to design one.">
+        <source></source>
+        <translation>Noch keine Berichte. Wählen Sie Neuer Bericht, um einen zu entwerfen.</translation>
+    </message>
+    <message id="This folder is empty. Download batches from the gauge, or choose New Batch, to fill it.">
+        <source></source>
+        <translation>Dieser Ordner ist leer. Laden Sie Messreihen vom Messgerät herunter oder wählen Sie Neue Messreihe, um ihn zu füllen.</translation>
+    </message>
+    <message id="Demonstration gauge (simulator)">
+        <source></source>
+        <translation>Vorführgerät (Simulator)</translation>
     </message>
 </context>
 </TS>

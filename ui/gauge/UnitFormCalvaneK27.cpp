@@ -2,16 +2,23 @@
 
 #include "UnitBatchList.h"
 #include "UnitCommK27Thread.h"
+#include "UnitDemoGauge.h"
 #include "UnitDialogHooks.h"
 #include "UnitDownloadSaver.h"
+#include "UnitEnumComPort.h"
 #include "UnitException.h"
 #include "UnitFormDownloadBatches.h"
+#include "UnitListLayout.h"
 #include "UnitPrompt.h"
 
 #include <QAction>
 #include <QStyle>
 #include <QApplication>
 #include <QDrag>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
@@ -25,6 +32,8 @@
 namespace {
 
 constexpr int EntryRole = Qt::UserRole;
+// Columns, Rows and Readings.
+const QList<int> NumberColumns{3, 4, 5};
 
 // Rows drag as a request to download them, never as a move that would remove them.
 class TGaugeListView : public QTreeWidget {
@@ -69,13 +78,41 @@ QIcon BatchTypeIcon(int batchType)
 QString GaugeBatchesMimeType() { return QStringLiteral("application/x-orvalis-gauge-batches"); }
 
 TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
-    : QWidget(parent), FHost(host), FCommandTimer(new QTimer(this)),
+    : QWidget(parent), FHost(host), FCommandTimer(new QTimer(this)), FDemoGauge(std::make_unique<TDemoGauge>()),
+      FStateTimer(new QTimer(this)), FStatePanel(new QFrame(this)), FStateIcon(new QLabel(FStatePanel)),
+      FStateLabel(new QLabel(FStatePanel)), FButtonChoosePort(new QPushButton(FStatePanel)),
       FList(new TGaugeListView(this)), FPopup(new QMenu(this))
 {
     setObjectName(QStringLiteral("FormCalvaneK27"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(FList);
+    layout->setSpacing(0);
+
+    // The state line above the list: what the connection is doing, and what to do about it.
+    FStatePanel->setObjectName(QStringLiteral("PanelGaugeState"));
+    static_cast<QFrame *>(FStatePanel)->setFrameShape(QFrame::StyledPanel);
+    FStatePanel->setAutoFillBackground(true);
+    FStatePanel->setBackgroundRole(QPalette::AlternateBase);
+    FStateIcon->setObjectName(QStringLiteral("ImageGaugeState"));
+    FStateIcon->setAlignment(Qt::AlignTop);
+    FStateLabel->setObjectName(QStringLiteral("LabelGaugeState"));
+    FStateLabel->setWordWrap(true);
+    FStateLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    FButtonChoosePort->setObjectName(QStringLiteral("ButtonChoosePort"));
+    FButtonChoosePort->setText(Tr("Choose Port..."));
+    connect(FButtonChoosePort, &QPushButton::clicked, this, [this] {
+        if (ChoosePort)
+            ChoosePort();
+    });
+    auto *stateLayout = new QHBoxLayout(FStatePanel);
+    stateLayout->setContentsMargins(8, 6, 8, 6);
+    stateLayout->addWidget(FStateIcon);
+    stateLayout->addWidget(FStateLabel, 1);
+    stateLayout->addWidget(FButtonChoosePort, 0, Qt::AlignVCenter);
+    layout->addWidget(FStatePanel);
+    layout->addWidget(FList, 1);
+    FStateTimer->setInterval(500);
+    connect(FStateTimer, &QTimer::timeout, this, &TFormCalvaneK27::UpdatePollingState);
 
     FList->setObjectName(QStringLiteral("ListViewGauge"));
     FList->setRootIsDecorated(false);
@@ -88,8 +125,8 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
     FList->setDragDropMode(QAbstractItemView::DragOnly);
     FList->setContextMenuPolicy(Qt::CustomContextMenu);
     FList->setHeaderLabels({Tr("Name"), Tr("Type"), Tr("Format"), Tr("Columns"), Tr("Rows"), Tr("Readings")});
-    FList->header()->setStretchLastSection(false);
     FList->setColumnWidth(0, 180);
+    ArrangeNumberColumns(FList, NumberColumns);
 
     auto makeAction = [this](const char *name, const QString &caption, const std::function<void()> &execute) {
         auto *action = new QAction(caption, this);
@@ -134,6 +171,7 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
         };
         return ExecDialog(dialog) == QDialog::Accepted ? dialog.SelectedFolder() : QString();
     };
+    ShowState(TGaugeState::NoPort);
     UpdateActions();
 }
 
@@ -144,12 +182,28 @@ TFormCalvaneK27::~TFormCalvaneK27()
     FCommandTimer->stop();
     if (FThread)
         StopCommThread(FThread);
+    FDemoGauge->Stop();
 }
 
 void TFormCalvaneK27::StartConnection()
 {
     StopConnection();
-    FThread = std::make_unique<TCommK27Thread>(FHost->ComPort());
+    const int port = FHost->ComPort();
+    // The simulator runs only while the demonstration gauge is the chosen port.
+    if (port != DemoGaugePort)
+        FDemoGauge->Stop();
+    if (port == DemoGaugePort) {
+        try {
+            FThread = std::make_unique<TCommK27Thread>(FDemoGauge->Start());
+        } catch (const Exception &e) {
+            ShowState(TGaugeState::OpenFailed, e.Message());
+            Prompt().Error(e.Message());
+            return;
+        }
+    } else {
+        FThread = std::make_unique<TCommK27Thread>(port);
+    }
+    ShowState(port == 0 ? TGaugeState::NoPort : TGaugeState::Opening);
     // A connection that fails keeps its list and its Connected state, but takes no more commands.
     connect(FThread.get(), &QThread::finished, this, &TFormCalvaneK27::UpdateActions);
     ConnectEvents();
@@ -187,7 +241,7 @@ void TFormCalvaneK27::ConnectEvents()
     };
     t->OnStatus = current([this, t] { FHost->SetPleaseWaitProgress(t->Status, t->Progress); });
     // Its error is still told, also while it is being stopped.
-    t->OnError = live([t] { Prompt().Error(t->ErrorText); });
+    t->OnError = live([this, t] { OnError(t); });
     t->OnConnected = current([this] { OnConnected(); });
     t->OnBatchList = current([this] { OnBatchList(); });
     t->OnBatchReadings = current([this] { OnBatchReadings(); });
@@ -201,15 +255,107 @@ void TFormCalvaneK27::ConnectEvents()
     };
 }
 
+void TFormCalvaneK27::OnError(TCommK27Thread *thread)
+{
+    if (FThread.get() == thread)
+        ShowState(thread->PortOpened() ? TGaugeState::Ended : TGaugeState::OpenFailed, thread->ErrorText);
+    Prompt().Error(thread->ErrorText);
+}
+
 void TFormCalvaneK27::OnConnected()
 {
-    FHost->SetStatusText(Tr("Connection Established"));
     FConnected = true;
     FGaugeModel = FThread->GaugeModel;
     FTemplateBatchTypes = FThread->TemplateBatchTypes;
     FHost->SetGaugeNodeCaption(GaugeModelCaption(FGaugeModel, FTemplateBatchTypes));
     FHost->SetGaugeNodeImage(1);
+    ShowState(TGaugeState::Connected);
     UpdateActions();
+}
+
+QString TFormCalvaneK27::PortCaption() const
+{
+    if (!FThread)
+        return FHost->ComPort() == DemoGaugePort ? Tr("Demonstration gauge") : QString();
+    if (FHost->ComPort() == DemoGaugePort)
+        return Tr("Demonstration gauge (%1)").arg(FThread->Device);
+    const QString device = FThread->Device.isEmpty() ? ComPortDevice(FThread->PortNumber) : FThread->Device;
+    const QString name = QStringLiteral("COM%1").arg(FThread->PortNumber);
+    return device.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, device);
+}
+
+QString TFormCalvaneK27::StateText() const
+{
+    // Messages of the link keep their "\r\n" breaks; the label takes plain ones.
+    QString message = FStateMessage;
+    message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (message.contains(QStringLiteral("\n\n")))
+        message.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
+    switch (FState) {
+    case TGaugeState::NoPort:
+        return Tr("No gauge port is chosen.") + QLatin1Char('\n') +
+               Tr("Choose the port your gauge is connected to, or the demonstration gauge, in Preferences.");
+    case TGaugeState::Opening:
+        return Tr("Opening %1...").arg(PortCaption());
+    case TGaugeState::Polling: {
+        const int baud = FThread ? FThread->PollBaudRate() : 0;
+        const qint64 seconds = FPollClock.isValid() ? FPollClock.elapsed() / 1000 : 0;
+        return Tr("Looking for a gauge on %1: trying %2 baud, %3 s so far.").arg(PortCaption()).arg(baud).arg(seconds) +
+               QLatin1Char('\n') + Tr("Check that the gauge is switched on and its cable is plugged in.");
+    }
+    case TGaugeState::OpenFailed:
+        return Tr("%1 cannot be opened.").arg(PortCaption()) + QLatin1Char('\n') + message;
+    case TGaugeState::Ended:
+        return Tr("The connection on %1 has ended.").arg(PortCaption()) + QLatin1Char('\n') + message +
+               QLatin1Char('\n') + Tr("Choose Refresh to try again.");
+    case TGaugeState::Connected: {
+        QString text = Tr("Connected to %1, serial number %2.")
+                           .arg(GaugeModelCaption(FGaugeModel, FTemplateBatchTypes),
+                                FThread ? FThread->GaugeSerialNumber : QString());
+        if (FHost->ComPort() == DemoGaugePort)
+            text += QLatin1Char('\n') + Tr("This is the demonstration gauge: its batches are sample data.");
+        return text;
+    }
+    }
+    return QString();
+}
+
+void TFormCalvaneK27::ShowState(TGaugeState state, const QString &message)
+{
+    if (state != FState || state != TGaugeState::Polling)
+        FPollClock.invalidate();
+    FState = state;
+    FStateMessage = message;
+    const bool waiting = state == TGaugeState::Opening || state == TGaugeState::Polling;
+    if (waiting && !FStateTimer->isActive())
+        FStateTimer->start();
+    else if (!waiting)
+        FStateTimer->stop();
+    if (state == TGaugeState::Polling && !FPollClock.isValid())
+        FPollClock.start();
+
+    const QString text = StateText();
+    FStateLabel->setText(text);
+    QStyle *style = QApplication::style();
+    const QStyle::StandardPixmap picture = state == TGaugeState::OpenFailed || state == TGaugeState::Ended
+                                               ? QStyle::SP_MessageBoxWarning
+                                               : QStyle::SP_MessageBoxInformation;
+    const int size = style->pixelMetric(QStyle::PM_SmallIconSize) * 2;
+    FStateIcon->setPixmap(style->standardIcon(picture).pixmap(size, size));
+    FButtonChoosePort->setVisible(state == TGaugeState::NoPort || state == TGaugeState::OpenFailed);
+    // The status bar has one line: the state's lines run on in it.
+    FHost->SetStatusText(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    SetEmptyListHint(FList, state == TGaugeState::Connected
+                                ? Tr("The gauge holds no batches. Batches measured with the gauge are listed here.")
+                                : QString());
+}
+
+void TFormCalvaneK27::UpdatePollingState()
+{
+    if (!FThread || (FState != TGaugeState::Opening && FState != TGaugeState::Polling))
+        return;
+    if (FThread->PollBaudRate() > 0 || FState == TGaugeState::Polling)
+        ShowState(TGaugeState::Polling);
 }
 
 void TFormCalvaneK27::OnBatchList()
@@ -307,8 +453,7 @@ void TFormCalvaneK27::FillGaugeList()
                  linear ? QStringLiteral("-") : QString::number(entry->Columns),
                  linear ? QStringLiteral("-") : QString::number(entry->Rows), QString::number(entry->Readings)});
             row->setIcon(0, BatchTypeIcon(entry->BatchType));
-            for (int c = 3; c < 6; ++c)
-                row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+            AlignNumberCells(row, NumberColumns);
             row->setData(0, EntryRole, QVariant::fromValue(reinterpret_cast<quintptr>(entry)));
             rows << row;
         }

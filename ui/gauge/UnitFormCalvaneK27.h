@@ -3,6 +3,7 @@
 // downloads or deletes them. What it needs from the main window goes through IGaugePaneHost.
 #include "UnitVentraxK27.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -10,10 +11,13 @@
 #include <memory>
 
 class QAction;
+class QLabel;
 class QMenu;
+class QPushButton;
 class QTimer;
 class QTreeWidget;
 class TCommK27Thread;
+class TDemoGauge;
 
 // The main window's side of the pane.
 class IGaugePaneHost {
@@ -35,6 +39,16 @@ public:
     virtual void SetPleaseWaitCancelHandler(const std::function<void()> &handler) = 0;
     // Brings the tree's nodes of a folder up to date after the download dialog changed it.
     virtual void RescanFolderNodes(const QString &folder, bool recursive) = 0;
+};
+
+// What the pane tells about its connection, above its list and in the status bar.
+enum class TGaugeState {
+    NoPort,     // "No Gauge" chosen
+    Opening,    // the port is being opened
+    Polling,    // opened, looking for a gauge
+    OpenFailed, // the port (or the demonstration gauge) could not be opened
+    Ended,      // the connection ended with an error after the port had opened
+    Connected,  // a gauge answered
 };
 
 // The drag format of gauge rows; the data is empty: a drop downloads the pane's selected rows.
@@ -82,9 +96,24 @@ public:
     std::function<QString()> ChooseDownloadFolder;
     // The template upload; until it is set the Upload action stays disabled.
     std::function<void()> UploadTemplates;
+    // Opens Preferences at the port page (the button of the "no port" state).
+    std::function<void()> ChoosePort;
+
+    TGaugeState State() const { return FState; }
+    // The text the pane shows for its state (lines separated by "\n").
+    QString StateText() const;
+    QPushButton *ButtonChoosePort() const { return FButtonChoosePort; }
+    // The demonstration gauge's simulator, running only while it is the chosen port.
+    const TDemoGauge &DemoGauge() const { return *FDemoGauge; }
 
 private:
     void ConnectEvents();
+    // Shows a state: its text over the list and its first line (with the message) in the status bar.
+    void ShowState(TGaugeState state, const QString &message = QString());
+    void UpdatePollingState();
+    // "COM3 (/dev/ttyUSB0)" or "Demonstration gauge (/dev/pts/4)".
+    QString PortCaption() const;
+    void OnError(TCommK27Thread *thread);
     void OnConnected();
     void OnBatchList();
     void OnBatchReadings();
@@ -105,6 +134,14 @@ private:
     std::uint8_t FPendingCommand = 0;
     bool FClosing = false;
     QTimer *FCommandTimer;
+    std::unique_ptr<TDemoGauge> FDemoGauge;
+    TGaugeState FState = TGaugeState::NoPort;
+    QString FStateMessage; // the link's message of a failed state
+    QElapsedTimer FPollClock;
+    QTimer *FStateTimer;
+    QWidget *FStatePanel;
+    QLabel *FStateIcon, *FStateLabel;
+    QPushButton *FButtonChoosePort;
 
     QTreeWidget *FList;
     QMenu *FPopup;

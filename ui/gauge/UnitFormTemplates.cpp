@@ -5,6 +5,7 @@
 #include "UnitBusyCursor.h"
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
+#include "UnitListLayout.h"
 #include "UnitFileOperations.h"
 #include "UnitFormTemplateBatchWizard.h"
 #include "UnitFormUploadTemplate.h"
@@ -42,7 +43,7 @@
 namespace {
 
 constexpr int TemplateNameLength = 10;
-constexpr int ColumnHighLimit = 5, ColumnLowLimit = 6;
+constexpr int ColumnColumns = 2, ColumnRows = 3, ColumnHighLimit = 5, ColumnLowLimit = 6;
 constexpr int AppliedRole = Qt::UserRole + 1;
 
 // The characters MakeFileNameSafe replaces cannot be typed into a name.
@@ -262,6 +263,8 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FTemplates->setContextMenuPolicy(Qt::CustomContextMenu);
     FTemplates->setHeaderLabels({Tr("Name"), Tr("Uploaded")});
     FTemplates->setColumnWidth(0, 220);
+    ArrangeNumberColumns(FTemplates, {1});
+    SetEmptyListHint(FTemplates, Tr("No templates yet. Choose New Template to make one."));
 
     FBatches->setObjectName(QStringLiteral("ListViewBatches"));
     FBatches->setRootIsDecorated(false);
@@ -275,6 +278,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
                                Tr("Low Limit")});
     FBatches->setColumnWidth(0, 110);
     FBatches->setColumnWidth(ColumnHighLimit, 110);
+    ArrangeNumberColumns(FBatches, {ColumnColumns, ColumnRows});
     auto *limitDelegate = new TLimitDelegate(this);
     FBatches->setItemDelegateForColumn(ColumnHighLimit, limitDelegate);
     FBatches->setItemDelegateForColumn(ColumnLowLimit, limitDelegate);
@@ -435,7 +439,7 @@ void TFormTemplates::FillTemplateRows(const QStringList &selectedFiles)
                                          QString::number(entry->Template().AutoInc - 1)});
         row->setFlags(row->flags() | Qt::ItemIsEditable);
         row->setIcon(0, QApplication::style()->standardIcon(QStyle::SP_FileIcon));
-        row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+        AlignNumberCells(row, {1});
         rows << row;
     }
     FTemplates->addTopLevelItems(rows);
@@ -634,6 +638,7 @@ void TFormTemplates::FillBatchRows()
                                              linear ? QStringLiteral("-") : QString::number(d->Rows),
                                              d->Grouped ? Tr("Grouped") : QString(), high, low});
             row->setIcon(0, DefinitionIcon(d->BatchType));
+            AlignNumberCells(row, {ColumnColumns, ColumnRows});
             row->setData(ColumnHighLimit, AppliedRole, d->HighLimitApplied);
             row->setData(ColumnLowLimit, AppliedRole, d->LowLimitApplied);
             rows << row;

@@ -1,5 +1,6 @@
 #include "UnitFormUploadWizard.h"
 
+#include "UnitListLayout.h"
 #include "UnitBatchList.h"
 #include "UnitException.h"
 
@@ -145,6 +146,7 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         FIDs->setSelectionMode(QAbstractItemView::NoSelection);
         FIDs->setHeaderLabels({Tr("Type"), Tr("Format"), Tr("Columns"), Tr("Rows"), Tr("Batch ID")});
         FIDs->setColumnWidth(0, 90);
+        ArrangeNumberColumns(FIDs, {2, 3});
         layout->addWidget(FIDs, 1);
         auto clicked = [this] {
             if (FFilling || !CurrentTemplate())
@@ -335,8 +337,7 @@ void TFormUploadWizard::FillBatchIDs()
         auto *row = new QTreeWidgetItem(FIDs, {BatchTypeName(d->BatchType), BatchFormatName(d->BatchFormat),
                                                linear ? QStringLiteral("-") : QString::number(d->Columns),
                                                linear ? QStringLiteral("-") : QString::number(d->Rows), d->ID});
-        row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
-        row->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
+        AlignNumberCells(row, {2, 3});
     }
 }
 

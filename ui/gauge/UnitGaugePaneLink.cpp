@@ -2,6 +2,7 @@
 
 #include "UnitFormMain.h"
 #include "UnitFormPleaseWait.h"
+#include "UnitFormPreferences.h"
 #include "UnitTreeViewMain.h"
 
 #include <QAction>
@@ -26,6 +27,7 @@ TGaugePaneLink::TGaugePaneLink(TFormMain *form) : QObject(form), FForm(form), FP
         if (FPane)
             FPane->StopConnection();
     });
+    FPane->ChoosePort = [form] { form->ShowPreferences(TFormPreferences::PageGauge); };
     form->Tree()->viewport()->installEventFilter(this);
 }
 

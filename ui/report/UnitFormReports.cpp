@@ -1,5 +1,6 @@
 #include "UnitFormReports.h"
 
+#include "UnitListLayout.h"
 #include "UnitBusyCursor.h"
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
@@ -293,6 +294,7 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     };
     setUpList(FMyList, "ListViewReports", Tr("My Reports"));
     setUpList(FTabList, "ListViewReportsTab", Tr("Tab Reports"));
+    SetEmptyListHint(FMyList, Tr("No reports yet. Choose New Report to design one."));
     FPopupReports->setObjectName(QStringLiteral("PopupMenuReports"));
     FPopupReports->addAction(ActionCopyReport);
     FPopupReports->addAction(ActionRenameReport);

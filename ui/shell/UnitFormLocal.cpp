@@ -1,4 +1,5 @@
 #include "UnitFormLocal.h"
+#include "UnitListLayout.h"
 
 #include "UnitBusyCursor.h"
 #include "UnitException.h"
@@ -26,6 +27,7 @@
 #include <QHeaderView>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QDateTime>
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
@@ -139,11 +141,18 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : FRows; }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : ColumnCount; }
 
+    static bool IsNumberColumn(int column)
+    {
+        return column == ColumnColumns || column == ColumnRows || column == ColumnReadings;
+    }
+
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         static const char *const captions[ColumnCount] = {QT_TRID_NOOP("Name"), QT_TRID_NOOP("Type"), QT_TRID_NOOP("Columns"), QT_TRID_NOOP("Rows"), QT_TRID_NOOP("Readings"), QT_TRID_NOOP("Modified")};
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
             return Tr(captions[section]);
+        if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole && IsNumberColumn(section))
+            return NumberAlignment();
         return {};
     }
 
@@ -166,6 +175,8 @@ public:
             return FForm->palette().highlight();
         if (role == Qt::ForegroundRole && index.row() == FForm->ListViewLocal->DropRow())
             return FForm->palette().highlightedText();
+        if (role == Qt::TextAlignmentRole)
+            return IsNumberColumn(index.column()) ? QVariant(NumberAlignment()) : QVariant();
         if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::DecorationRole)
             return {};
         const_cast<TFolderListModel *>(this)->Fill(index.row());
@@ -247,6 +258,16 @@ public:
         FForm->FFiles.LoadRange(first, last);
         for (int r = first; r <= last; ++r)
             FFilled[size_t(r)] = true;
+    }
+
+    // Leaves the views nothing to ask about: a shown list is laid out again while its window's
+    // children are torn down, after the form it asks has gone.
+    void Release()
+    {
+        beginResetModel();
+        FRows = 0;
+        FFilled.clear();
+        endResetModel();
     }
 
     void Reset()
@@ -492,7 +513,14 @@ TFormLocal::TFormLocal(IFolderViewHost *host, QWidget *parent) : QWidget(parent)
     static const int widths[ColumnCount] = {175, 75, 70, 70, 70, 120};
     for (int i = 0; i < ColumnCount; ++i)
         ListViewLocal->header()->resizeSection(i, widths[i]);
-    ListViewLocal->header()->setStretchLastSection(false);
+    ArrangeNumberColumns(ListViewLocal, {ColumnColumns, ColumnRows, ColumnReadings});
+    // The last column is as wide as a date and time of this locale, so none is cut short.
+    {
+        const QString sample = QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat);
+        const int width = ListViewLocal->fontMetrics().horizontalAdvance(sample) + 24;
+        ListViewLocal->header()->resizeSection(ColumnModified, std::max(widths[ColumnModified], width));
+    }
+    SetEmptyListHint(ListViewLocal, Tr("This folder is empty. Download batches from the gauge, or choose New Batch, to fill it."));
     ListViewLocal->setMinimumHeight(MinimumPart);
     new TFocusReturn(ListViewLocal);
 
@@ -530,7 +558,7 @@ TFormLocal::TFormLocal(IFolderViewHost *host, QWidget *parent) : QWidget(parent)
     connect(SplitterLocal, &QSplitter::splitterMoved, this, [this] { SplitterMoved(); });
 }
 
-TFormLocal::~TFormLocal() = default;
+TFormLocal::~TFormLocal() { FModel->Release(); }
 
 TFileItem *TFormLocal::Entry(int row) const
 {

@@ -182,8 +182,15 @@ void TFormMain::CreateLayout()
     for (int i = 0; i < 2; ++i) {
         FStatusPanels[i] = new QLabel(this);
         FStatusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        FStatusPanels[i]->setFixedWidth(i == 0 ? 208 : 100);
-        statusBar()->addWidget(FStatusPanels[i]);
+        // The first panel tells what the gauge connection is doing, in a whole sentence: it takes
+        // the width the second leaves.
+        // A long text is cut at the window's edge rather than widening the window.
+        if (i == 0) {
+            FStatusPanels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            FStatusPanels[i]->setMinimumWidth(208);
+        } else
+            FStatusPanels[i]->setFixedWidth(100);
+        statusBar()->addWidget(FStatusPanels[i], i == 0 ? 1 : 0);
     }
 
     connect(FTree, &QTreeWidget::itemSelectionChanged, this, &TFormMain::SelectionChanged);

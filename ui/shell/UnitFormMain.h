@@ -88,6 +88,8 @@ public:
     // --- status and busy state
     void SetStatusText(int panel, const QString &text);
     QString StatusText(int panel) const;
+    // Opens Preferences on the given page (as TFormPreferences numbers them).
+    void ShowPreferences(int page);
     // Shows the "Please Wait..." window while set; Cancel there clears the flag.
     void SetBusy(bool busy);
     bool Busy() const { return FBusy; }
@@ -185,6 +187,7 @@ private:
     void ActionAboutExecute();
 
     TSettings FSettings;
+    int FPreferencesPage = -1; // the page the next Preferences opens on, -1 its own choice
     TFileList FTabReports;
     TTreeViewMain *FTree = nullptr;
     QTreeWidgetItem *FRootNode = nullptr, *FGaugeNode = nullptr, *FTemplatesNode = nullptr,

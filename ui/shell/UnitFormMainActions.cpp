@@ -25,6 +25,7 @@
 #include <QMimeData>
 #include <QStyle>
 #include <QUrl>
+#include <utility>
 
 namespace {
 const char *CopiedFilesType = "x-special/gnome-copied-files";
@@ -433,6 +434,7 @@ void TFormMain::ActionPreferencesExecute()
     preferences.Settings().Assign(&FSettings);
     const int oldPort = FSettings.ItemByName(QStringLiteral("ComPort")).AsInteger();
     preferences.Prepare();
+    preferences.ShowPage(std::exchange(FPreferencesPage, -1));
     const int result = ExecDialog(preferences);
     if (result == QDialog::Accepted) {
         SelectNode(FRootNode);
@@ -445,6 +447,17 @@ void TFormMain::ActionPreferencesExecute()
         emit UnitsChanged();
     }
     emit PreferencesClosed(result);
+}
+
+void TFormMain::ShowPreferences(int page)
+{
+    // Through the action, so that it runs only where the action may.
+    QAction *action = findChild<QAction *>(QStringLiteral("ActionPreferences"));
+    if (!action || !action->isEnabled())
+        return;
+    FPreferencesPage = page;
+    action->trigger();
+    FPreferencesPage = -1;
 }
 
 void TFormMain::ActionHelpExecute()

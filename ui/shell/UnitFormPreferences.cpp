@@ -1,4 +1,5 @@
 #include "UnitFormPreferences.h"
+#include "UnitDemoGauge.h"
 #include "UnitEnumComPort.h"
 #include "UnitException.h"
 #include "UnitPrompt.h"
@@ -15,6 +16,8 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 QComboBox *Combo(QWidget *parent, const char *name, const QStringList &items)
@@ -168,17 +171,17 @@ void TFormPreferences::Prepare()
     index("TemperatureUnits", FTemperatureUnits);
     ShowThresholds();
 
+    // Each entry carries the port number the setting keeps.
     QStringList ports;
     EnumComPorts(ports);
-    ports.prepend(Tr("No Gauge"));
     FComPort->clear();
-    FComPort->addItems(ports);
+    FComPort->addItem(Tr("No Gauge"), 0);
+    for (const QString &name : ports)
+        FComPort->addItem(name, PortNumberFromName(name));
+    if (!DemoGaugeProgram().isEmpty())
+        FComPort->addItem(Tr("Demonstration gauge (simulator)"), DemoGaugePort);
     const int port = FSettings.ItemByName(QStringLiteral("ComPort")).AsInteger();
-    int selected = 0;
-    for (int i = 1; i < ports.size() && selected == 0; ++i)
-        if (PortNumberFromName(ports[i]) == port)
-            selected = i;
-    FComPort->setCurrentIndex(selected);
+    FComPort->setCurrentIndex(std::max(0, FComPort->findData(port)));
     FTree->setCurrentItem(port != 0 ? FNodes[1] : FNodes[3]);
     TreeSelectionChanged();
 }
@@ -206,10 +209,18 @@ void TFormPreferences::TreeSelectionChanged()
 
 int TFormPreferences::PageIndex() const { return FPages->currentIndex(); }
 
+void TFormPreferences::ShowPage(int page)
+{
+    if (page < 0 || page + 1 >= int(std::size(FNodes)))
+        return;
+    FTree->setCurrentItem(FNodes[page + 1]);
+    TreeSelectionChanged();
+}
+
 bool TFormPreferences::ButtonOKClick()
 {
     FSettings.ItemByName(QStringLiteral("ComPort")).SetAsInteger(
-        FComPort->currentIndex() <= 0 ? 0 : PortNumberFromName(FComPort->currentText()));
+        FComPort->currentIndex() <= 0 ? 0 : FComPort->currentData().toInt());
     FSettings.ItemByName(QStringLiteral("CoverUnits")).SetAsInteger(FCoverUnits->currentIndex());
     FSettings.ItemByName(QStringLiteral("ThumbnailQuality")).SetAsInteger(FThumbnailQuality->currentIndex());
     FSettings.ItemByName(QStringLiteral("EmailReportFormat")).SetAsInteger(FEmailFormat->currentIndex());

@@ -26,6 +26,9 @@ public:
     bool ButtonOKClick();
     // The page shown: 0 General, 1 Interface, 2 gauge.
     int PageIndex() const;
+    // Shows a page (numbered as PageIndex); call after Prepare.
+    void ShowPage(int page);
+    static constexpr int PageGauge = 2;
 
 private:
     void ShowThresholds();

@@ -75,7 +75,7 @@ TEST_F(GaugePaneMainWindowTest, StartupConnectsAndRowsDroppedOnAFolderAreDownloa
     StartWithGauge();
     ASSERT_TRUE(ListShown());
     EXPECT_EQ(Form->GaugeNode()->text(0), QStringLiteral("Ventrax K27 SH"));
-    EXPECT_EQ(Form->StatusText(0), QStringLiteral("Connection Established"));
+    EXPECT_EQ(Form->StatusText(0), QStringLiteral("Connected to Ventrax K27 SH, serial number K27-00417."));
     // The list arrived while Local was selected: the gauge node is brought forward with its pane.
     EXPECT_EQ(Form->SelectedNode(), Form->GaugeNode());
     EXPECT_EQ(Form->CurrentPane(), &Pane());

@@ -2,10 +2,12 @@
 // edited definitions through the wizard, deleting, grouping and ungrouping, the splitter ratio.
 #include "TemplatesTestSupport.h"
 #include "UnitBatchList.h"
+#include "UnitListLayout.h"
 #include "UnitSettings.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -491,4 +493,27 @@ TEST_F(TemplatesTest, LongNamesSurviveTheEditorAndCommandsSettleAnOpenEdit)
     EXPECT_EQ(ReadTemplate(QStringLiteral("Harbour"))->Count(), 2);
     ServeEventsUntil([] { return false; }, 50);
     EXPECT_EQ(TemplateNames(), QStringList(QStringLiteral("Harbour")));
+}
+
+TEST_F(TemplatesTest, AnEmptyListSaysHowToFillItAndUploadCountsSitUnderTheirHeading)
+{
+    Open();
+    QTreeWidget *list = Window->ListViewTemplates();
+    ASSERT_TRUE(ServeEventsUntil([&] { return EmptyListHint(list) && EmptyListHint(list)->isVisible(); }, 5000));
+    EXPECT_EQ(EmptyListHint(list)->text(), QStringLiteral("No templates yet. Choose New Template to make one."));
+    Window.reset();
+
+    WriteTemplate(QStringLiteral("Bridge"), {{0, 0}});
+    Open();
+    list = Window->ListViewTemplates();
+    ASSERT_EQ(TemplateNames(), QStringList{QStringLiteral("Bridge")});
+    EXPECT_FALSE(EmptyListHint(list)->isVisible());
+    // "Uploaded" and its count are both right-aligned in a column that does not run to the edge.
+    EXPECT_EQ(list->headerItem()->textAlignment(1), NumberAlignment());
+    EXPECT_EQ(list->topLevelItem(0)->textAlignment(1), NumberAlignment());
+    EXPECT_FALSE(list->header()->stretchLastSection());
+    EXPECT_LT(list->header()->sectionSize(1), list->viewport()->width() / 3);
+    // The batch definitions' Columns and Rows likewise.
+    for (int column : {2, 3})
+        EXPECT_EQ(Window->ListViewBatches()->headerItem()->textAlignment(column), NumberAlignment()) << column;
 }

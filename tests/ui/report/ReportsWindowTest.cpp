@@ -6,6 +6,7 @@
 #include "UnitFormPageDesign.h"
 #include "UnitFormReports.h"
 #include "UnitFormViewReport.h"
+#include "UnitListLayout.h"
 #include "UnitMyReports.h"
 #include "UnitPageItemMemo.h"
 #include "UnitPageThumbnailList.h"
@@ -663,3 +664,19 @@ TEST_F(ReportsWindowTest, AReloadOfMyReportsLeavesTheWindowAndTheViewerOnTheirRe
 }
 
 } // namespace
+
+TEST_F(ReportsWindowTest, AnEmptyReportListSaysHowToFillIt)
+{
+    // A reports folder that exists but holds nothing is not seeded again.
+    MakeDir(ReportsFolder());
+    StartReports();
+    ASSERT_TRUE(Rows(My()).isEmpty());
+    QLabel *hint = EmptyListHint(My());
+    ASSERT_TRUE(hint);
+    ASSERT_TRUE(WaitUntil([&] { return hint->isVisible(); }));
+    EXPECT_EQ(hint->text(), QStringLiteral("No reports yet. Choose New Report to design one."));
+    Focus(My());
+    ASSERT_TRUE(RunPane(Pane()->ActionNewReport));
+    ASSERT_TRUE(WaitUntil([&] { return !Rows(My()).isEmpty(); }));
+    EXPECT_FALSE(hint->isVisible());
+}

@@ -8,6 +8,7 @@
 #include "UnitFormLocal.h"
 #include "UnitFormReadingsView.h"
 #include "UnitFormViewPreviews.h"
+#include "UnitListLayout.h"
 #include "UnitfocClipboard.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -74,7 +76,10 @@ TEST_F(FolderViewTest, ListsAFolderWithoutCacheAndWritesTheCache)
     EXPECT_EQ(View.ListViewLocal->model()->headerData(ColumnReadings, Qt::Horizontal).toString(),
               QStringLiteral("Readings"));
     EXPECT_EQ(View.ListViewLocal->header()->sectionSize(ColumnName), 175);
-    EXPECT_EQ(View.ListViewLocal->header()->sectionSize(ColumnModified), 120);
+    // The date column shows a whole date and time, none cut short.
+    const int modified = View.ListViewLocal->header()->sectionSize(ColumnModified);
+    EXPECT_GE(modified, 120);
+    EXPECT_GE(modified, View.ListViewLocal->fontMetrics().horizontalAdvance(View.CellText(deck, ColumnModified)) + 8);
 }
 
 TEST_F(FolderViewTest, ListsFromTheCacheWithoutOpeningUnchangedBatches)
@@ -478,3 +483,29 @@ TEST(ClipboardStreamTest, LengthPrefixedLittleEndian)
 }
 
 } // namespace
+
+TEST_F(FolderViewTest, AnEmptyFolderSaysHowToFillItAndNumbersSitUnderTheirHeadings)
+{
+    View.resize(900, 500);
+    View.show();
+    QDir().mkpath(Folder + QStringLiteral("Empty"));
+    View.SetFolder(Folder + QStringLiteral("Empty/"));
+    QLabel *hint = EmptyListHint(View.ListViewLocal);
+    ASSERT_TRUE(hint);
+    ASSERT_TRUE(ServeEventsUntil([&] { return hint->isVisible(); }, 5000));
+    EXPECT_EQ(hint->text(),
+              QStringLiteral("This folder is empty. Download batches from the gauge, or choose New Batch, to fill it."));
+
+    WriteBatch(Folder, QStringLiteral("Deck"), MakeBatch(BatchTypeCover, BatchFormatGrid, 4, 3));
+    View.SetFolder(Folder);
+    EXPECT_FALSE(hint->isVisible());
+    const QAbstractItemModel *model = View.ListViewLocal->model();
+    EXPECT_FALSE(View.ListViewLocal->header()->stretchLastSection());
+    for (int column : {int(ColumnColumns), int(ColumnRows), int(ColumnReadings)}) {
+        SCOPED_TRACE(column);
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), NumberAlignment());
+        EXPECT_EQ(model->index(Row(Folder + QStringLiteral("Deck.vcb")), column).data(Qt::TextAlignmentRole).toInt(),
+                  NumberAlignment());
+    }
+    EXPECT_EQ(model->headerData(ColumnName, Qt::Horizontal, Qt::TextAlignmentRole), QVariant());
+}
