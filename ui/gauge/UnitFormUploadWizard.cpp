@@ -1,5 +1,7 @@
 #include "UnitFormUploadWizard.h"
 
+#include "UnitColourScheme.h"
+
 #include "UnitBatchList.h"
 #include "UnitException.h"
 
@@ -88,10 +90,7 @@ void FillChoices(QComboBox *cellType, QComboBox *barGrade)
 void ShowUsingDefault(QWidget *edit, bool usingDefault, bool enabled)
 {
     edit->setEnabled(enabled && !usingDefault);
-    QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, usingDefault || !enabled ? edit->style()->standardPalette().color(QPalette::Button)
-                                                          : QColor(Qt::white));
-    edit->setPalette(pal);
+    ShowEditGreyed(edit, usingDefault || !enabled);
 }
 
 QLabel *Heading(QWidget *parent)
