@@ -200,7 +200,8 @@ TEST_F(DarkPaletteTest, WizardHeaderAndGreyedEditsAreReadable)
         EXPECT_EQ(field, edit.palette().color(edit.isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Base));
         EXPECT_GE(StrongestInk(image, image.rect().adjusted(4, 4, -40, -4), field), greyed ? 3.0 : kReadable);
     }
-    EXPECT_NE(edit.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    ShowEditGreyed(&edit, false);
+    EXPECT_EQ(edit.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
     ShowEditGreyed(&edit, true);
     EXPECT_EQ(edit.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
 }
