@@ -89,7 +89,7 @@
     </message>
     <message id="Grid">
         <source></source>
-        <translation>Retícula</translation>
+        <translation>Cuadrícula</translation>
     </message>
     <message id="High Limit">
         <source></source>
@@ -891,7 +891,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="GridSpacing">
         <source></source>
-        <translation>Paso de retícula</translation>
+        <translation>Paso de cuadrícula</translation>
     </message>
     <message id="BarSeries">
         <source></source>
@@ -967,7 +967,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="Grid Spacing">
         <source></source>
-        <translation>Paso de retícula</translation>
+        <translation>Paso de cuadrícula</translation>
     </message>
     <message id="Average">
         <source></source>
@@ -1231,7 +1231,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="Grid Spacing (%1):">
         <source></source>
-        <translation>Paso de retícula (%1):</translation>
+        <translation>Paso de cuadrícula (%1):</translation>
     </message>
     <message id="High Limit (%1):">
         <source></source>
@@ -1263,7 +1263,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="Enter valid grid size (%1 to %2)">
         <source></source>
-        <translation>Introduzca un paso de retícula válido (%1 a %2)</translation>
+        <translation>Introduzca un paso de cuadrícula válido (%1 a %2)</translation>
     </message>
     <message id="'%1' is not a valid floating point value">
         <source></source>
@@ -1349,7 +1349,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="Version : %1">
         <source></source>
-        <translation>Versión : %1</translation>
+        <translation>Versión: %1</translation>
     </message>
     <message id="About">
         <source></source>
@@ -1425,7 +1425,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="Grid Batch">
         <source></source>
-        <translation>Serie en retícula</translation>
+        <translation>Serie en cuadrícula</translation>
     </message>
     <message id="Linear Batch">
         <source></source>
@@ -1473,7 +1473,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="Specify the measurement units to be used when displaying cover depth, and grid dimensions.">
         <source></source>
-        <translation>Indique las unidades de medida para mostrar el recubrimiento y las dimensiones de la retícula.</translation>
+        <translation>Indique las unidades de medida para mostrar el recubrimiento y las dimensiones de la cuadrícula.</translation>
     </message>
     <message id="mm &amp; metres">
         <source></source>
@@ -1709,7 +1709,7 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="The surveys do not have the same grid (%1 x %2 and %3 x %4)">
         <source></source>
-        <translation>Los levantamientos no tienen la misma retícula (%1 x %2 y %3 x %4)</translation>
+        <translation>Los levantamientos no tienen la misma cuadrícula (%1 x %2 y %3 x %4)</translation>
     </message>
     <message id="It is not a file.">
         <source></source>
@@ -1986,11 +1986,11 @@ la carpeta de todos modos?</translation>
     </message>
     <message id="Grid Dimensions">
         <source></source>
-        <translation>Dimensiones de la retícula</translation>
+        <translation>Dimensiones de la cuadrícula</translation>
     </message>
     <message id="Specify the dimensions of the grid">
         <source></source>
-        <translation>Indique las dimensiones de la retícula</translation>
+        <translation>Indique las dimensiones de la cuadrícula</translation>
     </message>
     <message id="Determines the highest value that can be measured before a warning is shown">
         <source></source>
@@ -2016,7 +2016,7 @@ Haga clic en Finalizar para volver.</translation>
     </message>
     <message id="Grid Spacing (%1)">
         <source></source>
-        <translation>Paso de retícula (%1)</translation>
+        <translation>Paso de cuadrícula (%1)</translation>
     </message>
     <message id="Apply High Limit (%1)">
         <source></source>
@@ -2028,7 +2028,7 @@ Haga clic en Finalizar para volver.</translation>
     </message>
     <message id="Enter valid grid spacing (%1 to %2)">
         <source></source>
-        <translation>Introduzca un paso de retícula válido (%1 a %2)</translation>
+        <translation>Introduzca un paso de cuadrícula válido (%1 a %2)</translation>
     </message>
     <message id="High limit must be larger than low limit">
         <source></source>
@@ -2228,23 +2228,23 @@ Haga clic en Finalizar para volver.</translation>
     </message>
     <message id="GridColumnsPerPage">
         <source></source>
-        <translation>Columnas de retícula por página</translation>
+        <translation>Columnas de cuadrícula por página</translation>
     </message>
     <message id="GridLineMethod">
         <source></source>
-        <translation>Método de líneas de retícula</translation>
+        <translation>Método de líneas de cuadrícula</translation>
     </message>
     <message id="GridLineSpacing">
         <source></source>
-        <translation>Separación de líneas de retícula</translation>
+        <translation>Separación de líneas de cuadrícula</translation>
     </message>
     <message id="GridLines">
         <source></source>
-        <translation>Líneas de retícula</translation>
+        <translation>Líneas de cuadrícula</translation>
     </message>
     <message id="GridRowsPerPage">
         <source></source>
-        <translation>Filas de retícula por página</translation>
+        <translation>Filas de cuadrícula por página</translation>
     </message>
     <message id="Height">
         <source></source>
@@ -2572,7 +2572,7 @@ Haga clic en Finalizar para volver.</translation>
     </message>
     <message id="Invalid Grid Dimensions">
         <source></source>
-        <translation>Dimensiones de retícula no válidas</translation>
+        <translation>Dimensiones de cuadrícula no válidas</translation>
     </message>
     <message id="The clipboard holds no report page">
         <source></source>

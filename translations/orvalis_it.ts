@@ -1349,7 +1349,7 @@ Sostituire la serie esistente?</translation>
     </message>
     <message id="Version : %1">
         <source></source>
-        <translation>Versione : %1</translation>
+        <translation>Versione: %1</translation>
     </message>
     <message id="About">
         <source></source>
