@@ -1,6 +1,7 @@
 #include "UnitColourScheme.h"
 
 #include <QApplication>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
 #include <cmath>
