@@ -55,7 +55,7 @@ shoot() { # picture, seconds to settle
   import -window "${window:-root}" "$OUT/$1"
   echo "wrote $OUT/$1"
 }
-batch_tab() { # the batch view's tab on the next start: 1 the readings, 2 the first tab report
+batch_tab() { # the batch view's tab on the next start: 1 the readings, then the tab reports (REPORT_TAB, default 3: the cover summary of the sample data)
   python3 - "$SETTINGS" "$1" <<'PY'
 import re, sys
 path, tab = sys.argv[1], sys.argv[2]
@@ -79,8 +79,8 @@ batch_tab 1
 start "$BATCH"
 shoot batch-readings.png 15
 stop
-batch_tab 2
+batch_tab "${REPORT_TAB:-3}"
 start "$BATCH"
-shoot batch-report.png 18
+shoot batch-report.png 25
 stop
 echo "pictures in $OUT"

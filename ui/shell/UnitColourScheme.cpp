@@ -87,13 +87,16 @@ double ContrastRatio(const QColor &a, const QColor &b)
 void ShowEditGreyed(QWidget *edit, bool greyed)
 {
     // Only the field's background changes, to the button colour of the palette the edit inherits;
-    // its text keeps the palette's text colour, readable on either background.
-    edit->setPalette(QPalette()); // back to the inherited palette, following any later change
+    // its text keeps the palette's text colour, readable on either background. A palette that
+    // resolves nothing gives the edit back its inherited palette, following any later change (a
+    // default QPalette would carry every colour of an application palette that was set).
+    QPalette own;
+    own.setResolveMask(0);
+    edit->setPalette(own);
     if (!greyed)
         return;
     const QPalette inherited = edit->palette();
-    QPalette greyedBase; // sets Base alone; every other colour stays inherited
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        greyedBase.setColor(group, QPalette::Base, inherited.color(group, QPalette::Button));
-    edit->setPalette(greyedBase);
+        own.setColor(group, QPalette::Base, inherited.color(group, QPalette::Button));
+    edit->setPalette(own);
 }
