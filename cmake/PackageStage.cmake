@@ -42,6 +42,12 @@ file(COPY_FILE "${CPACK_ORVALIS_SOURCE_DIR}/debian/copyright" "${doc}/copyright"
 file(COPY_FILE "${CPACK_ORVALIS_SOURCE_DIR}/debian/changelog" "${doc}/changelog.Debian")
 run(gzip -9nf "${doc}/changelog.Debian")
 
+# The package is made by its vendor, not uploaded to Debian: there is no bug asking for it that its
+# first changelog entry could close.
+file(WRITE "${stage}/share/lintian/overrides/${CPACK_PACKAGE_NAME}"
+  "# A vendor package outside the Debian archive: no request-for-package bug to close.\n"
+  "${CPACK_PACKAGE_NAME}: initial-upload-closes-no-bugs\n")
+
 # Whatever the umask of the build: files 0644 (programs 0755), folders 0755.
 file(GLOB_RECURSE files LIST_DIRECTORIES true "${CPACK_TEMPORARY_DIRECTORY}/*")
 foreach(path ${files})
