@@ -1,6 +1,7 @@
 // The program's entry point: the start-up sequence up to the message loop.
 #include "UnitApplicationNames.h"
 #include "UnitAutomationServer.h"
+#include "UnitColourScheme.h"
 #include "UnitException.h"
 #include "UnitFileHandover.h"
 #include "UnitFolderViewPlug.h"
@@ -43,7 +44,12 @@ const char *const HelpText =
     "  /UNREGSERVER  remove that file and end\n"
     "  --help        show this text\n"
     "  --version     show the version\n"
-    "Switches take \"/\" or \"-\" and any letter case.\n";
+    "Switches take \"/\" or \"-\" and any letter case.\n"
+    "\n"
+    "environment:\n"
+    "  ORVALIS_COLOUR_SCHEME=dark|light\n"
+    "                the Fusion style with a dark or a light palette, for a desktop whose own\n"
+    "                theme does not reach Qt programs; without it the desktop's colours are used\n";
 
 // The prompt service of a start without a window: errors and warnings go to stderr, questions
 // are declined, and the errors are counted so that a failed start-up can end the start.
@@ -124,6 +130,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     SetApplicationNames();
+    ApplyColourScheme(ColourSchemeFromEnvironment());
 
     InitConfigurationStore();
 

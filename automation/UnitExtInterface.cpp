@@ -212,7 +212,7 @@ std::vector<TAutomationMethod> BuildMethods()
         {240, "GetLocalPath", {}, {"APath", 's'}, "Returns the root path in which the data files are located",
          [](TOrvalisInterface &, const QVariantList &) { return QVariant(LocalFolder()); }},
         {241, "GetBatchReadingValueFormated", {column, row, {"AUnits", 'i'}}, {"AValue", 's'},
-         "Returns reading value as a formated string",
+         "Returns reading value as a formatted string",
          [](TOrvalisInterface &o, const QVariantList &a) {
              return QVariant(o.FormattedValue(Int(a, 0), Int(a, 1), Int(a, 2)));
          }},

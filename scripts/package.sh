@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the release configuration from this checkout and makes the Debian package
-# build/package/orvalis_<version>_<arch>.deb (install it with: apt-get install ./build/package/orvalis_*.deb).
+# build/package/orvalis_<version>-<revision>_<arch>.deb (install it with: apt-get install ./build/package/orvalis_*.deb),
+# the programs' debug symbols beside it in build/package/debug/, and checks the package with lintian.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -12,4 +13,8 @@ rm -rf "$BUILD"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build "$BUILD" -j "$(nproc)"
 (cd "$BUILD" && cpack -G DEB)
-ls -1 "$BUILD"/orvalis_*.deb
+deb=$(ls -1 "$BUILD"/orvalis_*.deb)
+echo "$deb"
+# Debian's own checks: any error or warning fails the script (notes and pedantic hints are shown).
+lintian --fail-on error,warning --display-info "$deb"
+echo "lintian: no error, no warning"

@@ -5,17 +5,32 @@
   translations.py update LUPDATE LISTFILE TS...   run lupdate over the sources named in LISTFILE
   translations.py fill TS TSV                     set every translation the table has; list the
                                                   messages it lacks (they stay unfinished)
+  translations.py fill LANG                       the same for translations/orvalis_LANG.ts/.tsv
   translations.py missing TS                      print the ids that have no finished translation
+  translations.py missing LANG                    print, as lines for orvalis_LANG.tsv, every message
+                                                  of the German (the reference language) that LANG
+                                                  lacks, each under a comment with its German text
+  translations.py languages                       print the languages the program ships
 
 New strings: build (or run "update"), then "missing", add the lines to the .tsv, then "fill".
+A new message that so far has only its German text: "missing fr >> translations/orvalis_fr.tsv",
+write the French after each TAB, then "fill fr" (it also adds the message to the .ts when lupdate
+has not run yet).
 
 lupdate 6.4 writes the id attribute of a message unescaped (a quote or '<' in an English text
 makes the file unreadable, even to lupdate itself), so every write of the .ts is followed by the
 mending here; it is idempotent.
 """
+import os
 import re
 import subprocess
 import sys
+
+# Every language the program ships besides its built-in English; German is the reference that
+# every new message reaches first.
+LANGUAGES = ('de', 'fr', 'es', 'it')
+REFERENCE = 'de'
+FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'translations')
 
 MESSAGE = re.compile(r'(<message id=")(.*?)(">\n\s+<(?:source|oldsource|comment|extracomment|translatorcomment|translation|location)\b)',
                      re.S)
@@ -113,14 +128,39 @@ def update(lupdate, listfile, ts_files):
     return run.returncode
 
 
+def encode_table_text(text):
+    return text.replace('\\', '\\\\').replace('\r', '\\r').replace('\n', '\\n').replace('\t', '\\t')
+
+
+def language_files(language):
+    return (os.path.join(FOLDER, 'orvalis_%s.ts' % language), os.path.join(FOLDER, 'orvalis_%s.tsv' % language))
+
+
+def add_reference_messages(text):
+    """The .ts text with an (unfinished) entry for every message of the reference language that
+    it lacks, as lupdate would add it; so a language can be filled before the next build."""
+    reference, _ = language_files(REFERENCE)
+    have = {key for key, _ in messages(text)}
+    added = []
+    for key, _ in messages(mend(read(reference))):
+        if key not in have:
+            added.append('    <message id="%s">\n        <source></source>\n'
+                         '        <translation type="unfinished"></translation>\n    </message>\n' % escape_attribute(key))
+    if not added:
+        return text
+    end = text.rfind('</context>')
+    return text[:end] + ''.join(added) + text[end:]
+
+
 def fill(ts, tsv):
     table = read_table(tsv)
-    text = mend(read(ts))
+    text = add_reference_messages(mend(read(ts))) if os.path.abspath(ts) != os.path.abspath(language_files(REFERENCE)[0]) \
+        else mend(read(ts))
     lacking = []
 
     def put(m):
         key = unescape(m.group(1))
-        if key not in table:
+        if not table.get(key):
             lacking.append(key)
             return m.group(0)
         body = TRANSLATION.sub(lambda _: '<translation>' + escape_content(table[key]) + '</translation>', m.group(2), 1)
@@ -135,7 +175,35 @@ def fill(ts, tsv):
 def missing(ts):
     for key, translation in messages(mend(read(ts))):
         if translation is None:
-            print(key.replace('\\', '\\\\').replace('\r', '\\r').replace('\n', '\\n').replace('\t', '\\t'))
+            print(encode_table_text(key))
+    return 0
+
+
+def missing_lines(language):
+    """Lines to append to orvalis_<language>.tsv for the messages that language still lacks: the
+    reference's messages and its own, less those with a finished translation or a table line."""
+    ts, tsv = language_files(language)
+    reference_ts, reference_tsv = language_files(REFERENCE)
+    reference = dict(messages(mend(read(reference_ts))))
+    reference_table = read_table(reference_tsv)
+    own = messages(mend(read(ts))) if os.path.exists(ts) else []
+    table = read_table(tsv) if os.path.exists(tsv) else {}
+    done = {key for key, translation in own if translation} | {key for key, text in table.items() if text}
+    lines = []
+    for key in list(reference) + [key for key, _ in own if key not in reference]:
+        if key in done:
+            continue
+        done.add(key)
+        hint = reference.get(key) or reference_table.get(key)
+        if hint:
+            lines.append('# %s: %s' % (REFERENCE, encode_table_text(hint)))
+        lines.append(encode_table_text(key) + '\t')
+    return lines
+
+
+def missing_language(language):
+    for line in missing_lines(language):
+        print(line)
     return 0
 
 
@@ -144,8 +212,15 @@ def main(argv):
         return update(argv[2], argv[3], argv[4:])
     if len(argv) == 4 and argv[1] == 'fill':
         return fill(argv[2], argv[3])
+    if len(argv) == 3 and argv[1] == 'fill' and argv[2] in LANGUAGES:
+        return fill(*language_files(argv[2]))
+    if len(argv) == 3 and argv[1] == 'missing' and argv[2] in LANGUAGES:
+        return missing_language(argv[2])
     if len(argv) == 3 and argv[1] == 'missing':
         return missing(argv[2])
+    if len(argv) == 2 and argv[1] == 'languages':
+        print(' '.join(LANGUAGES))
+        return 0
     sys.exit(__doc__)
 
 

@@ -175,15 +175,21 @@ TEST_F(CliReportTest, ReportByNameFromMyReports)
 
 TEST_F(CliReportTest, PagesSpeakTheMachineLanguage)
 {
-    // The chart legends are the program's own texts; a German machine gets them in German.
-    MachineConfigStore()->setValue(QStringLiteral("Language/LocaleID"), QStringLiteral("1031"));
-    MachineConfigStore()->sync();
-    const QString out = Home.Path() + QStringLiteral("/de.pdf");
-    const TCliRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
-                                      Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out,
-                                      QStringLiteral("--page"), QStringLiteral("1")});
-    ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
-    const QString text = Tool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
-    EXPECT_TRUE(text.contains(QStringLiteral("Oberer Grenzwert"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("High Limit")));
+    // The chart legends are the program's own texts; a machine set to a language gets them in it.
+    const struct {
+        const char *LocaleId, *HighLimit;
+    } languages[] = {{"1031", "Oberer Grenzwert"}, {"1036", "Limite haute"}, {"3082", "Límite superior"}, {"1040", "Limite superiore"}};
+    for (const auto &language : languages) {
+        SCOPED_TRACE(language.LocaleId);
+        MachineConfigStore()->setValue(QStringLiteral("Language/LocaleID"), QString::fromLatin1(language.LocaleId));
+        MachineConfigStore()->sync();
+        const QString out = Home.Path() + QStringLiteral("/") + QString::fromLatin1(language.LocaleId) + QStringLiteral(".pdf");
+        const TCliRun run = RunReport({QStringLiteral("--report"), Shipped("Reports/Cover Survey Report.vcr"),
+                                          Shipped("Local/Deck Soffit 00001.vcb"), QStringLiteral("-o"), out,
+                                          QStringLiteral("--page"), QStringLiteral("1")});
+        ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+        const QString text = Tool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+        EXPECT_TRUE(text.contains(QString::fromUtf8(language.HighLimit))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("High Limit")));
+    }
 }

@@ -176,12 +176,23 @@ TEST_F(InstallTest, FirstStartOfTheInstalledProgramSeedsFromTheInstalledTree)
     EXPECT_TRUE(QFileInfo(root + QStringLiteral("Templates/Harbour Road Bridge.vct")).isFile());
 }
 
-TEST_F(InstallTest, GermanTranslationIsInstalledWithItsMessages)
+TEST_F(InstallTest, TranslationsAreInstalledWithTheirMessages)
 {
     const QString folder = At(QStringLiteral("share/Orvalis/translations"));
-    QTranslator german;
-    ASSERT_TRUE(german.load(QStringLiteral("orvalis_de"), folder)) << folder.toStdString();
-    // Messages are found by their English text (qtTrId), with no context.
-    EXPECT_EQ(german.translate(nullptr, "Preferences"), QStringLiteral("Einstellungen"));
-    EXPECT_EQ(german.translate(nullptr, "Folder not found: %1"), QStringLiteral("Ordner nicht gefunden: %1"));
+    const struct {
+        const char *Code, *Preferences, *FolderNotFound;
+    } languages[] = {
+        {"de", "Einstellungen", "Ordner nicht gefunden: %1"},
+        {"fr", "Préférences", "Dossier introuvable : %1"},
+        {"es", "Preferencias", "Carpeta no encontrada: %1"},
+        {"it", "Preferenze", "Cartella non trovata: %1"},
+    };
+    for (const auto &language : languages) {
+        SCOPED_TRACE(language.Code);
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral("orvalis_") + QString::fromLatin1(language.Code), folder)) << folder.toStdString();
+        // Messages are found by their English text (qtTrId), with no context.
+        EXPECT_EQ(translator.translate(nullptr, "Preferences"), QString::fromUtf8(language.Preferences));
+        EXPECT_EQ(translator.translate(nullptr, "Folder not found: %1"), QString::fromUtf8(language.FolderNotFound));
+    }
 }

@@ -78,27 +78,39 @@ TEST(Memo, DisplayAndStoredMarkersAreTheSameInEnglish)
     EXPECT_EQ(MemoFieldButtonCaption(20), QStringLiteral("Average"));
 }
 
-TEST(Memo, GermanMarkersComeBackAsTheStoredNames)
+TEST(Memo, TranslatedMarkersComeBackAsTheStoredNames)
 {
     // The shown form of a marker is the field's name in the user's language; storing must give
     // back the file's marker for every field, which fails when two translations coincide.
+    const struct {
+        unsigned LocaleId;
+        const char *Mean, *FontSize, *FontColour;
+    } languages[] = {
+        {0x0407, "Mittelwert", "Schriftgröße", "Schriftfarbe"},
+        {0x040C, "Moyenne", "Taille de police", "Couleur de police"},
+        {0x0C0A, "Media", "Tamaño de fuente", "Color de fuente"},
+        {0x0410, "Media", "Dimensione carattere", "Colore carattere"},
+    };
     TLocalization &engine = TLocalization::Instance();
     engine.SetFolder(QStringLiteral(ORVALIS_BINARY_DIR "/app"));
-    ASSERT_TRUE(engine.SwitchTo(0x0407));
-    QString stored;
-    for (int i = 0; i < MemoFieldCount; ++i)
-        stored += QLatin1Char('[') + MemoFieldName(i) + QStringLiteral("] ");
-    const QString shown = TPageItemMemo::ToDisplayText(stored);
-    EXPECT_TRUE(shown.contains(QStringLiteral("[Mittelwert]"))) << shown.toStdString();
-    EXPECT_EQ(TPageItemMemo::ToStoredText(shown), stored);
-    EXPECT_EQ(MemoFieldButtonCaption(20), QStringLiteral("Mittelwert"));
-    // Captions follow the language; the keys the files use do not.
-    TPage page;
-    auto &memo = *page.AddItem<TPageItemMemo>();
-    EXPECT_EQ(memo.Properties["FontSize"].Caption, QStringLiteral("Schriftgröße"));
-    EXPECT_EQ(memo.Properties["FontColor"].Caption, QStringLiteral("Schriftfarbe"));
-    EXPECT_EQ(memo.Properties.Items(memo.Properties.IndexOf(QStringLiteral("FontSize"))).Name,
-              QStringLiteral("FontSize"));
+    for (const auto &language : languages) {
+        SCOPED_TRACE(language.LocaleId);
+        ASSERT_TRUE(engine.SwitchTo(language.LocaleId));
+        QString stored;
+        for (int i = 0; i < MemoAllFieldCount; ++i)
+            stored += QLatin1Char('[') + MemoFieldName(i) + QStringLiteral("] ");
+        const QString shown = TPageItemMemo::ToDisplayText(stored);
+        EXPECT_TRUE(shown.contains(QLatin1Char('[') + QString::fromUtf8(language.Mean) + QLatin1Char(']'))) << shown.toStdString();
+        EXPECT_EQ(TPageItemMemo::ToStoredText(shown), stored);
+        EXPECT_EQ(MemoFieldButtonCaption(20), QString::fromUtf8(language.Mean));
+        // Captions follow the language; the keys the files use do not.
+        TPage page;
+        auto &memo = *page.AddItem<TPageItemMemo>();
+        EXPECT_EQ(memo.Properties["FontSize"].Caption, QString::fromUtf8(language.FontSize));
+        EXPECT_EQ(memo.Properties["FontColor"].Caption, QString::fromUtf8(language.FontColour));
+        EXPECT_EQ(memo.Properties.Items(memo.Properties.IndexOf(QStringLiteral("FontSize"))).Name,
+                  QStringLiteral("FontSize"));
+    }
     engine.SwitchTo(0x09);
     engine.SetFolder(QString());
 }

@@ -83,7 +83,8 @@ private:
 };
 
 namespace {
-// Heading cells: text centred, a light grey line on the right and bottom edges.
+// Heading cells: text centred, a line on the right and bottom edges in the palette's mid tone (a
+// light grey in a light palette).
 class THeadingStyle : public QProxyStyle {
 public:
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
@@ -92,7 +93,7 @@ public:
         QProxyStyle::drawControl(element, option, painter, widget);
         if (element == CE_Header) {
             painter->save();
-            painter->setPen(QColor(192, 192, 192));
+            painter->setPen(option->palette.color(QPalette::Mid));
             const QRect r = option->rect;
             painter->drawLine(r.topRight(), r.bottomRight());
             painter->drawLine(r.bottomLeft(), r.bottomRight());

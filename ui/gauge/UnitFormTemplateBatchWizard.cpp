@@ -1,5 +1,7 @@
 #include "UnitFormTemplateBatchWizard.h"
 
+#include "UnitColourScheme.h"
+
 #include "UnitBatchList.h"
 #include "UnitDisplayNumber.h"
 #include "UnitException.h"
@@ -31,10 +33,7 @@ QLabel *Caption(const QString &text, QWidget *parent)
 void SetEditable(QLineEdit *edit, bool editable)
 {
     edit->setReadOnly(!editable);
-    QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, editable ? edit->style()->standardPalette().color(QPalette::Base)
-                                          : edit->style()->standardPalette().color(QPalette::Button));
-    edit->setPalette(pal);
+    ShowEditGreyed(edit, !editable);
 }
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "UnitFormUploadWizard.h"
 
+#include "UnitColourScheme.h"
 #include "UnitListLayout.h"
+
 #include "UnitBatchList.h"
 #include "UnitException.h"
 
@@ -89,10 +91,7 @@ void FillChoices(QComboBox *cellType, QComboBox *barGrade)
 void ShowUsingDefault(QWidget *edit, bool usingDefault, bool enabled)
 {
     edit->setEnabled(enabled && !usingDefault);
-    QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, usingDefault || !enabled ? edit->style()->standardPalette().color(QPalette::Button)
-                                                          : QColor(Qt::white));
-    edit->setPalette(pal);
+    ShowEditGreyed(edit, usingDefault || !enabled);
 }
 
 QLabel *Heading(QWidget *parent)

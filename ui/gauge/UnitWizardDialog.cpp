@@ -52,9 +52,13 @@ TWizardDialog::TWizardDialog(QWidget *parent)
 {
     FHeader->setObjectName(QStringLiteral("PanelHeader"));
     FHeader->setAutoFillBackground(true);
-    QPalette pal = FHeader->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
+    // The header band is drawn like an edit field (white in a light palette), in the palette's
+    // own field colours so that a dark palette keeps it readable.
+    QPalette pal;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Window, FHeader->palette().color(group, QPalette::Base));
+        pal.setColor(group, QPalette::WindowText, FHeader->palette().color(group, QPalette::Text));
+    }
     FHeader->setPalette(pal);
     FTitle->setObjectName(QStringLiteral("LabelTitle"));
     QFont bold = FTitle->font();

@@ -485,6 +485,8 @@ void TPageEditor::paintEvent(QPaintEvent *event)
     painter.fillRect(QRect(0, bottom, w, h - bottom), face);
     painter.fillRect(QRect(0, r.top(), r.left(), r.height()), face);
     painter.fillRect(QRect(right, r.top(), w - right, r.height()), face);
+    // Black frame and shadow: the edge of white paper, darker than the surroundings in a light
+    // palette as in a dark one.
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r.adjusted(0, 0, -1, -1));
@@ -745,7 +747,7 @@ void TPageRuler::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Button));
-    p.setPen(Qt::black);
+    p.setPen(palette().color(QPalette::ButtonText));
     const bool horizontal = FType == rtHorizontal;
     const int inner = horizontal ? height() : width();
     const int ascent = fontMetrics().ascent();
