@@ -2598,5 +2598,153 @@ Haga clic en Finalizar para volver.</translation>
         <source></source>
         <translation>El portapapeles no contiene elementos de página</translation>
     </message>
+    <message id="No contour levels">
+        <source></source>
+        <translation>Sin niveles de isolíneas</translation>
+    </message>
+    <message id="Contour levels (%1): %2">
+        <source></source>
+        <translation>Niveles de isolíneas (%1): %2</translation>
+    </message>
+    <message id="below %1">
+        <source></source>
+        <translation>por debajo de %1</translation>
+    </message>
+    <message id="%1 and above">
+        <source></source>
+        <translation>%1 y más</translation>
+    </message>
+    <message id="Contour maps need a grid batch">
+        <source></source>
+        <translation>Los mapas de isolíneas necesitan una serie en cuadrícula</translation>
+    </message>
+    <message id="The contour step must be a positive number">
+        <source></source>
+        <translation>La equidistancia de las isolíneas debe ser un número positivo</translation>
+    </message>
+    <message id="The contour step gives more than %1 levels">
+        <source></source>
+        <translation>La equidistancia de las isolíneas da más de %1 niveles</translation>
+    </message>
+    <message id="&quot;%1&quot; is not a contour level">
+        <source></source>
+        <translation>«%1» no es un nivel de isolínea</translation>
+    </message>
+    <message id="Filled">
+        <source></source>
+        <translation>Relleno</translation>
+    </message>
+    <message id="LabelFontSize">
+        <source></source>
+        <translation>Tamaño de las etiquetas</translation>
+    </message>
+    <message id="Labels">
+        <source></source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message id="Levels">
+        <source></source>
+        <translation>Niveles</translation>
+    </message>
+    <message id="StepCover">
+        <source></source>
+        <translation>Equidistancia recubrimiento</translation>
+    </message>
+    <message id="StepHalfCell">
+        <source></source>
+        <translation>Equidistancia semicelda</translation>
+    </message>
+    <message id="Contour">
+        <source></source>
+        <translation>Isolíneas</translation>
+    </message>
+    <message id="The demonstration gauge is not installed.">
+        <source></source>
+        <translation>El equipo de demostración no está instalado.</translation>
+    </message>
+    <message id="No answer">
+        <source></source>
+        <translation>Sin respuesta</translation>
+    </message>
+    <message id="The simulator ended at once">
+        <source></source>
+        <translation>El simulador terminó de inmediato</translation>
+    </message>
+    <message id="The demonstration gauge could not be started: %1">
+        <source></source>
+        <translation>No se pudo iniciar el equipo de demostración: %1</translation>
+    </message>
+    <message id="Choose Port...">
+        <source></source>
+        <translation>Elegir puerto...</translation>
+    </message>
+    <message id="Demonstration gauge">
+        <source></source>
+        <translation>Equipo de demostración</translation>
+    </message>
+    <message id="Demonstration gauge (%1)">
+        <source></source>
+        <translation>Equipo de demostración (%1)</translation>
+    </message>
+    <message id="No gauge port is chosen.">
+        <source></source>
+        <translation>No se ha elegido ningún puerto para el equipo.</translation>
+    </message>
+    <message id="Choose the port your gauge is connected to, or the demonstration gauge, in Preferences.">
+        <source></source>
+        <translation>Elija en Preferencias el puerto al que está conectado su equipo, o el equipo de demostración.</translation>
+    </message>
+    <message id="Opening %1...">
+        <source></source>
+        <translation>Abriendo %1...</translation>
+    </message>
+    <message id="Looking for a gauge on %1: trying %2 baud, %3 s so far.">
+        <source></source>
+        <translation>Buscando un equipo en %1: probando %2 baudios, %3 s hasta ahora.</translation>
+    </message>
+    <message id="Check that the gauge is switched on and its cable is plugged in.">
+        <source></source>
+        <translation>Compruebe que el equipo está encendido y su cable conectado.</translation>
+    </message>
+    <message id="%1 cannot be opened.">
+        <source></source>
+        <translation>No se puede abrir %1.</translation>
+    </message>
+    <message id="The connection on %1 has ended.">
+        <source></source>
+        <translation>La conexión en %1 ha terminado.</translation>
+    </message>
+    <message id="Choose Refresh to try again.">
+        <source></source>
+        <translation>Elija Actualizar para volver a intentarlo.</translation>
+    </message>
+    <message id="Connected to %1, serial number %2.">
+        <source></source>
+        <translation>Conectado a %1, número de serie %2.</translation>
+    </message>
+    <message id="This is the demonstration gauge: its batches are sample data.">
+        <source></source>
+        <translation>Este es el equipo de demostración: sus series son datos de ejemplo.</translation>
+    </message>
+    <message id="The gauge holds no batches. Batches measured with the gauge are listed here.">
+        <source></source>
+        <translation>El equipo no contiene series. Las series medidas con el equipo aparecen aquí.</translation>
+    </message>
+    <message id="No templates yet. Choose New Template to make one.">
+        <source></source>
+        <translation>Aún no hay plantillas. Elija Nueva plantilla para crear una.</translation>
+    </message>
+    <message id="No reports yet. Choose New Report to design one.">
+        <source></source>
+        <translation>Aún no hay informes. Elija Nuevo informe para diseñar uno.</translation>
+    </message>
+    <message id="This folder is empty. Download batches from the gauge, or choose New Batch, to fill it.">
+        <source></source>
+        <translation>Esta carpeta está vacía. Descargue series del equipo o elija Nueva serie para llenarla.</translation>
+    </message>
+    <message id="Demonstration gauge (simulator)">
+        <source></source>
+        <translation>Equipo de demostración (simulador)</translation>
+    </message>
 </context>
 </TS>

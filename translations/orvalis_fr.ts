@@ -2598,5 +2598,153 @@ Cliquez sur Terminer pour revenir.</translation>
         <source></source>
         <translation>Le presse-papiers ne contient aucun élément de page</translation>
     </message>
+    <message id="No contour levels">
+        <source></source>
+        <translation>Aucun niveau d&apos;isoligne</translation>
+    </message>
+    <message id="Contour levels (%1): %2">
+        <source></source>
+        <translation>Niveaux d&apos;isolignes (%1) : %2</translation>
+    </message>
+    <message id="below %1">
+        <source></source>
+        <translation>sous %1</translation>
+    </message>
+    <message id="%1 and above">
+        <source></source>
+        <translation>%1 et plus</translation>
+    </message>
+    <message id="Contour maps need a grid batch">
+        <source></source>
+        <translation>Les cartes d&apos;isolignes exigent une série en grille</translation>
+    </message>
+    <message id="The contour step must be a positive number">
+        <source></source>
+        <translation>L&apos;équidistance des isolignes doit être un nombre positif</translation>
+    </message>
+    <message id="The contour step gives more than %1 levels">
+        <source></source>
+        <translation>L&apos;équidistance des isolignes donne plus de %1 niveaux</translation>
+    </message>
+    <message id="&quot;%1&quot; is not a contour level">
+        <source></source>
+        <translation>« %1 » n&apos;est pas un niveau d&apos;isoligne</translation>
+    </message>
+    <message id="Filled">
+        <source></source>
+        <translation>Rempli</translation>
+    </message>
+    <message id="LabelFontSize">
+        <source></source>
+        <translation>Taille des étiquettes</translation>
+    </message>
+    <message id="Labels">
+        <source></source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message id="Levels">
+        <source></source>
+        <translation>Niveaux</translation>
+    </message>
+    <message id="StepCover">
+        <source></source>
+        <translation>Équidistance enrobage</translation>
+    </message>
+    <message id="StepHalfCell">
+        <source></source>
+        <translation>Équidistance demi-cellule</translation>
+    </message>
+    <message id="Contour">
+        <source></source>
+        <translation>Isolignes</translation>
+    </message>
+    <message id="The demonstration gauge is not installed.">
+        <source></source>
+        <translation>L&apos;appareil de démonstration n&apos;est pas installé.</translation>
+    </message>
+    <message id="No answer">
+        <source></source>
+        <translation>Pas de réponse</translation>
+    </message>
+    <message id="The simulator ended at once">
+        <source></source>
+        <translation>Le simulateur s&apos;est arrêté aussitôt</translation>
+    </message>
+    <message id="The demonstration gauge could not be started: %1">
+        <source></source>
+        <translation>L&apos;appareil de démonstration n&apos;a pas pu être démarré : %1</translation>
+    </message>
+    <message id="Choose Port...">
+        <source></source>
+        <translation>Choisir le port...</translation>
+    </message>
+    <message id="Demonstration gauge">
+        <source></source>
+        <translation>Appareil de démonstration</translation>
+    </message>
+    <message id="Demonstration gauge (%1)">
+        <source></source>
+        <translation>Appareil de démonstration (%1)</translation>
+    </message>
+    <message id="No gauge port is chosen.">
+        <source></source>
+        <translation>Aucun port n&apos;est choisi pour l&apos;appareil.</translation>
+    </message>
+    <message id="Choose the port your gauge is connected to, or the demonstration gauge, in Preferences.">
+        <source></source>
+        <translation>Choisissez dans les Préférences le port auquel votre appareil est raccordé, ou l&apos;appareil de démonstration.</translation>
+    </message>
+    <message id="Opening %1...">
+        <source></source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message id="Looking for a gauge on %1: trying %2 baud, %3 s so far.">
+        <source></source>
+        <translation>Recherche d&apos;un appareil sur %1 : essai à %2 bauds, depuis %3 s.</translation>
+    </message>
+    <message id="Check that the gauge is switched on and its cable is plugged in.">
+        <source></source>
+        <translation>Vérifiez que l&apos;appareil est allumé et que son câble est branché.</translation>
+    </message>
+    <message id="%1 cannot be opened.">
+        <source></source>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
+    </message>
+    <message id="The connection on %1 has ended.">
+        <source></source>
+        <translation>La connexion sur %1 est terminée.</translation>
+    </message>
+    <message id="Choose Refresh to try again.">
+        <source></source>
+        <translation>Choisissez Actualiser pour réessayer.</translation>
+    </message>
+    <message id="Connected to %1, serial number %2.">
+        <source></source>
+        <translation>Connecté à %1, numéro de série %2.</translation>
+    </message>
+    <message id="This is the demonstration gauge: its batches are sample data.">
+        <source></source>
+        <translation>Ceci est l&apos;appareil de démonstration : ses séries sont des données d&apos;exemple.</translation>
+    </message>
+    <message id="The gauge holds no batches. Batches measured with the gauge are listed here.">
+        <source></source>
+        <translation>L&apos;appareil ne contient aucune série. Les séries mesurées avec l&apos;appareil apparaissent ici.</translation>
+    </message>
+    <message id="No templates yet. Choose New Template to make one.">
+        <source></source>
+        <translation>Aucun modèle pour l&apos;instant. Choisissez Nouveau modèle pour en créer un.</translation>
+    </message>
+    <message id="No reports yet. Choose New Report to design one.">
+        <source></source>
+        <translation>Aucun rapport pour l&apos;instant. Choisissez Nouveau rapport pour en concevoir un.</translation>
+    </message>
+    <message id="This folder is empty. Download batches from the gauge, or choose New Batch, to fill it.">
+        <source></source>
+        <translation>Ce dossier est vide. Téléchargez des séries depuis l&apos;appareil ou choisissez Nouvelle série pour le remplir.</translation>
+    </message>
+    <message id="Demonstration gauge (simulator)">
+        <source></source>
+        <translation>Appareil de démonstration (simulateur)</translation>
+    </message>
 </context>
 </TS>

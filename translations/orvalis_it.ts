@@ -2598,5 +2598,153 @@ Fare clic su Fine per tornare.</translation>
         <source></source>
         <translation>Gli appunti non contengono elementi di pagina</translation>
     </message>
+    <message id="No contour levels">
+        <source></source>
+        <translation>Nessun livello di isolinea</translation>
+    </message>
+    <message id="Contour levels (%1): %2">
+        <source></source>
+        <translation>Livelli delle isolinee (%1): %2</translation>
+    </message>
+    <message id="below %1">
+        <source></source>
+        <translation>sotto %1</translation>
+    </message>
+    <message id="%1 and above">
+        <source></source>
+        <translation>%1 e oltre</translation>
+    </message>
+    <message id="Contour maps need a grid batch">
+        <source></source>
+        <translation>Le mappe a isolinee richiedono una serie a griglia</translation>
+    </message>
+    <message id="The contour step must be a positive number">
+        <source></source>
+        <translation>L&apos;equidistanza delle isolinee deve essere un numero positivo</translation>
+    </message>
+    <message id="The contour step gives more than %1 levels">
+        <source></source>
+        <translation>L&apos;equidistanza delle isolinee dà più di %1 livelli</translation>
+    </message>
+    <message id="&quot;%1&quot; is not a contour level">
+        <source></source>
+        <translation>«%1» non è un livello di isolinea</translation>
+    </message>
+    <message id="Filled">
+        <source></source>
+        <translation>Riempito</translation>
+    </message>
+    <message id="LabelFontSize">
+        <source></source>
+        <translation>Dimensione etichette</translation>
+    </message>
+    <message id="Labels">
+        <source></source>
+        <translation>Etichette</translation>
+    </message>
+    <message id="Levels">
+        <source></source>
+        <translation>Livelli</translation>
+    </message>
+    <message id="StepCover">
+        <source></source>
+        <translation>Equidistanza copriferro</translation>
+    </message>
+    <message id="StepHalfCell">
+        <source></source>
+        <translation>Equidistanza semicella</translation>
+    </message>
+    <message id="Contour">
+        <source></source>
+        <translation>Isolinee</translation>
+    </message>
+    <message id="The demonstration gauge is not installed.">
+        <source></source>
+        <translation>Lo strumento dimostrativo non è installato.</translation>
+    </message>
+    <message id="No answer">
+        <source></source>
+        <translation>Nessuna risposta</translation>
+    </message>
+    <message id="The simulator ended at once">
+        <source></source>
+        <translation>Il simulatore è terminato subito</translation>
+    </message>
+    <message id="The demonstration gauge could not be started: %1">
+        <source></source>
+        <translation>Impossibile avviare lo strumento dimostrativo: %1</translation>
+    </message>
+    <message id="Choose Port...">
+        <source></source>
+        <translation>Scegli porta...</translation>
+    </message>
+    <message id="Demonstration gauge">
+        <source></source>
+        <translation>Strumento dimostrativo</translation>
+    </message>
+    <message id="Demonstration gauge (%1)">
+        <source></source>
+        <translation>Strumento dimostrativo (%1)</translation>
+    </message>
+    <message id="No gauge port is chosen.">
+        <source></source>
+        <translation>Nessuna porta scelta per lo strumento.</translation>
+    </message>
+    <message id="Choose the port your gauge is connected to, or the demonstration gauge, in Preferences.">
+        <source></source>
+        <translation>Scegli nelle Preferenze la porta a cui è collegato lo strumento, oppure lo strumento dimostrativo.</translation>
+    </message>
+    <message id="Opening %1...">
+        <source></source>
+        <translation>Apertura di %1...</translation>
+    </message>
+    <message id="Looking for a gauge on %1: trying %2 baud, %3 s so far.">
+        <source></source>
+        <translation>Ricerca di uno strumento su %1: prova a %2 baud, finora %3 s.</translation>
+    </message>
+    <message id="Check that the gauge is switched on and its cable is plugged in.">
+        <source></source>
+        <translation>Verifica che lo strumento sia acceso e il cavo collegato.</translation>
+    </message>
+    <message id="%1 cannot be opened.">
+        <source></source>
+        <translation>Impossibile aprire %1.</translation>
+    </message>
+    <message id="The connection on %1 has ended.">
+        <source></source>
+        <translation>La connessione su %1 è terminata.</translation>
+    </message>
+    <message id="Choose Refresh to try again.">
+        <source></source>
+        <translation>Scegli Aggiorna per riprovare.</translation>
+    </message>
+    <message id="Connected to %1, serial number %2.">
+        <source></source>
+        <translation>Connesso a %1, numero di serie %2.</translation>
+    </message>
+    <message id="This is the demonstration gauge: its batches are sample data.">
+        <source></source>
+        <translation>Questo è lo strumento dimostrativo: le sue serie sono dati di esempio.</translation>
+    </message>
+    <message id="The gauge holds no batches. Batches measured with the gauge are listed here.">
+        <source></source>
+        <translation>Lo strumento non contiene serie. Le serie misurate con lo strumento compaiono qui.</translation>
+    </message>
+    <message id="No templates yet. Choose New Template to make one.">
+        <source></source>
+        <translation>Ancora nessun modello. Scegli Nuovo modello per crearne uno.</translation>
+    </message>
+    <message id="No reports yet. Choose New Report to design one.">
+        <source></source>
+        <translation>Ancora nessun rapporto. Scegli Nuovo rapporto per progettarne uno.</translation>
+    </message>
+    <message id="This folder is empty. Download batches from the gauge, or choose New Batch, to fill it.">
+        <source></source>
+        <translation>Questa cartella è vuota. Scarica serie dallo strumento o scegli Nuova serie per riempirla.</translation>
+    </message>
+    <message id="Demonstration gauge (simulator)">
+        <source></source>
+        <translation>Strumento dimostrativo (simulatore)</translation>
+    </message>
 </context>
 </TS>
