@@ -62,6 +62,11 @@ struct TListingSignature {
     bool operator==(const TListingSignature &) const = default;
 };
 
+// The polled folder and its last listing, kept across re-arming. Each watcher has a thread of
+// its own, so they live with the thread.
+thread_local QString PolledFolder;
+thread_local TListingSignature PolledSignature;
+
 bool ListingSignature(const QString &folder, TListingSignature &signature)
 {
     DIR *dir = ::opendir(QFile::encodeName(folder).constData());
@@ -327,10 +332,18 @@ bool TThreadDirectory::RunPolling(const QString &folder)
     if (!ListingSignature(folder, last)) {
         // Nothing to list (the folder is gone, or not there yet): wait until told to look again.
         FKind.store(TWatchKind::None);
+        PolledFolder.clear();
         return WaitFor(-1, -1) != TWakeReason::Error;
     }
     qint64 listingMs = timer.elapsed();
+    // Armed again on the same folder (woken by its owner): a change since the last listing is
+    // still reported, not taken as the new starting point.
+    const bool missed = folder == PolledFolder && !(last == PolledSignature);
+    PolledFolder = folder;
+    PolledSignature = last;
     emit Watching(folder);
+    if (missed && !FTerminated.load())
+        ReportChange();
     bool pause = true;
     while (!FTerminated.load()) {
         if (pause) {
@@ -365,6 +378,7 @@ bool TThreadDirectory::RunPolling(const QString &folder)
         pause = !(now == last);
         if (pause) {
             last = now;
+            PolledSignature = now;
             ReportChange();
         }
     }
