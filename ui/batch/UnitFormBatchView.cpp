@@ -209,8 +209,9 @@ void TFormBatchView::BatchChanged(const TFileItem &entry)
     TFileItem saved;
     saved.Assign(&entry);
     // On a shared folder another program may have replaced the file since it was shown: its
-    // work is not overwritten unasked, and on No the views show what is on disk now.
-    if (saved.ChangedOnDisk() &&
+    // work is not overwritten unasked, and on No the views show what is on disk now. A file
+    // removed meanwhile is written again as before (the edit is kept; nothing of the other's is lost).
+    if (saved.ChangedOnDisk() && TFileStamp::Of(saved.FileName).Known() &&
         Prompt().YesNo(Tr("The batch file was changed by another program since it was shown. Replace it with your "
                           "change?")) != TPromptAnswer::Yes) {
         ReloadBatch(saved.FileName);
