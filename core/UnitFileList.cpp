@@ -109,6 +109,12 @@ bool ReadCacheLayout(const QString &text, std::vector<TCacheEntry> &entries)
     return at == all.size();
 }
 
+TFileStamp StampOf(const struct stat &st)
+{
+    return {static_cast<qint64>(st.st_size), st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
+            st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec};
+}
+
 } // namespace
 
 std::uint8_t FileTypeOfName(const QString &name)
@@ -189,6 +195,7 @@ void TFileItem::Assign(const TPersistent *source)
     LoadState = item->LoadState;
     ImageIndex = item->ImageIndex;
     FileModifiedTime = item->FileModifiedTime;
+    DiskStamp = item->DiskStamp;
     switch (FileType) {
     case FileTypeBatch:
         if (LoadState == LoadStateLoaded) {
@@ -237,6 +244,8 @@ bool TFileItem::Load()
     const TCachedValues before = CachedValues(*this);
     LoadState = LoadStateNone;
     FileModifiedTime = FileTimeUnknown;
+    // Taken before reading: a write that lands while the file is read shows as a change later.
+    DiskStamp = TFileStamp::Of(FileName);
     bool ok = true;
     try {
         switch (FileType) {
@@ -265,6 +274,7 @@ bool TFileItem::Load()
         ok = false;
         LoadState = LoadStateNone;
         FileModifiedTime = FileTimeUnknown;
+        DiskStamp = {};
         if (FileType == FileTypeBatch)
             Batch.Clear();
     }
@@ -293,6 +303,7 @@ bool TFileItem::Save()
         default:
             break;
         }
+        DiskStamp = TFileStamp::Of(FileName);
         const std::int32_t time = PackedFileTime(FileName);
         if (FOwner && time != FileModifiedTime)
             FOwner->Modified = true;
@@ -301,6 +312,14 @@ bool TFileItem::Save()
     } catch (...) {
         return false;
     }
+}
+
+TFileStamp TFileStamp::Of(const QString &fileName)
+{
+    struct stat st {};
+    if (fileName.isEmpty() || ::stat(QFile::encodeName(fileName).constData(), &st) != 0)
+        return {};
+    return StampOf(st);
 }
 
 void TFileItem::LoadFromCache(const QString &folder, const XmlNodeList &nodes)
@@ -329,6 +348,7 @@ void TFileItem::LoadFromCache(const QString &folder, const TCacheEntry &entry)
     Node = nullptr;
     LoadState = LoadStateNone;
     ImageIndex = -1;
+    DiskStamp = {};
     FileModifiedTime = entry.Time;
     if (FileType == FileTypeBatch) {
         Batch.ID = NameWithoutExtension(name);
@@ -544,9 +564,9 @@ void TFileList::ListFolderEntries(const QString &folder, TFileList &list, bool w
         const char *name = entry->d_name;
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
-        // A save cut short by a crash may leave its temporary beside the file: not a file of the
-        // folder.
-        if (name[0] == '.' && IsTemporarySaveName(QFile::decodeName(name)))
+        // A save cut short by a crash may leave its temporary beside the file, and other programs
+        // on a shared folder keep theirs there: not files of the folder.
+        if ((name[0] == '.' || name[0] == '~') && IsTemporaryFileName(QFile::decodeName(name)))
             continue;
         bool isFolder = entry->d_type == DT_DIR;
         std::int32_t time = FileTimeUnknown;
@@ -625,12 +645,15 @@ void TFileList::LoadRange(int first, int last)
     DIR *dir = FFolder.isEmpty() ? nullptr : ::opendir(QFile::encodeName(FFolder).constData());
     const auto changed = [&](const TFileItem &item) {
         if (!dir || !item.FileName.startsWith(FFolder))
-            return item.IsChanged();
+            return item.IsChanged() || item.ChangedOnDisk();
         struct stat st {};
         const QByteArray name = QFile::encodeName(item.FileName.mid(FFolder.size()));
-        const std::int32_t now = ::fstatat(::dirfd(dir), name.constData(), &st, 0) == 0 ? PackUnixFileTime(st.st_mtime)
-                                                                                      : FileTimeUnknown;
-        return now != item.FileModifiedTime;
+        if (::fstatat(::dirfd(dir), name.constData(), &st, 0) != 0)
+            return item.FileModifiedTime != FileTimeUnknown || item.DiskStamp.Known();
+        // A loaded entry also compares the finer stamp: another computer's save within the two
+        // seconds the packed time resolves is read again too.
+        return PackUnixFileTime(st.st_mtime) != item.FileModifiedTime ||
+               (item.DiskStamp.Known() && StampOf(st) != item.DiskStamp);
     };
     for (int i = first; i <= last; ++i) {
         TFileItem &item = *FItems[static_cast<size_t>(i)];

@@ -67,6 +67,18 @@ struct TCacheEntry {
     int BatchType = 0, Rows = 0, Columns = 0, Readings = 0;
 };
 
+// What a file on disk was when it was read or written: another program's write since then gives
+// a different stamp (a save that replaces the file changes its change time even where it keeps
+// size and last-write time).
+struct TFileStamp {
+    qint64 Size = -1; // -1: not known
+    qint64 ModifiedNs = 0, ChangedNs = 0;
+    bool Known() const { return Size >= 0; }
+    bool operator==(const TFileStamp &) const = default;
+    // The stamp of the file now; an unknown stamp when it does not exist.
+    static TFileStamp Of(const QString &fileName);
+};
+
 class TFileItem : public TPersistent {
 public:
     explicit TFileItem(TFileList *owner = nullptr);
@@ -81,6 +93,12 @@ public:
     std::uint8_t LoadState = LoadStateNone;
     TBatchItem Batch; // batch entries; an empty record for the others
     int ImageIndex = -1;
+    // The file as it was when this entry was loaded or saved (unknown for entries from the cache
+    // or a listing).
+    TFileStamp DiskStamp;
+    // True when the entry was loaded or saved and the file has been changed or removed since,
+    // by another program or another computer.
+    bool ChangedOnDisk() const { return DiskStamp.Known() && TFileStamp::Of(FileName) != DiskStamp; }
 
     TFileList *Owner() const { return FOwner; }
     // The template of a template entry (created empty on first use).

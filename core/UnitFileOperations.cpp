@@ -12,7 +12,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <cerrno>
+#include <condition_variable>
 #include <cstdio>
+#include <dirent.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -495,4 +501,85 @@ QRect ClampRect(const QRect &rect, const QRect &bounds)
     result.setTop(clamp(rect.top(), bounds.top(), bounds.bottom()));
     result.setBottom(clamp(rect.bottom(), bounds.top(), bounds.bottom()));
     return result;
+}
+
+// --- TFolderProbe
+
+struct TFolderProbe::TState {
+    std::mutex Lock;
+    std::condition_variable Done;
+    bool Running = false;
+    bool HasAnswer = false; // an answer not yet handed out
+    TFolderAnswer Answer = TFolderAnswer::Pending;
+};
+
+TFolderProbe::TFolderProbe() : FState(std::make_shared<TState>()) {}
+
+TFolderProbe::~TFolderProbe() = default;
+
+namespace {
+
+TFolderAnswer LookAtFolder(const QByteArray &path)
+{
+    // The attributes of a folder may come from the kernel's cache; listing it asks the server.
+    struct stat st {};
+    if (::stat(path.constData(), &st) == 0) {
+        if (DIR *dir = ::opendir(path.constData())) {
+            errno = 0;
+            ::readdir(dir);
+            const int error = errno;
+            ::closedir(dir);
+            if (error == 0)
+                return TFolderAnswer::Present;
+            errno = error;
+        }
+    }
+    switch (errno) {
+    case ENOENT:
+    case ENOTDIR:
+        return TFolderAnswer::Missing;
+    case ENOTCONN:
+    case EIO:
+    case ETIMEDOUT:
+    case EHOSTDOWN:
+    case EHOSTUNREACH:
+    case ENETDOWN:
+    case ENETUNREACH:
+    case ECONNABORTED:
+    case ECONNREFUSED:
+    case ECONNRESET:
+    case ESTALE:
+    case ENOMEDIUM:
+        return TFolderAnswer::Unreachable;
+    default:
+        // Refused for another reason (permissions): present for the caller, whose own calls
+        // then fail with their usual messages.
+        return TFolderAnswer::Present;
+    }
+}
+
+} // namespace
+
+TFolderAnswer TFolderProbe::Ask(const QString &folder, int ms)
+{
+    std::unique_lock lock(FState->Lock);
+    if (!FState->Running && !FState->HasAnswer) {
+        FState->Running = true;
+        FState->Answer = TFolderAnswer::Pending;
+        // Detached and sharing the state: a look that hangs outlives the probe harmlessly.
+        std::thread([state = FState, path = QFile::encodeName(folder)] {
+            const TFolderAnswer answer = LookAtFolder(path);
+            const std::lock_guard guard(state->Lock);
+            state->Answer = answer;
+            state->HasAnswer = true;
+            state->Running = false;
+            state->Done.notify_all();
+        }).detach();
+    }
+    if (ms > 0)
+        FState->Done.wait_for(lock, std::chrono::milliseconds(ms), [&] { return !FState->Running; });
+    if (FState->Running)
+        return TFolderAnswer::Pending;
+    FState->HasAnswer = false;
+    return FState->Answer;
 }

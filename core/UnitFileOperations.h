@@ -4,6 +4,7 @@
 // download and the windows. Questions go through the prompt service; failures raise Exception.
 #include <QRect>
 #include <QString>
+#include <memory>
 
 // Folders the desktop provides.
 enum class TShellFolder {
@@ -86,3 +87,31 @@ QString ToUtf8(const QString &text);
 
 // Each edge of `rect` moved inside `bounds`.
 QRect ClampRect(const QRect &rect, const QRect &bounds);
+
+// Whether a folder answers: looked at on a thread of its own, so that a file system that does
+// not answer (a server that cannot be reached, a stopped FUSE process) holds up only that thread,
+// never its caller. One look runs at a time; a look still waiting for an old answer is not
+// repeated, so a file system that hangs costs one thread however often it is asked.
+enum class TFolderAnswer {
+    Pending,     // no answer yet
+    Present,     // listed
+    Missing,     // the folder (or a folder above it) does not exist
+    Unreachable, // the file system answered with an error of a lost connection
+};
+
+class TFolderProbe {
+public:
+    TFolderProbe();
+    ~TFolderProbe(); // does not wait for a look that hangs
+    TFolderProbe(const TFolderProbe &) = delete;
+    TFolderProbe &operator=(const TFolderProbe &) = delete;
+
+    // Starts a look at the folder unless one is running or its answer has not been handed out;
+    // then waits for the answer at most `ms` (0: not at all) and hands it out. Pending when none
+    // came in time: a later call hands it out once it comes.
+    TFolderAnswer Ask(const QString &folder, int ms);
+
+private:
+    struct TState;
+    std::shared_ptr<TState> FState;
+};

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -84,6 +85,27 @@ bool IsTemporarySaveName(const QString &fileName)
 {
     const QString name = QFileInfo(fileName).fileName();
     return name.size() > 6 && name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".part"));
+}
+
+bool IsTemporaryFileName(const QString &name)
+{
+    if (IsTemporarySaveName(name))
+        return true;
+    if (name.startsWith(QLatin1String("~$")))
+        return name.size() > 2;
+    if (!name.startsWith(QLatin1Char('.')))
+        return false;
+    if (name.startsWith(QLatin1String(".~lock.")) && name.endsWith(QLatin1Char('#')))
+        return true;
+    if (name.startsWith(QLatin1String(".fuse_hidden")))
+        return true;
+    if (name.startsWith(QLatin1String(".nfs")) && name.size() > 4) {
+        for (qsizetype i = 4; i < name.size(); ++i)
+            if (!isxdigit(name[i].toLatin1()) || name[i].unicode() > 0x7f)
+                return false;
+        return true;
+    }
+    return name.size() > 5 && name.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive);
 }
 
 namespace {

@@ -26,6 +26,12 @@ void WriteFileAtomic(const QString &fileName, const QByteArray &bytes);
 // those older than a minute.
 QString TemporarySaveName(const QString &target, const QString &tag = QString());
 bool IsTemporarySaveName(const QString &fileName);
+// True for a name (without folder) that a folder listing skips as a file being written or held
+// open by this or another program: the save temporaries above, office lock and owner files
+// (".~lock.<name>#", "~$<name>"), names NFS and FUSE give files deleted while open (".nfs<hex>",
+// ".fuse_hidden<n>") and hidden ".tmp" files of synchronisation tools. Conservative: a name a
+// user may have given a batch stays listed, and so do conflict copies of synchronisation tools.
+bool IsTemporaryFileName(const QString &name);
 
 // Reads a whole file; raises Exception with a clear message when it cannot be read.
 QByteArray ReadWholeFile(const QString &fileName);

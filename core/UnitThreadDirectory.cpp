@@ -6,11 +6,17 @@
 #include <QFile>
 #include <QMutexLocker>
 
+#include <QElapsedTimer>
+
 #include <cerrno>
 #include <climits>
+#include <dirent.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace {
@@ -41,6 +47,55 @@ bool IsUnnamedTemporary(const char *name)
     return true;
 }
 
+// One value for a folder's listing (names, kinds, sizes and last-write times of its entries), the
+// same whatever order the entries come in. False when the folder cannot be listed.
+quint64 Mix(quint64 x)
+{
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
+struct TListingSignature {
+    quint64 Count = 0, Sum = 0;
+    bool operator==(const TListingSignature &) const = default;
+};
+
+// The polled folder and its last listing, kept across re-arming. Each watcher has a thread of
+// its own, so they live with the thread.
+thread_local QString PolledFolder;
+thread_local TListingSignature PolledSignature;
+
+bool ListingSignature(const QString &folder, TListingSignature &signature)
+{
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir)
+        return false;
+    const int dirFd = ::dirfd(dir);
+    TListingSignature result;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        if (IsOwnCacheFile(name) || ((name[0] == '.' || name[0] == '~') && IsTemporaryFileName(QFile::decodeName(name))))
+            continue;
+        quint64 h = qHash(QByteArrayView(name), 0);
+        struct stat st {};
+        if (::fstatat(dirFd, name, &st, 0) == 0 || ::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0) {
+            h = Mix(h ^ static_cast<quint64>(st.st_size));
+            h = Mix(h ^ static_cast<quint64>(st.st_mtim.tv_sec));
+            h = Mix(h ^ static_cast<quint64>(st.st_mtim.tv_nsec));
+            h = Mix(h ^ static_cast<quint64>(st.st_mode & S_IFMT));
+        }
+        ++result.Count;
+        result.Sum += Mix(h);
+    }
+    ::closedir(dir);
+    signature = result;
+    return true;
+}
+
 bool Readable(int fd, int timeoutMs)
 {
     pollfd p{fd, POLLIN, 0};
@@ -59,6 +114,47 @@ void ResetEvent(int fd)
 }
 
 } // namespace
+
+bool IsRemoteFileSystemType(quint64 fsType)
+{
+    // Compared as 32 bits: statfs gives the type as a signed word, and these are 32-bit constants.
+    switch (static_cast<quint32>(fsType)) {
+    case 0xFF534D42u: // CIFS
+    case 0xFE534D42u: // SMB2
+    case 0x0000517Bu: // SMB (old)
+    case 0x00006969u: // NFS
+    case 0x65735546u: // FUSE (sshfs, rclone, gvfs, bindfs, ...)
+    case 0x01021997u: // 9p (virtual machines, WSL)
+    case 0x73757245u: // Coda
+    case 0x5346414Fu: // AFS
+    case 0x6B414653u: // kAFS
+    case 0x00C36400u: // Ceph
+    case 0x0000564Cu: // NCP (NetWare)
+    case 0x0BD00BD0u: // Lustre
+    case 0x47504653u: // GPFS
+    case 0x01161970u: // GFS2 (a disk shared by several computers)
+    case 0x7461636Fu: // OCFS2 (the same)
+    case 0x786F4256u: // VirtualBox shared folders
+    case 0x20030528u: // OrangeFS
+        return true;
+    default:
+        return false;
+    }
+}
+
+TWatchKind WatchKindForFolder(const QString &folder)
+{
+    if (folder.isEmpty())
+        return TWatchKind::None;
+    struct statfs info {};
+    int r;
+    do
+        r = ::statfs(QFile::encodeName(folder).constData(), &info);
+    while (r < 0 && errno == EINTR);
+    if (r != 0)
+        return TWatchKind::Inotify;
+    return IsRemoteFileSystemType(static_cast<quint64>(info.f_type)) ? TWatchKind::Polling : TWatchKind::Inotify;
+}
 
 TThreadDirectory::TThreadDirectory(const QString &folder, QObject *parent) : QThread(parent), FFolder(folder)
 {
@@ -113,6 +209,23 @@ void TThreadDirectory::Stop()
     // A report may be waiting to run on this thread: keep serving it while the watcher ends.
     while (!wait(QDeadlineTimer(20)))
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool TThreadDirectory::StopWithin(int ms)
+{
+    FTerminated.store(true);
+    Wake();
+    if (!isRunning())
+        return true;
+    QDeadlineTimer deadline(ms);
+    if (QThread::currentThread() != thread())
+        return wait(deadline);
+    while (!wait(QDeadlineTimer(qMin<qint64>(20, qMax<qint64>(0, deadline.remainingTime()))))) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    return true;
 }
 
 void TThreadDirectory::DeleteAfterNotice()
@@ -211,10 +324,81 @@ void TThreadDirectory::ReportChange()
         Qt::BlockingQueuedConnection);
 }
 
+bool TThreadDirectory::RunPolling(const QString &folder)
+{
+    TListingSignature last;
+    QElapsedTimer timer;
+    timer.start();
+    if (!ListingSignature(folder, last)) {
+        // Nothing to list (the folder is gone, or not there yet): wait until told to look again.
+        FKind.store(TWatchKind::None);
+        PolledFolder.clear();
+        return WaitFor(-1, -1) != TWakeReason::Error;
+    }
+    qint64 listingMs = timer.elapsed();
+    // Armed again on the same folder (woken by its owner): a change since the last listing is
+    // still reported, not taken as the new starting point.
+    const bool missed = folder == PolledFolder && !(last == PolledSignature);
+    PolledFolder = folder;
+    PolledSignature = last;
+    emit Watching(folder);
+    if (missed && !FTerminated.load())
+        ReportChange();
+    bool pause = true;
+    while (!FTerminated.load()) {
+        if (pause) {
+            const TWakeReason reason = WaitFor(-1, FPauseMs.load());
+            if (reason == TWakeReason::Wake)
+                DrainWakes();
+            if (reason != TWakeReason::Timeout)
+                return reason != TWakeReason::Error;
+            emit WaitingForChange();
+        }
+        // A listing that takes long is made less often, so that at most a tenth of the time is
+        // spent on it; at most every 8 s, so that a change still shows within the pause and 8 s.
+        const qint64 pollMs = FPollMs.load();
+        const qint64 interval = qMax(pollMs, qMin<qint64>(listingMs * 10, 8000));
+        const TWakeReason reason = WaitFor(-1, static_cast<int>(interval));
+        if (reason == TWakeReason::Wake)
+            DrainWakes();
+        if (reason != TWakeReason::Timeout)
+            return reason != TWakeReason::Error;
+        TListingSignature now;
+        timer.restart();
+        const bool listed = ListingSignature(folder, now);
+        listingMs = timer.elapsed();
+        if (FTerminated.load())
+            return true;
+        emit Listed();
+        if (!listed) {
+            // The folder has gone: the owner rescans, and the watcher arms again.
+            ReportChange();
+            return true;
+        }
+        pause = !(now == last);
+        if (pause) {
+            last = now;
+            PolledSignature = now;
+            ReportChange();
+        }
+    }
+    return true;
+}
+
 void TThreadDirectory::run()
 {
     while (!FTerminated.load()) {
         const QString folder = GetFolder();
+        const TWatchKind kind = WatchKindForFolder(folder);
+        if (FTerminated.load())
+            return;
+        if (kind == TWatchKind::Polling) {
+            FKind.store(kind);
+            if (!RunPolling(folder))
+                return;
+            continue;
+        }
+        FKind.store(TWatchKind::Inotify);
         const int inotifyFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
         const bool armed = inotifyFd >= 0 && !folder.isEmpty() &&
                            ::inotify_add_watch(inotifyFd, QFile::encodeName(folder).constData(), WatchMask) >= 0;
@@ -222,6 +406,7 @@ void TThreadDirectory::run()
             // Nothing to watch (no folder, or it is gone): wait until told to look again.
             if (inotifyFd >= 0)
                 ::close(inotifyFd);
+            FKind.store(TWatchKind::None);
             if (WaitFor(-1, -1) == TWakeReason::Error)
                 return;
             continue;

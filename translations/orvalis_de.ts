@@ -2742,5 +2742,13 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Vorführgerät (Simulator)</translation>
     </message>
+    <message id="The batch file was changed by another program since it was shown. Replace it with your change?">
+        <source></source>
+        <translation>Die Messreihendatei wurde seit ihrer Anzeige von einem anderen Programm geändert. Durch Ihre Änderung ersetzen?</translation>
+    </message>
+    <message id="The storage folder %1 does not answer. If it is on a network drive, the server may not be reachable. The folders are shown as soon as it answers again.">
+        <source></source>
+        <translation>Der Datenordner %1 antwortet nicht. Liegt er auf einem Netzlaufwerk, ist der Server vielleicht nicht erreichbar. Die Ordner werden angezeigt, sobald er wieder antwortet.</translation>
+    </message>
 </context>
 </TS>

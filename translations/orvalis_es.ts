@@ -1305,10 +1305,6 @@ la carpeta de todos modos?</translation>
         <source></source>
         <translation>Eliminar</translation>
     </message>
-    <message id="Connection Established">
-        <source></source>
-        <translation>Conexión establecida</translation>
-    </message>
     <message id="The gauge already contains a batch named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing batch?">
         <source></source>
         <translation>El equipo ya contiene una serie llamada &apos;%1&apos;<byte value="xd"/>

@@ -1305,10 +1305,6 @@ déplacer ou copier le dossier ?</translation>
         <source></source>
         <translation>Supprimer</translation>
     </message>
-    <message id="Connection Established">
-        <source></source>
-        <translation>Connexion établie</translation>
-    </message>
     <message id="The gauge already contains a batch named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing batch?">
         <source></source>
         <translation>L&apos;appareil contient déjà une série nommée &apos;%1&apos;<byte value="xd"/>

@@ -1305,10 +1305,6 @@ comunque la cartella?</translation>
         <source></source>
         <translation>Elimina</translation>
     </message>
-    <message id="Connection Established">
-        <source></source>
-        <translation>Connessione stabilita</translation>
-    </message>
     <message id="The gauge already contains a batch named '%1'&#13;&#10;&#13;&#10;Would you like to replace the existing batch?">
         <source></source>
         <translation>Lo strumento contiene già una serie denominata &apos;%1&apos;<byte value="xd"/>

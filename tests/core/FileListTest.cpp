@@ -2,6 +2,7 @@
 #include "UnitException.h"
 #include "UnitFileList.h"
 #include "UnitTemplateList.h"
+#include "UnitTextFile.h"
 #include "UnitXml.h"
 
 #include <QDateTime>
@@ -479,4 +480,111 @@ TEST_F(FileList, CacheReadsOwnAndForeignLayoutsAlike)
         }
     }
     EXPECT_EQ(fromOwn.Items(fromOwn.IndexOf(P("R&D 'x' <1>.vcb"), FileTypeBatch))->Batch.ID, QStringLiteral("R&D 'x' <1>"));
+}
+
+TEST(FileListBasics, TemporariesOfOtherProgramsAreSkippedConflictCopiesAreNot)
+{
+    const struct {
+        const char *Name;
+        bool Temporary;
+    } cases[] = {
+        {".wall.vcb.ab12cd.part", true},      // our own atomic save
+        {".~lock.wall.vcb#", true},           // office lock file
+        {"~$wall.vcb", true},                 // office owner file
+        {".nfs000000000123abcd00000001", true}, // NFS: deleted while open
+        {".fuse_hidden0000001a00000002", true}, // FUSE: the same
+        {".syncthing.wall.vcb.tmp", true},    // synchronisation tool, being downloaded
+        {".wall.vcb.TMP", true},
+        {"wall.vcb", false},
+        {"wall (conflicted copy 2026-12-01).vcb", false},
+        {"wall.sync-conflict-20261201-123456-ABCDEFG.vcb", false},
+        {"wall (Case Conflict).vcb", false},
+        {"notes.tmp", false}, // visible: a user's own file
+        {".nfsd-config", false},
+        {".nfs", false},
+        {"~$", false},
+        {".hidden.vcb", false},
+        {"wall.vcb~", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsTemporaryFileName(QString::fromUtf8(c.Name)), c.Temporary) << c.Name;
+}
+
+TEST_F(FileList, SharedFolderListsConflictCopiesAndRebuildsAForeignCache)
+{
+    // Left by other programs on the shared folder.
+    WriteBytes(P(".~lock.wall 2.vcb#"), "user,host");
+    WriteBytes(P("~$wall 2.vcb"), "owner");
+    WriteBytes(P(".nfs0000000000a1b2c300000004"), "gone");
+    WriteBytes(P(".wall 2.vcb.tmp"), "partial");
+    CopyData(QStringLiteral("BatchCover2x3.vcb"), P("wall 2 (conflicted copy 2026-12-01).vcb"));
+    CopyData(QStringLiteral("BatchHalfCellOld.vch"), P("wall 2.sync-conflict-20261201-123456-ABCDEFG.vch"));
+    // A cache written by another computer: it names a batch that is not here, misses the
+    // conflict copies and claims another header for "wall 2.vcb" at another time.
+    WriteBytes(Cache(), "<FileList><Data>"
+                        "<File><FileType>1</FileType><FileName>gone.vcb</FileName><FileModifiedTime>1</FileModifiedTime>"
+                        "<BatchType>0</BatchType><Rows>9</Rows><Columns>9</Columns><Readings>81</Readings></File>"
+                        "<File><FileType>1</FileType><FileName>wall 2.vcb</FileName><FileModifiedTime>1</FileModifiedTime>"
+                        "<BatchType>1</BatchType><Rows>40</Rows><Columns>40</Columns><Readings>1600</Readings></File>"
+                        "</Data></FileList>");
+    TFileList list;
+    ShowAll(list);
+    QStringList names = Names(list);
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"Beam.vch", "Deck.vct", "Design.vcr", "Site A", "notes.txt",
+                                  "wall 2 (conflicted copy 2026-12-01).vcb",
+                                  "wall 2.sync-conflict-20261201-123456-ABCDEFG.vch", "wall 2.vcb"}));
+    for (const QString &name : {QStringLiteral("wall 2.vcb"), QStringLiteral("wall 2 (conflicted copy 2026-12-01).vcb")}) {
+        const TFileItem *item = list.Items(list.IndexOf(P(name), FileTypeBatch));
+        EXPECT_EQ(item->LoadState, LoadStateLoaded) << name.toStdString();
+        EXPECT_EQ(item->Batch.Rows, 3) << name.toStdString();
+        EXPECT_EQ(item->Batch.BatchType, BatchTypeCover) << name.toStdString();
+    }
+    EXPECT_EQ(list.Items(list.IndexOf(P("wall 2.sync-conflict-20261201-123456-ABCDEFG.vch"), FileTypeBatch))->Batch.Rows, 4);
+    // The cache now tells what is on disk.
+    EXPECT_EQ(CachedNames(Cache()), Names(list));
+    TFileList next;
+    next.Refresh(Dir.path());
+    EXPECT_EQ(next.Items(next.IndexOf(P("wall 2.vcb"), FileTypeBatch))->Batch.Rows, 3);
+}
+
+TEST_F(FileList, AnEntryKnowsWhenAnotherProgramChangedItsFile)
+{
+    TFileList list;
+    ShowAll(list);
+    TFileItem *wall = list.Items(list.IndexOf(P("wall 2.vcb"), FileTypeBatch));
+    EXPECT_FALSE(wall->ChangedOnDisk());
+    TFileItem copy;
+    copy.Assign(wall);
+    EXPECT_FALSE(copy.ChangedOnDisk());
+
+    // Another program replaces the file with one of the same size and time.
+    const QByteArray bytes = ReadBytes(P("wall 2.vcb"));
+    QByteArray other = bytes;
+    other.replace("Pier 3", "Pier 4");
+    ASSERT_EQ(other.size(), bytes.size());
+    WriteBytes(P(".wall.new"), other);
+    ASSERT_TRUE(QFile::remove(P("wall 2.vcb")));
+    ASSERT_TRUE(QFile::rename(P(".wall.new"), P("wall 2.vcb")));
+    EXPECT_FALSE(wall->IsChanged()); // the packed time cannot tell
+    EXPECT_TRUE(wall->ChangedOnDisk());
+    EXPECT_TRUE(copy.ChangedOnDisk());
+    // The folder view's next look reads it again.
+    list.LoadRange(0, list.Count() - 1);
+    EXPECT_EQ(wall->Batch.Location, QStringLiteral("Pier 4"));
+    EXPECT_FALSE(wall->ChangedOnDisk());
+
+    // Our own save, and a new load, take the file as it is now.
+    ASSERT_TRUE(copy.Save());
+    EXPECT_FALSE(copy.ChangedOnDisk());
+    EXPECT_TRUE(wall->ChangedOnDisk());
+    ASSERT_TRUE(wall->Load());
+    EXPECT_FALSE(wall->ChangedOnDisk());
+    ASSERT_TRUE(QFile::remove(P("wall 2.vcb")));
+    EXPECT_TRUE(wall->ChangedOnDisk());
+    // Entries never read from disk have nothing to compare.
+    TFileList cached;
+    cached.Refresh(Dir.path());
+    for (int i = 0; i < cached.Count(); ++i)
+        EXPECT_FALSE(cached.Items(i)->ChangedOnDisk()) << cached.Items(i)->NameOnly().toStdString();
 }

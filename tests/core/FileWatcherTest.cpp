@@ -1,4 +1,6 @@
+#include "TestFuseMount.h"
 #include "TestSupport.h"
+#include "UnitFileOperations.h"
 #include "UnitTextFile.h"
 #include "UnitThreadDirectory.h"
 
@@ -221,4 +223,137 @@ TEST_F(FolderWatcher, NeverStartedOrStoppedTwice)
     w.W.Stop();
     w.W.Stop();
     EXPECT_TRUE(w.W.isFinished());
+}
+
+TEST(FolderWatcherKind, NetworkAndFuseFileSystemsArePolledLocalDisksAreNot)
+{
+    const struct {
+        quint64 Type;
+        bool Remote;
+        const char *Name;
+    } cases[] = {
+        {0xFF534D42u, true, "CIFS"},
+        {0xFFFFFFFFFF534D42ull, true, "CIFS as a sign-extended word"},
+        {0xFE534D42u, true, "SMB2"},
+        {0x517Bu, true, "SMB"},
+        {0x6969u, true, "NFS"},
+        {0x65735546u, true, "FUSE"},
+        {0x01021997u, true, "9p"},
+        {0x00C36400u, true, "Ceph"},
+        {0x5346414Fu, true, "AFS"},
+        {0x786F4256u, true, "VirtualBox shared folder"},
+        {0xEF53u, false, "ext4"},
+        {0x9123683Eu, false, "btrfs"},
+        {0x58465342u, false, "XFS"},
+        {0x01021994u, false, "tmpfs"},
+        {0x794C7630u, false, "overlayfs"},
+        {0x4D44u, false, "FAT"},
+        {0x5346544Eu, false, "NTFS (ntfs3)"},
+        {0, false, "unknown"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IsRemoteFileSystemType(c.Type), c.Remote) << c.Name;
+}
+
+namespace {
+
+// A watcher on a shared folder, stopped before the mount goes (the mount is declared after it,
+// so it is unmounted, and a stopped file system let go, before the watcher waits for its thread).
+class SharedFolderWatcher : public FolderWatcher {
+protected:
+    std::unique_ptr<Watcher> W;
+    TFuseMount Shared;
+    void SetUp() override
+    {
+        FolderWatcher::SetUp();
+        if (!Shared.Available())
+            GTEST_SKIP() << Shared.Reason().toStdString();
+    }
+};
+
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+TEST_F(SharedFolderWatcher, AnotherComputersBatchIsSeenByPollingAndLocalFoldersKeepInotify)
+{
+    Watcher local(A(), 300);
+    local.W.Start();
+    ASSERT_TRUE(local.WaitArmedOn(A()));
+    EXPECT_EQ(local.W.Kind(), TWatchKind::Inotify);
+    EXPECT_EQ(WatchKindForFolder(A()), TWatchKind::Inotify);
+    EXPECT_EQ(WatchKindForFolder(Shared.Mount()), TWatchKind::Polling);
+
+    W = std::make_unique<Watcher>(Shared.Mount(), 300);
+    W->W.SetPollMs(500);
+    W->W.Start();
+    ASSERT_TRUE(W->WaitArmedOn(Shared.Mount()));
+    EXPECT_EQ(W->W.Kind(), TWatchKind::Polling);
+    ASSERT_TRUE(W->WaitIdleAfterArm());
+
+    // Written beside the mount, as another computer writes on the server: no notification comes
+    // through the mount, the listing sees it.
+    ASSERT_TRUE(QFile::copy(TestDataFile(QStringLiteral("BatchCover2x3.vcb")), Shared.Source() + QStringLiteral("/wall.vcb")));
+    ASSERT_TRUE(ServeEventsUntil([&] { return W->Changes >= 1; }, 15000));
+    EXPECT_TRUE(W->OnUiThread);
+    EXPECT_EQ(W->FolderAtChange, Shared.Mount());
+
+    // Another program's temporary and our own cache are no change; a changed size or time is.
+    const int before = W->Changes;
+    ASSERT_TRUE(W->WaitIdleAfterChange());
+    ASSERT_TRUE(WriteFile(Shared.Source() + QStringLiteral("/.~lock.wall.vcb#"), "lock"));
+    ASSERT_TRUE(WriteFile(Shared.Source() + QStringLiteral("/cache.vcc"), "<FileList/>"));
+    std::atomic<int> listings{0};
+    QObject::connect(&W->W, &TThreadDirectory::Listed, &W->W, [&] { ++listings; }, Qt::DirectConnection);
+    ASSERT_TRUE(ServeEventsUntil([&] { return listings.load() >= 2; }, 15000));
+    EXPECT_EQ(W->Changes, before);
+    ASSERT_TRUE(WriteFile(Shared.Source() + QStringLiteral("/wall.vcb"), "rewritten"));
+    ASSERT_TRUE(ServeEventsUntil([&] { return W->Changes > before; }, 15000));
+    EXPECT_EQ(local.Changes, 0);
+}
+
+TEST_F(SharedFolderWatcher, AFolderThatStopsAnsweringDoesNotHangTheOwnerAndVanishingIsReported)
+{
+    QDir().mkpath(Shared.Source() + QStringLiteral("/sub"));
+    const QString sub = Shared.Mount() + QStringLiteral("/sub");
+    W = std::make_unique<Watcher>(sub, 100);
+    W->W.SetPollMs(100);
+    W->W.Start();
+    ASSERT_TRUE(W->WaitArmedOn(sub));
+    ASSERT_TRUE(W->WaitIdleAfterArm());
+    // Removed on the server: reported like a folder that vanished from a local disk.
+    ASSERT_TRUE(QDir(Shared.Source() + QStringLiteral("/sub")).removeRecursively());
+    ASSERT_TRUE(ServeEventsUntil([&] { return W->Changes >= 1; }, 15000));
+
+    // The server stops answering while the watcher lists again: the owner is not held up.
+    W->W.SetFolder(Shared.Mount());
+    Shared.Freeze();
+    QElapsedTimer timer;
+    timer.start();
+    const bool ended = W->W.StopWithin(300);
+    EXPECT_LT(timer.elapsed(), 5000);
+    Shared.Thaw();
+    if (!ended)
+        EXPECT_TRUE(ServeEventsUntil([&] { return W->W.Ended(); }, 15000));
+}
+
+TEST_F(SharedFolderWatcher, AProbeOfAFolderThatDoesNotAnswerReturnsAtOnceAndHandsOutTheLaterAnswer)
+{
+    TFolderProbe probe;
+    EXPECT_EQ(probe.Ask(Shared.Mount(), 10000), TFolderAnswer::Present);
+    EXPECT_EQ(probe.Ask(Shared.Mount() + QStringLiteral("/missing/folder"), 10000), TFolderAnswer::Missing);
+
+    Shared.Freeze();
+    EXPECT_EQ(probe.Ask(Shared.Mount(), 300), TFolderAnswer::Pending);
+    // Asked again while the look still waits: no second look, no wait beyond the limit.
+    EXPECT_EQ(probe.Ask(Shared.Mount(), 0), TFolderAnswer::Pending);
+    EXPECT_FALSE(Shared.ThawedBySafety());
+    Shared.Thaw();
+    TFolderAnswer answer = TFolderAnswer::Pending;
+    ASSERT_TRUE(ServeEventsUntil([&] { return (answer = probe.Ask(Shared.Mount(), 100)) != TFolderAnswer::Pending; }, 15000));
+    EXPECT_EQ(answer, TFolderAnswer::Present);
 }

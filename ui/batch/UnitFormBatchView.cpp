@@ -208,6 +208,15 @@ void TFormBatchView::BatchChanged(const TFileItem &entry)
 {
     TFileItem saved;
     saved.Assign(&entry);
+    // On a shared folder another program may have replaced the file since it was shown: its
+    // work is not overwritten unasked, and on No the views show what is on disk now. A file
+    // removed meanwhile is written again as before (the edit is kept; nothing of the other's is lost).
+    if (saved.ChangedOnDisk() && TFileStamp::Of(saved.FileName).Known() &&
+        Prompt().YesNo(Tr("The batch file was changed by another program since it was shown. Replace it with your "
+                          "change?")) != TPromptAnswer::Yes) {
+        ReloadBatch(saved.FileName);
+        return;
+    }
     // A batch that cannot be written must not look saved: the user is told, and the views keep
     // showing the edit so that it can be tried again.
     const bool written = saved.Save();
@@ -223,6 +232,32 @@ void TFormBatchView::BatchChanged(const TFileItem &entry)
         OnBatchSaved(saved);
     // Both views take the saved batch, even when its file time did not move (two saves within
     // the two seconds the stored time resolves), so that neither edits a stale copy.
+    HeaderView->Invalidate();
+    ReadingsView->Invalidate();
+    std::vector<const TFileItem *> entries;
+    for (int i = 0; i < FBatches.Count(); ++i)
+        entries.push_back(FBatches.Items(i));
+    ShowBatches(entries);
+}
+
+void TFormBatchView::ReloadBatch(const QString &fileName)
+{
+    TFileItem fresh;
+    for (int i = 0; i < FBatches.Count(); ++i)
+        if (FBatches.Items(i)->FileName == fileName && FBatches.Items(i)->FileType == FileTypeBatch)
+            fresh.Assign(FBatches.Items(i));
+    if (fresh.FileName.isEmpty())
+        return;
+    const bool loaded = fresh.Load();
+    for (int i = 0; i < FBatches.Count(); ++i) {
+        TFileItem *item = FBatches.Items(i);
+        if (item->FileName == fileName && item->FileType == FileTypeBatch)
+            item->Assign(&fresh);
+    }
+    // The folder view takes the file's content too; a file that could not be read (removed by
+    // the other program) is left to the folder view's own refresh.
+    if (OnBatchSaved && loaded)
+        OnBatchSaved(fresh);
     HeaderView->Invalidate();
     ReadingsView->Invalidate();
     std::vector<const TFileItem *> entries;

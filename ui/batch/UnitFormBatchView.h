@@ -27,9 +27,13 @@ public:
     // Copies the selected entries, rebuilds the tabs, fills the views and restores the tab
     // stored in "BatchTab" (clamped to the tabs there are).
     void ShowBatches(const std::vector<const TFileItem *> &entries);
-    // Saves an edited entry, replaces this view's copy and tells the folder view
+    // Saves an edited entry (asking first when another program changed the file since it was
+    // shown; No reloads the file instead), replaces this view's copy and tells the folder view
     // (`OnBatchSaved`), then shows the batches again without reading the files.
     void BatchChanged(const TFileItem &entry);
+    // Reads the batch file again (after the user chose to keep another program's change) and
+    // shows it; the folder view takes the new content through `OnBatchSaved`.
+    void ReloadBatch(const QString &fileName);
     // Redraws the editing views (after the display units changed).
     void Invalidate();
 

@@ -85,7 +85,15 @@ TFormMain::TFormMain(QWidget *parent, bool withSplash) : QMainWindow(parent)
     }
     CreateActions();
     CreateLayout();
-    RunStorageStartup(FSettings, [this] { LoadTabReports(); });
+    // A root on a server that cannot be reached would hold the window up at its first file call:
+    // it is looked at on a thread of its own first, for a limited time.
+    FStorageProbe = std::make_unique<TFolderProbe>();
+    const TFolderAnswer answer = FStorageProbe->Ask(GetStorageRoot(), StorageAnswerMs);
+    FStorageUnavailable = answer == TFolderAnswer::Pending || answer == TFolderAnswer::Unreachable;
+    if (FStorageUnavailable)
+        ShowStorageUnavailable();
+    else
+        RunStorageStartup(FSettings, [this] { LoadTabReports(); });
     FPleaseWait = new TFormPleaseWait(this);
     connect(FPleaseWait, &QDialog::rejected, this, [this] { FBusy = false; });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -302,7 +310,8 @@ void TFormMain::BuildTree()
     FTemplatesNode = AddFixedNode(FRootNode, TNodeKind::Templates, Tr("Templates"), 2);
     FReportsNode = AddFixedNode(FRootNode, TNodeKind::Reports, Tr("Reports"), 3);
     FLocalNode = AddFixedNode(FRootNode, TNodeKind::Local, Tr("Local"), 4);
-    RescanFolderNodes(LocalFolder(), true);
+    if (!FStorageUnavailable)
+        RescanFolderNodes(LocalFolder(), true);
     FRootNode->setExpanded(true);
     FLocalNode->setExpanded(true);
     FTree->setUpdatesEnabled(true);
@@ -430,6 +439,12 @@ void TFormMain::UpdateFolderLabel(QTreeWidgetItem *node)
 void TFormMain::SelectionChanged()
 {
     QTreeWidgetItem *node = SelectedNode();
+    if (FStorageUnavailable) {
+        // Every pane works on the root: the message stays until it answers.
+        FPanelInfoView->setCurrentWidget(FStorageMessage);
+        UpdateActions();
+        return;
+    }
     setUpdatesEnabled(false);
     UpdateFolderLabel(node);
     ShowToolBarOf(node);
@@ -594,8 +609,16 @@ void TFormMain::StopWatchers()
     // The watchers are re-created on the selected node afterwards (WatchNode). One stopped from
     // inside its own notice (a message box there serves events) cannot be waited for here.
     for (std::unique_ptr<TThreadDirectory> *w : {&FWatcher, &FParentWatcher}) {
-        if (*w && (*w)->Notifying())
+        if (*w && (*w)->Notifying()) {
             w->release()->DeleteAfterNotice();
+        } else if (*w && !(*w)->StopWithin(1000)) {
+            // Held in a call on a folder that does not answer: it ends, and goes, once the
+            // call returns, without reporting.
+            TThreadDirectory *stuck = w->release();
+            connect(stuck, &QThread::finished, stuck, &QObject::deleteLater);
+            if (stuck->isFinished())
+                stuck->deleteLater();
+        }
         w->reset();
     }
 }
@@ -669,6 +692,13 @@ void TFormMain::StartupRefresh()
         return;
     FStarted = true;
     emit GaugeLinkStart();
+    if (FStorageUnavailable) {
+        BuildTree();
+        FPanelInfoView->setCurrentWidget(FStorageMessage);
+        delete FSplash;
+        FSplash = nullptr;
+        return;
+    }
     // The report list is there before anything can look a report up by name.
     emit LoadReportList();
     BuildTree();
@@ -677,8 +707,59 @@ void TFormMain::StartupRefresh()
     FSplash = nullptr;
 }
 
+void TFormMain::ShowStorageUnavailable()
+{
+    if (!FStorageMessage) {
+        FStorageMessage = new QLabel(FPanelInfoView);
+        FStorageMessage->setObjectName(QStringLiteral("LabelStorageUnavailable"));
+        FStorageMessage->setAlignment(Qt::AlignCenter);
+        FStorageMessage->setWordWrap(true);
+        FStorageMessage->setMargin(24);
+        FPanelInfoView->addWidget(FStorageMessage);
+        FStorageRetry = new QTimer(this);
+        FStorageRetry->setObjectName(QStringLiteral("TimerStorageRetry"));
+        FStorageRetry->setInterval(3000);
+        connect(FStorageRetry, &QTimer::timeout, this, &TFormMain::StorageRetry);
+    }
+    FStorageMessage->setText(Tr("The storage folder %1 does not answer. If it is on a network drive, the server "
+                                "may not be reachable. The folders are shown as soon as it answers again.")
+                                 .arg(ExcludeTrailingSlash(GetStorageRoot())));
+    FPanelInfoView->setCurrentWidget(FStorageMessage);
+    FStorageRetry->start();
+}
+
+QString TFormMain::StorageMessage() const
+{
+    return FStorageUnavailable && FStorageMessage ? FStorageMessage->text() : QString();
+}
+
+void TFormMain::SetStorageRetryMs(int ms)
+{
+    if (FStorageRetry)
+        FStorageRetry->setInterval(ms);
+}
+
+void TFormMain::StorageRetry()
+{
+    // Asked without waiting: the answer of a look started at an earlier turn is handed out now.
+    const TFolderAnswer answer = FStorageProbe->Ask(GetStorageRoot(), 0);
+    if (answer == TFolderAnswer::Pending || answer == TFolderAnswer::Unreachable)
+        return;
+    FStorageRetry->stop();
+    FStorageUnavailable = false;
+    RunStorageStartup(FSettings, [this] { LoadTabReports(); });
+    if (!FStarted)
+        return;
+    emit LoadReportList();
+    BuildTree();
+    SelectNode(FLocalNode);
+    StartupTimer();
+}
+
 void TFormMain::StartupTimer()
 {
+    if (FStorageUnavailable)
+        return;
     // First run: no port chosen yet, so the user is asked for it.
     if (FSettings.ItemByName(QStringLiteral("ComPort")).AsString().isEmpty()) {
         FSettings.ItemByName(QStringLiteral("ComPort")).SetAsInteger(0);

@@ -19,10 +19,12 @@ class QMimeData;
 class QSplitter;
 class QStackedWidget;
 class QToolBar;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TFormPleaseWait;
 class TFormSplash;
+class TFolderProbe;
 class TThreadDirectory;
 class TTreeViewMain;
 
@@ -128,6 +130,18 @@ public:
     // The pause of the folder watchers after each report (tests shorten it).
     void SetWatcherPauseMs(int ms);
 
+    // --- a storage root that does not answer
+    // How long start-up waits for the storage root to answer.
+    static constexpr int StorageAnswerMs = 1000;
+    // True while the storage root does not answer (a network drive whose server cannot be
+    // reached): the window shows a message where the folders would be, touches nothing under
+    // the root, and looks again every few seconds; once the root answers, start-up completes.
+    bool StorageUnavailable() const { return FStorageUnavailable; }
+    // The message shown meanwhile (empty once the root answers).
+    QString StorageMessage() const;
+    // How often the root is looked at again, 3000 ms unless changed (tests shorten it).
+    void SetStorageRetryMs(int ms);
+
 signals:
     // The gauge connection is to start (at start-up) or stop (on close); a port change and a
     // storage root change stop then start it.
@@ -169,6 +183,8 @@ private:
     bool ListFocused() const;
     void ShowPleaseWait();
     void StartupTimer();
+    void ShowStorageUnavailable();
+    void StorageRetry();
     QStringList ActionPaths() const;
 
     // Action handlers.
@@ -211,4 +227,8 @@ private:
     bool FStarted = false;
     TFormPleaseWait *FPleaseWait = nullptr;
     TFormSplash *FSplash = nullptr;
+    std::unique_ptr<TFolderProbe> FStorageProbe;
+    bool FStorageUnavailable = false;
+    QLabel *FStorageMessage = nullptr;
+    QTimer *FStorageRetry = nullptr;
 };

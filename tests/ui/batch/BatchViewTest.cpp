@@ -489,3 +489,59 @@ TEST_F(BatchViewTest, AFailedSaveLeavesTheFolderViewAlone)
     View.HeaderView->EditExit(View.HeaderView->EditSite);
     EXPECT_EQ(handedOn, 1);
 }
+
+// Two program instances on one storage folder, each with its batch view on the same batch (the
+// second one as an object of its own in this process): neither overwrites the other's work unasked.
+TEST_F(BatchViewTest, AnEditOfABatchAnotherProgramReplacedAsksAndNothingIsLostEitherWay)
+{
+    const QString question = QStringLiteral(
+        "The batch file was changed by another program since it was shown. Replace it with your change?");
+    const QString path = WriteBatch(Folder, QStringLiteral("Shared"), MakeBatch(BatchTypeCover, BatchFormatGrid, 3, 3));
+    Show(path);
+    TFakeFolderHost otherHost;
+    TFormBatchView other(&otherHost);
+    TFileList otherEntries;
+    TFileItem *otherItem = otherEntries.Add();
+    otherItem->FileType = FileTypeBatch;
+    otherItem->FileName = path;
+    ASSERT_TRUE(otherItem->Load());
+    other.ShowBatches({otherItem});
+    QStringList handed;
+    View.OnBatchSaved = [&](const TFileItem &entry) { handed << entry.Batch.Site; };
+
+    // The other instance saves first: nothing had changed under it, so it asks nothing.
+    other.HeaderView->EditSite->setText(QStringLiteral("Site of the other"));
+    other.HeaderView->EditExit(other.HeaderView->EditSite);
+    EXPECT_TRUE(Prompts.Questions.isEmpty());
+    EXPECT_EQ(OnDisk(path).Site, QStringLiteral("Site of the other"));
+
+    // No: the other's file stays, and this view shows it.
+    Prompts.Answers = {TPromptAnswer::No};
+    View.HeaderView->EditSite->setText(QStringLiteral("Site of mine"));
+    View.HeaderView->EditExit(View.HeaderView->EditSite);
+    EXPECT_EQ(Prompts.Questions, QStringList{question});
+    EXPECT_EQ(OnDisk(path).Site, QStringLiteral("Site of the other"));
+    EXPECT_EQ(View.HeaderView->EditSite->text(), QStringLiteral("Site of the other"));
+    EXPECT_EQ(View.Batches().Items(0)->Batch.Site, QStringLiteral("Site of the other"));
+    EXPECT_EQ(handed, QStringList{QStringLiteral("Site of the other")});
+
+    // Now shown as it is on disk: the next edit is saved without a question.
+    View.HeaderView->EditNote->setText(QStringLiteral("Note of mine"));
+    View.HeaderView->EditExit(View.HeaderView->EditNote);
+    EXPECT_EQ(Prompts.Questions.size(), 1);
+    EXPECT_EQ(OnDisk(path).Site, QStringLiteral("Site of the other"));
+    EXPECT_EQ(OnDisk(path).Note, QStringLiteral("Note of mine"));
+
+    // The other instance edits a reading of its stale copy: asked; Yes writes its change.
+    Prompts.Answers = {TPromptAnswer::Yes};
+    other.ReadingsView->CellEdited(0, 0, QStringLiteral("45"));
+    EXPECT_EQ(Prompts.Questions, (QStringList{question, question}));
+    const TBatchItem after = OnDisk(path);
+    EXPECT_EQ(after.Value(0, 0), 45);
+    EXPECT_EQ(after.Site, QStringLiteral("Site of the other"));
+    EXPECT_TRUE(after.Note.isEmpty());
+    // Its own save does not count as another program's.
+    other.ReadingsView->CellEdited(1, 0, QStringLiteral("46"));
+    EXPECT_EQ(Prompts.Questions.size(), 2);
+    EXPECT_EQ(OnDisk(path).Value(1, 0), 46);
+}
