@@ -92,7 +92,9 @@ TFormHeaderView::TFormHeaderView(QWidget *parent) : QWidget(parent)
     LabelTemperature = label(QString());
 
     int row = 0;
-    auto add = [&](QWidget *l, QWidget *field, QWidget *extra = nullptr, int span = 1) {
+    auto add = [&](QLabel *l, QWidget *field, QWidget *extra = nullptr, int span = 1) {
+        // The label names its field for a screen reader.
+        l->setBuddy(field);
         grid->addWidget(l, row, 0);
         grid->addWidget(field, row, 1, 1, span);
         if (extra)
@@ -125,6 +127,10 @@ TFormHeaderView::TFormHeaderView(QWidget *parent) : QWidget(parent)
     add(label(Tr("Note:")), EditNote, nullptr, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
+    // Fields beside another field's label: named after what they hold.
+    CheckBoxHighLimit->setAccessibleDescription(Tr("High Limit"));
+    CheckBoxLowLimit->setAccessibleDescription(Tr("Low Limit"));
+    EditCellType->setAccessibleName(Tr("Cell Type"));
 
     // Lists and check boxes run the handler when they change.
     for (QComboBox *c : {ComboBoxBarSeries, ComboBoxBarSize, ComboBoxBarGrade, ComboBoxCellType})

@@ -1,4 +1,5 @@
 #include "UnitFormCalvaneK27.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitBatchList.h"
 #include "UnitCommK27Thread.h"
@@ -78,6 +79,7 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
     layout->addWidget(FList);
 
     FList->setObjectName(QStringLiteral("ListViewGauge"));
+    FList->setAccessibleName(Tr("Batches"));
     FList->setRootIsDecorated(false);
     FList->setUniformRowHeights(true);
     FList->setAllColumnsShowFocus(true);
@@ -135,6 +137,7 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
         return ExecDialog(dialog) == QDialog::Accepted ? dialog.SelectedFolder() : QString();
     };
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormCalvaneK27::~TFormCalvaneK27()

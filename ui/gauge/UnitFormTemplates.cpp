@@ -1,4 +1,5 @@
 #include "UnitFormTemplates.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitFormRatio.h"
 #include "UnitBatchList.h"
@@ -250,6 +251,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     setObjectName(QStringLiteral("FormTemplates"));
 
     FTemplates->setObjectName(QStringLiteral("ListViewTemplates"));
+    FTemplates->setAccessibleName(Tr("Templates"));
     FTemplates->setRootIsDecorated(false);
     FTemplates->setUniformRowHeights(true);
     FTemplates->setAllColumnsShowFocus(true);
@@ -264,6 +266,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FTemplates->setColumnWidth(0, 220);
 
     FBatches->setObjectName(QStringLiteral("ListViewBatches"));
+    FBatches->setAccessibleName(Tr("Batches"));
     FBatches->setRootIsDecorated(false);
     FBatches->setUniformRowHeights(true);
     FBatches->setAllColumnsShowFocus(true);
@@ -355,6 +358,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FLabel->setFont(bold);
     auto *bar = new QToolBar(lower);
     bar->setObjectName(QStringLiteral("ToolBarBatches"));
+    bar->setAccessibleName(Tr("Batches"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setIconSize(QSize(16, 16));
     bar->addAction(FActionNewBatch);
@@ -387,6 +391,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FIdleTimer->setInterval(250);
     connect(FIdleTimer, &QTimer::timeout, this, &TFormTemplates::UpdateActions);
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormTemplates::~TFormTemplates() = default;

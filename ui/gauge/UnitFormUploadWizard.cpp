@@ -141,6 +141,7 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         group->addButton(FBatchOrder);
         group->addButton(FUploadCount);
         FIDs->setObjectName(QStringLiteral("ListViewBatchIDs"));
+        FIDs->setAccessibleName(Tr("Batch IDs"));
         FIDs->setRootIsDecorated(false);
         FIDs->setSelectionMode(QAbstractItemView::NoSelection);
         FIDs->setHeaderLabels({Tr("Type"), Tr("Format"), Tr("Columns"), Tr("Rows"), Tr("Batch ID")});
@@ -168,7 +169,8 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         layout->addWidget(text);
         auto *grid = new QGridLayout;
         for (int t = 0; t < TagCount; ++t) {
-            grid->addWidget(new QLabel(Tr(TagCaptions[t]), defaults), t, 0);
+            auto *caption = new QLabel(Tr(TagCaptions[t]), defaults);
+            grid->addWidget(caption, t, 0);
             QWidget *control = nullptr;
             if (t == TagCellType) {
                 FDefaultCellType->setObjectName(QStringLiteral("ComboBoxDefaultCellType"));
@@ -190,6 +192,7 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
                 connect(edit, &QLineEdit::textChanged, this, &TFormUploadWizard::DefaultTagEdited);
             }
             grid->addWidget(control, t, 1);
+            caption->setBuddy(control);
         }
         layout->addLayout(grid);
         layout->addStretch(1);
@@ -207,6 +210,7 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         layout->addWidget(text);
         auto *row = new QHBoxLayout;
         FTree->setObjectName(QStringLiteral("TreeViewBatches"));
+        FTree->setAccessibleName(Tr("Batches"));
         FTree->setHeaderHidden(true);
         FTree->setItemsExpandable(false);
         FTree->setRootIsDecorated(false);
@@ -239,6 +243,8 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
                 connect(edit, &QLineEdit::textEdited, this, &TFormUploadWizard::BatchTagEdited);
             }
             grid->addWidget(control, t, 1);
+            // The box beside a tag's check box is named by it.
+            control->setAccessibleName(check->text());
             connect(check, &QCheckBox::clicked, this, [this, t] { BatchCheckClicked(TTag(t)); });
         }
         grid->setRowStretch(TagCount, 1);

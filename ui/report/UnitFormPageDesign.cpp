@@ -1,4 +1,5 @@
 #include "UnitFormPageDesign.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitException.h"
 #include "UnitFormPageItemList.h"
@@ -313,6 +314,7 @@ TFormPageDesign::TFormPageDesign(TSettings *settings, QWidget *parent) : QDialog
     idle->setInterval(150);
     connect(idle, &QTimer::timeout, this, &TFormPageDesign::UpdateActions);
     idle->start();
+    MakeKeyboardAccessible(this);
 }
 
 TFormPageDesign::~TFormPageDesign()

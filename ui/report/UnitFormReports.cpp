@@ -1,4 +1,5 @@
 #include "UnitFormReports.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitBusyCursor.h"
 #include "UnitDialogHooks.h"
@@ -273,6 +274,7 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     auto setUpList = [this](QTreeWidget *list, const char *name, const QString &caption) {
         list->setObjectName(QString::fromLatin1(name));
         list->setHeaderLabels({caption});
+        list->setAccessibleName(caption);
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -337,6 +339,7 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     bold.setPixelSize(13);
     FLabel->setFont(bold);
     FToolBar->setObjectName(QStringLiteral("ToolBarPages"));
+    FToolBar->setAccessibleName(Tr("Pages"));
     FToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     FToolBar->setIconSize(QSize(16, 16));
     FToolBar->addAction(ActionNewPage);
@@ -422,6 +425,7 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
         connect(&entries->Notifier(), &TFileListNotifier::Reloaded, this, &TFormReports::ListReloaded);
     }
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormReports::~TFormReports()

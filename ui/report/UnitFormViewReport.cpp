@@ -1,4 +1,5 @@
 #include "UnitFormViewReport.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
@@ -186,6 +187,7 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
         connect(&notifier, &TFileListNotifier::Reloaded, this, &TFormViewReport::ReportListReloaded);
     }
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormViewReport::~TFormViewReport()
