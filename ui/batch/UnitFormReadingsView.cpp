@@ -22,10 +22,13 @@ QString ColumnHeading(int column)
     return heading;
 }
 
+namespace {
+// "Column B, row 3": where a cell is, as a screen reader says it.
 QString CellPlace(int column, int row)
 {
     return Tr("Column %1, row %2").arg(ColumnHeading(column)).arg(row + 1);
 }
+} // namespace
 
 class TReadingsModel : public QAbstractTableModel {
 public:

@@ -11,8 +11,6 @@ class TReadingsModel;
 
 // "A" .. "Z", then two letters: "AA" for column 26, "BA" for column 52.
 QString ColumnHeading(int column);
-// "Column B, row 3": where a cell is, as a screen reader says it.
-QString CellPlace(int column, int row);
 
 // The grid: Enter moves down, from the last row to the top of the next column, from the last
 // cell back to the first.

@@ -33,6 +33,7 @@ void AddHeading(QVBoxLayout *layout, const QString &heading, const QString &desc
     control->setAccessibleDescription(description);
     auto *row = new QHBoxLayout;
     auto *label = new QLabel(heading);
+    label->setBuddy(control);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);

@@ -52,13 +52,25 @@ inline QString DescribeAccessible(QAccessibleInterface *iface)
              iface->text(QAccessible::Description));
 }
 
+// A control is named by its own name or, as Qt gives lists on Linux their current text as name,
+// by the label that its label relation points at (a QLabel buddy).
+inline bool IsNamed(QAccessibleInterface *iface)
+{
+    if (!iface->text(QAccessible::Name).trimmed().isEmpty())
+        return true;
+    for (const auto &[label, relation] : iface->relations(QAccessible::Label))
+        if (label && !label->text(QAccessible::Name).trimmed().isEmpty())
+            return true;
+    return false;
+}
+
 inline void CollectNameless(QAccessibleInterface *iface, QStringList &found, int depth = 0)
 {
     if (!iface || !iface->isValid() || depth > 40)
         return;
     if (iface->state().invisible)
         return;
-    if (IsOperableRole(iface->role()) && iface->text(QAccessible::Name).trimmed().isEmpty())
+    if (IsOperableRole(iface->role()) && !IsNamed(iface))
         found << DescribeAccessible(iface);
     // The cells of a table or list are named from their texts; the table itself is checked.
     const QAccessible::Role role = iface->role();
