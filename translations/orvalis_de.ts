@@ -2666,5 +2666,17 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Ausgewählter Ordner</translation>
     </message>
+    <message id="Move to Tab Reports">
+        <source></source>
+        <translation>In Registerberichte verschieben</translation>
+    </message>
+    <message id="Move to My Reports">
+        <source></source>
+        <translation>In Meine Berichte verschieben</translation>
+    </message>
+    <message id="Menu">
+        <source></source>
+        <translation>Menü</translation>
+    </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "UnitFormTemplateBatchWizard.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitBatchList.h"
 #include "UnitDisplayNumber.h"
@@ -101,6 +102,7 @@ TFormTemplateBatchWizard::TFormTemplateBatchWizard(QWidget *parent)
         layout->addSpacing(12);
         limit(FApplyLow, FLow, Tr("Low Limit"),
               Tr("Determines the lowest value that can be measured before a warning is shown"));
+        ChainTabOrder({FApplyHigh, FHigh, FApplyLow, FLow});
         layout->addStretch(1);
     }
     AddPage(limits, Tr("Limits"), Tr("Specify the limits to measure to"));

@@ -1,4 +1,5 @@
 #include "UnitFormUploadWizard.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitBatchList.h"
 #include "UnitException.h"
@@ -168,6 +169,7 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         text->setWordWrap(true);
         layout->addWidget(text);
         auto *grid = new QGridLayout;
+        QList<QWidget *> tabOrder;
         for (int t = 0; t < TagCount; ++t) {
             auto *caption = new QLabel(Tr(TagCaptions[t]), defaults);
             grid->addWidget(caption, t, 0);
@@ -193,7 +195,10 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
             }
             grid->addWidget(control, t, 1);
             caption->setBuddy(control);
+            tabOrder << control;
         }
+        // The lists were made before the edit boxes: Tab follows the rows instead.
+        ChainTabOrder(tabOrder);
         layout->addLayout(grid);
         layout->addStretch(1);
     }
@@ -217,6 +222,7 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         FTree->setMinimumWidth(170);
         row->addWidget(FTree, 2);
         auto *grid = new QGridLayout;
+        QList<QWidget *> tabOrder{FTree};
         for (int t = 0; t < TagCount; ++t) {
             auto *check = new QCheckBox(Tr(TagCaptions[t]), tags);
             check->setObjectName(QStringLiteral("CheckBox") + QLatin1String(TagNames[t]));
@@ -245,9 +251,11 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
             grid->addWidget(control, t, 1);
             // The box beside a tag's check box is named by it.
             control->setAccessibleName(check->text());
+            tabOrder << check << control;
             connect(check, &QCheckBox::clicked, this, [this, t] { BatchCheckClicked(TTag(t)); });
         }
         grid->setRowStretch(TagCount, 1);
+        ChainTabOrder(tabOrder);
         row->addLayout(grid, 3);
         layout->addLayout(row, 1);
         connect(FTree, &QTreeWidget::itemSelectionChanged, this, &TFormUploadWizard::FillBatchControls);

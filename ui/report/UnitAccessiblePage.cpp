@@ -12,6 +12,10 @@
 #include <QWindow>
 #include <vector>
 
+namespace {
+bool IsChart(const TPageItem &item) { return item.ClassName().startsWith(QLatin1String("TPageItemChart")); }
+} // namespace
+
 QString PageItemKind(const TPageItem &item)
 {
     struct TKind {
@@ -42,7 +46,7 @@ QString PageItemDescription(const TPageItem &item)
     QString text = Tr("%1 at %2 mm, %3 mm, %4 mm wide, %5 mm high")
                        .arg(PageItemKind(item), mm(item.Left()), mm(item.Top()), mm(item.Width()), mm(item.Height()));
     // A chart says what it shows of each batch it draws.
-    if (const auto *data = dynamic_cast<const TPageItemData *>(&item); data && item.Page)
+    if (const auto *data = dynamic_cast<const TPageItemData *>(&item); data && item.Page && IsChart(item))
         for (int type = 0; type < 2; ++type)
             if (data->BatchTypes() & (1 << type))
                 text += QStringLiteral(". ") + ChartSummary(item.Page->Batches[type]);
@@ -50,7 +54,6 @@ QString PageItemDescription(const TPageItem &item)
 }
 
 namespace {
-bool IsChart(const TPageItem &item) { return item.ClassName().startsWith(QLatin1String("TPageItemChart")); }
 
 // One item of the page; found by its place in the page's list, so that it never points at an
 // item the page has freed.

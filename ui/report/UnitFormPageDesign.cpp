@@ -124,6 +124,7 @@ TFormPageDesign::TFormPageDesign(TSettings *settings, QWidget *parent) : QDialog
     top->addWidget(FZoom);
     auto *toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("ToolBarDesign"));
+    toolBar->setAccessibleName(Tr("Commands"));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     toolBar->addAction(ActionSave);
     toolBar->addSeparator();

@@ -313,9 +313,12 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     auto *stripLayout = new QVBoxLayout(strip);
     stripLayout->setContentsMargins(0, 0, 0, 0);
     stripLayout->addStretch();
-    for (auto [button, action, name] : {std::tuple{FButtonToTab, ActionMoveToTabReports, "ButtonMoveToTabReports"},
-                                        std::tuple{FButtonToMy, ActionMoveToMyReports, "ButtonMoveToMyReports"}}) {
+    // Arrows only: the name says where the report goes.
+    for (auto [button, action, name, caption] :
+         {std::tuple{FButtonToTab, ActionMoveToTabReports, "ButtonMoveToTabReports", QT_TRID_NOOP("Move to Tab Reports")},
+          std::tuple{FButtonToMy, ActionMoveToMyReports, "ButtonMoveToMyReports", QT_TRID_NOOP("Move to My Reports")}}) {
         button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(Tr(caption));
         button->setDefaultAction(action);
         // The buttons leave the focus in the list they work on.
         button->setFocusPolicy(Qt::NoFocus);

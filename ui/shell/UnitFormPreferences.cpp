@@ -108,8 +108,10 @@ TFormPreferences::TFormPreferences(QWidget *parent) : QDialog(parent)
     FLabelHalfCell = new QLabel;
     FThresholdCover = new QLineEdit;
     FThresholdCover->setObjectName(QStringLiteral("EditThresholdCover"));
+    FThresholdCover->setAccessibleName(Tr("Cover"));
     FThresholdHalfCell = new QLineEdit;
     FThresholdHalfCell->setObjectName(QStringLiteral("EditThresholdHalfCell"));
+    FThresholdHalfCell->setAccessibleName(Tr("Half Cell"));
     thresholds->addRow(FLabelCover, FThresholdCover);
     thresholds->addRow(FLabelHalfCell, FThresholdHalfCell);
     g->addWidget(thresholdBox);

@@ -1,6 +1,9 @@
 #include "UnitKeyboardAccess.h"
 
+#include "UnitException.h"
+
 #include <QAction>
+#include <QEvent>
 #include <QList>
 #include <QMenu>
 #include <QMenuBar>
@@ -141,10 +144,19 @@ protected:
 };
 } // namespace
 
+void ChainTabOrder(const QList<QWidget *> &widgets)
+{
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 void ReachToolButtonsByTab(QToolBar *bar)
 {
-    if (!bar || bar->findChild<TToolButtonFocus *>(QString(), Qt::FindDirectChildrenOnly))
+    // Once per bar: a window made of panes may be handed the same bar again.
+    static const char *const Marked = "toolButtonsTakeTab";
+    if (!bar || bar->property(Marked).toBool())
         return;
+    bar->setProperty(Marked, true);
     bar->installEventFilter(new TToolButtonFocus(bar));
     TToolButtonFocus::Apply(bar);
 }
@@ -152,6 +164,9 @@ void ReachToolButtonsByTab(QToolBar *bar)
 void MakeKeyboardAccessible(QWidget *window)
 {
     AssignWindowMnemonics(window);
+    for (QMenuBar *bar : window->findChildren<QMenuBar *>())
+        if (bar->accessibleName().isEmpty())
+            bar->setAccessibleName(Tr("Menu"));
     for (QToolBar *bar : window->findChildren<QToolBar *>())
         ReachToolButtonsByTab(bar);
 }

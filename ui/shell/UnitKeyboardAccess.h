@@ -3,6 +3,7 @@
 // mnemonic) that no other entry of the same menu uses; letters are chosen from the translated
 // captions, so each language gets its own. Tool bar buttons take the focus from the Tab key, so
 // that commands found only on a tool bar are reached too.
+#include <QList>
 #include <QString>
 
 class QMenu;
@@ -20,6 +21,9 @@ void AssignMnemonics(QMenu *menu);
 void AssignMnemonics(QMenuBar *bar);
 // Every menu bar, menu and context menu of a window.
 void AssignWindowMnemonics(QWidget *window);
+// Tab goes through the widgets in the order given (the order a form shows them in, where the
+// order they were made in differs).
+void ChainTabOrder(const QList<QWidget *> &widgets);
 // Lets Tab reach the buttons of a tool bar, also those added later.
 void ReachToolButtonsByTab(QToolBar *bar);
 // Mnemonics for every menu of the window and Tab for every tool bar button.

@@ -3,6 +3,7 @@
 #include "FolderViewSupport.h"
 #include "UnitAccessiblePage.h"
 #include "UnitChartSummary.h"
+#include "UnitFormHeaderView.h"
 #include "UnitFormPageDesign.h"
 #include "UnitFormReadingsView.h"
 #include "UnitPageItemChart.h"
@@ -14,6 +15,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLocale>
 
 namespace {
@@ -71,10 +75,13 @@ TEST_F(AccessibleViewsTest, ReadingsGridCellsSayTheirTextAndPlace)
         EXPECT_EQ(cell->text(QAccessible::Description), c.Place);
         QAccessibleTableCellInterface *tableCell = cell->tableCellInterface();
         ASSERT_NE(tableCell, nullptr);
-        const QList<QAccessibleInterface *> headers = tableCell->columnHeaderCells();
+        QList<QAccessibleInterface *> headers = tableCell->columnHeaderCells();
         ASSERT_EQ(headers.size(), 1);
         EXPECT_EQ(headers[0]->text(QAccessible::Name), c.Heading);
-        const QList<QAccessibleInterface *> rows = tableCell->rowHeaderCells();
+        QList<QAccessibleInterface *> rows = tableCell->rowHeaderCells();
+        // Qt hands out header cells it keeps nowhere: the cache takes them, as it does its own.
+        for (QAccessibleInterface *header : headers + rows)
+            QAccessible::uniqueId(header);
         ASSERT_EQ(rows.size(), 1);
         EXPECT_EQ(rows[0]->text(QAccessible::Name), QString::number(c.Row + 1));
     }
@@ -179,6 +186,31 @@ TEST_F(AccessibleViewsTest, ThumbnailsNameTheirPages)
         EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("Page %1").arg(row + 1));
     }
     list.SetReport(nullptr);
+}
+
+// Tab goes down the batch header form row by row, each row's second control after its field.
+TEST_F(AccessibleViewsTest, HeaderViewTabOrderFollowsTheRows)
+{
+    TFormHeaderView view;
+    const QList<QWidget *> rows = {
+        view.EditFileLocation, view.EditBatchID,   view.EditReadings,     view.EditDateCreated,
+        view.EditDateUpdated,  view.EditBatchFormat, view.EditColumns,    view.EditRows,
+        view.EditGrid,         view.EditHighLimit, view.CheckBoxHighLimit, view.EditGaugeHighLimit,
+        view.EditLowLimit,     view.CheckBoxLowLimit, view.EditGaugeLowLimit, view.ComboBoxBarSeries,
+        view.ComboBoxBarSize,  view.ComboBoxBarGrade, view.ComboBoxCellType, view.EditCellType,
+        view.EditTemperature,  view.EditSite,      view.EditLocation,     view.EditArea,
+        view.EditEngineer,     view.EditCustomer,  view.EditNote,
+    };
+    for (int i = 1; i < rows.size(); ++i) {
+        QWidget *next = rows[i - 1]->nextInFocusChain();
+        while (next && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, rows[i]) << rows[i - 1]->objectName().toStdString() << " -> "
+                                 << (next ? next->objectName().toStdString() : "none");
+    }
+    // Each field says what it holds: the label beside it names it.
+    QAccessibleInterface *site = QAccessible::queryAccessibleInterface(view.EditSite);
+    EXPECT_EQ(site->text(QAccessible::Name), QStringLiteral("Site:"));
 }
 
 } // namespace
