@@ -2750,5 +2750,85 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Der Datenordner %1 antwortet nicht. Liegt er auf einem Netzlaufwerk, ist der Server vielleicht nicht erreichbar. Die Ordner werden angezeigt, sobald er wieder antwortet.</translation>
     </message>
+    <message id="Batch %1 (%2)">
+        <source></source>
+        <translation>Messreihe %1 (%2)</translation>
+    </message>
+    <message id="%1: no readings">
+        <source></source>
+        <translation>%1: keine Messwerte</translation>
+    </message>
+    <message id="%1: %2 readings, Min %3, Max %4, Mean %5 %6">
+        <source></source>
+        <translation>%1: %2 Messwerte, Min %3, Max %4, Mittelwert %5 %6</translation>
+    </message>
+    <message id="%1: %2 readings">
+        <source></source>
+        <translation>%1: %2 Messwerte</translation>
+    </message>
+    <message id="Views">
+        <source></source>
+        <translation>Ansichten</translation>
+    </message>
+    <message id="Column %1, row %2">
+        <source></source>
+        <translation>Spalte %1, Zeile %2</translation>
+    </message>
+    <message id="Empty">
+        <source></source>
+        <translation>Leer</translation>
+    </message>
+    <message id="Cumulative Distribution">
+        <source></source>
+        <translation>Summenverteilung</translation>
+    </message>
+    <message id="Difference Map">
+        <source></source>
+        <translation>Differenzkarte</translation>
+    </message>
+    <message id="%1 at %2 mm, %3 mm, %4 mm wide, %5 mm high">
+        <source></source>
+        <translation>%1 bei %2 mm, %3 mm, %4 mm breit, %5 mm hoch</translation>
+    </message>
+    <message id="%1 items">
+        <source></source>
+        <translation>%1 Elemente</translation>
+    </message>
+    <message id="Items">
+        <source></source>
+        <translation>Elemente</translation>
+    </message>
+    <message id="Pages">
+        <source></source>
+        <translation>Seiten</translation>
+    </message>
+    <message id="Page %1">
+        <source></source>
+        <translation>Seite %1</translation>
+    </message>
+    <message id="Files">
+        <source></source>
+        <translation>Dateien</translation>
+    </message>
+    <message id="Commands">
+        <source></source>
+        <translation>Befehle</translation>
+    </message>
+    <message id="Selected Folder">
+        <source></source>
+        <translation>Ausgewählter Ordner</translation>
+    </message>
+    <message id="Move to Tab Reports">
+        <source></source>
+        <translation>In Registerberichte verschieben</translation>
+    </message>
+    <message id="Move to My Reports">
+        <source></source>
+        <translation>In Meine Berichte verschieben</translation>
+    </message>
+    <message id="Menu">
+        <source></source>
+        <translation>Menü</translation>
+    </message>
 </context>
 </TS>

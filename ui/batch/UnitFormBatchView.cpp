@@ -29,6 +29,7 @@ TFormBatchView::TFormBatchView(IFolderViewHost *host, QWidget *parent) : QWidget
     TabControlBatch = new QTabBar(this);
     TabControlBatch->setObjectName(QStringLiteral("TabControlBatch"));
     TabControlBatch->setExpanding(false);
+    TabControlBatch->setAccessibleName(Tr("Views"));
     ButtonEnlarge = new QToolButton(this);
     ButtonEnlarge->setObjectName(QStringLiteral("ButtonEnlarge"));
     ButtonEnlarge->setText(Tr("Enlarge"));

@@ -1,4 +1,5 @@
 #include "UnitFormHeaderView.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitDisplayNumber.h"
 #include "UnitException.h"
@@ -92,7 +93,13 @@ TFormHeaderView::TFormHeaderView(QWidget *parent) : QWidget(parent)
     LabelTemperature = label(QString());
 
     int row = 0;
-    auto add = [&](QWidget *l, QWidget *field, QWidget *extra = nullptr, int span = 1) {
+    QList<QWidget *> tabOrder;
+    auto add = [&](QLabel *l, QWidget *field, QWidget *extra = nullptr, int span = 1) {
+        tabOrder << field;
+        if (extra)
+            tabOrder << extra;
+        // The label names its field for a screen reader.
+        l->setBuddy(field);
         grid->addWidget(l, row, 0);
         grid->addWidget(field, row, 1, 1, span);
         if (extra)
@@ -125,6 +132,12 @@ TFormHeaderView::TFormHeaderView(QWidget *parent) : QWidget(parent)
     add(label(Tr("Note:")), EditNote, nullptr, 2);
     grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
+    // Tab goes down the form row by row, as it is shown.
+    ChainTabOrder(tabOrder);
+    // Fields beside another field's label: named after what they hold.
+    CheckBoxHighLimit->setAccessibleDescription(Tr("High Limit"));
+    CheckBoxLowLimit->setAccessibleDescription(Tr("Low Limit"));
+    EditCellType->setAccessibleName(Tr("Cell Type"));
 
     // Lists and check boxes run the handler when they change.
     for (QComboBox *c : {ComboBoxBarSeries, ComboBoxBarSize, ComboBoxBarGrade, ComboBoxCellType})

@@ -22,6 +22,14 @@ QString ColumnHeading(int column)
     return heading;
 }
 
+namespace {
+// "Column B, row 3": where a cell is, as a screen reader says it.
+QString CellPlace(int column, int row)
+{
+    return Tr("Column %1, row %2").arg(ColumnHeading(column)).arg(row + 1);
+}
+} // namespace
+
 class TReadingsModel : public QAbstractTableModel {
 public:
     explicit TReadingsModel(TFormReadingsView *view) : QAbstractTableModel(view), FView(view) {}
@@ -38,6 +46,13 @@ public:
     {
         if (role == Qt::DisplayRole || role == Qt::EditRole)
             return FView->CellText(index.column(), index.row());
+        // A screen reader says the cell's text as shown and where the cell is.
+        if (role == Qt::AccessibleTextRole) {
+            const QString text = FView->CellText(index.column(), index.row());
+            return text.isEmpty() ? Tr("Empty") : text;
+        }
+        if (role == Qt::AccessibleDescriptionRole)
+            return CellPlace(index.column(), index.row());
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         return {};
@@ -144,6 +159,7 @@ TFormReadingsView::TFormReadingsView(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     DrawGridReadings = new TReadingsGrid(this);
     DrawGridReadings->setObjectName(QStringLiteral("DrawGridReadings"));
+    DrawGridReadings->setAccessibleName(Tr("Readings"));
     FModel = new TReadingsModel(this);
     DrawGridReadings->setModel(FModel);
     DrawGridReadings->horizontalHeader()->setDefaultSectionSize(35);

@@ -1,4 +1,5 @@
 #include "UnitFormCalvaneK27.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitBatchList.h"
 #include "UnitCommK27Thread.h"
@@ -115,6 +116,7 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
     connect(FStateTimer, &QTimer::timeout, this, &TFormCalvaneK27::UpdatePollingState);
 
     FList->setObjectName(QStringLiteral("ListViewGauge"));
+    FList->setAccessibleName(Tr("Batches"));
     FList->setRootIsDecorated(false);
     FList->setUniformRowHeights(true);
     FList->setAllColumnsShowFocus(true);
@@ -173,6 +175,7 @@ TFormCalvaneK27::TFormCalvaneK27(IGaugePaneHost *host, QWidget *parent)
     };
     ShowState(TGaugeState::NoPort);
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormCalvaneK27::~TFormCalvaneK27()

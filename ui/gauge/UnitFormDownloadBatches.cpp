@@ -108,6 +108,7 @@ TFormDownloadBatches::TFormDownloadBatches(QWidget *parent)
     resize(360, 420);
 
     FTree->setObjectName(QStringLiteral("TreeViewDownload"));
+    FTree->setAccessibleName(Tr("Folder List"));
     FTree->setHeaderHidden(true);
     FTree->setSelectionMode(QAbstractItemView::SingleSelection);
     FTree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);

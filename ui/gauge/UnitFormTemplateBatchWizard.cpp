@@ -1,4 +1,5 @@
 #include "UnitFormTemplateBatchWizard.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitColourScheme.h"
 
@@ -58,6 +59,7 @@ TFormTemplateBatchWizard::TFormTemplateBatchWizard(QWidget *parent)
         auto *inner = new QVBoxLayout(box);
         inner->addWidget(Caption(Tr("Determines the format of the batch data."), box));
         FFormat->setObjectName(QStringLiteral("ListBoxBatchFormat"));
+        FFormat->setAccessibleName(Tr("Batch Format"));
         FFormat->addItems({BatchFormatName(BatchFormatGrid), BatchFormatName(BatchFormatLinear)});
         FFormat->setMaximumHeight(60);
         inner->addWidget(FFormat);
@@ -86,13 +88,20 @@ TFormTemplateBatchWizard::TFormTemplateBatchWizard(QWidget *parent)
         FApplyLow->setObjectName(QStringLiteral("CheckBoxLowLimit"));
         FHigh->setObjectName(QStringLiteral("EditHighLimit"));
         FLow->setObjectName(QStringLiteral("EditLowLimit"));
-        layout->addWidget(FApplyHigh);
-        layout->addWidget(Caption(Tr("Determines the highest value that can be measured before a warning is shown"), limits));
-        layout->addWidget(FHigh);
+        // Each limit's box is named by its limit and described by the caption above it.
+        auto limit = [&](QCheckBox *apply, QLineEdit *edit, const QString &name, const QString &caption) {
+            layout->addWidget(apply);
+            layout->addWidget(Caption(caption, limits));
+            layout->addWidget(edit);
+            edit->setAccessibleName(name);
+            edit->setAccessibleDescription(caption);
+        };
+        limit(FApplyHigh, FHigh, Tr("High Limit"),
+              Tr("Determines the highest value that can be measured before a warning is shown"));
         layout->addSpacing(12);
-        layout->addWidget(FApplyLow);
-        layout->addWidget(Caption(Tr("Determines the lowest value that can be measured before a warning is shown"), limits));
-        layout->addWidget(FLow);
+        limit(FApplyLow, FLow, Tr("Low Limit"),
+              Tr("Determines the lowest value that can be measured before a warning is shown"));
+        ChainTabOrder({FApplyHigh, FHigh, FApplyLow, FLow});
         layout->addStretch(1);
     }
     AddPage(limits, Tr("Limits"), Tr("Specify the limits to measure to"));

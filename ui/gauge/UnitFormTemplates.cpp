@@ -1,4 +1,5 @@
 #include "UnitFormTemplates.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitFormRatio.h"
 #include "UnitBatchList.h"
@@ -251,6 +252,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     setObjectName(QStringLiteral("FormTemplates"));
 
     FTemplates->setObjectName(QStringLiteral("ListViewTemplates"));
+    FTemplates->setAccessibleName(Tr("Templates"));
     FTemplates->setRootIsDecorated(false);
     FTemplates->setUniformRowHeights(true);
     FTemplates->setAllColumnsShowFocus(true);
@@ -267,6 +269,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     SetEmptyListHint(FTemplates, Tr("No templates yet. Choose New Template to make one."));
 
     FBatches->setObjectName(QStringLiteral("ListViewBatches"));
+    FBatches->setAccessibleName(Tr("Batches"));
     FBatches->setRootIsDecorated(false);
     FBatches->setUniformRowHeights(true);
     FBatches->setAllColumnsShowFocus(true);
@@ -359,6 +362,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FLabel->setFont(bold);
     auto *bar = new QToolBar(lower);
     bar->setObjectName(QStringLiteral("ToolBarBatches"));
+    bar->setAccessibleName(Tr("Batches"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->setIconSize(QSize(16, 16));
     bar->addAction(FActionNewBatch);
@@ -391,6 +395,7 @@ TFormTemplates::TFormTemplates(QWidget *parent)
     FIdleTimer->setInterval(250);
     connect(FIdleTimer, &QTimer::timeout, this, &TFormTemplates::UpdateActions);
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormTemplates::~TFormTemplates() = default;

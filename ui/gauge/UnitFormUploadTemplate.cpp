@@ -55,6 +55,7 @@ TFormUploadTemplate::TFormUploadTemplate(QWidget *parent)
     auto *label = new QLabel(Tr("Select template(s) to upload to the gauge:"), this);
     label->setObjectName(QStringLiteral("LabelSelect"));
     FTemplates->setObjectName(QStringLiteral("ListViewTemplates"));
+    FTemplates->setAccessibleName(Tr("Templates"));
     FTemplates->setRootIsDecorated(false);
     FTemplates->setUniformRowHeights(true);
     FTemplates->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -1,4 +1,5 @@
 #include "UnitFormUploadWizard.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitColourScheme.h"
 #include "UnitListLayout.h"
@@ -141,6 +142,7 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         group->addButton(FBatchOrder);
         group->addButton(FUploadCount);
         FIDs->setObjectName(QStringLiteral("ListViewBatchIDs"));
+        FIDs->setAccessibleName(Tr("Batch IDs"));
         FIDs->setRootIsDecorated(false);
         FIDs->setSelectionMode(QAbstractItemView::NoSelection);
         FIDs->setHeaderLabels({Tr("Type"), Tr("Format"), Tr("Columns"), Tr("Rows"), Tr("Batch ID")});
@@ -168,8 +170,10 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         text->setWordWrap(true);
         layout->addWidget(text);
         auto *grid = new QGridLayout;
+        QList<QWidget *> tabOrder;
         for (int t = 0; t < TagCount; ++t) {
-            grid->addWidget(new QLabel(Tr(TagCaptions[t]), defaults), t, 0);
+            auto *caption = new QLabel(Tr(TagCaptions[t]), defaults);
+            grid->addWidget(caption, t, 0);
             QWidget *control = nullptr;
             if (t == TagCellType) {
                 FDefaultCellType->setObjectName(QStringLiteral("ComboBoxDefaultCellType"));
@@ -191,7 +195,11 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
                 connect(edit, &QLineEdit::textChanged, this, &TFormUploadWizard::DefaultTagEdited);
             }
             grid->addWidget(control, t, 1);
+            caption->setBuddy(control);
+            tabOrder << control;
         }
+        // The lists were made before the edit boxes: Tab follows the rows instead.
+        ChainTabOrder(tabOrder);
         layout->addLayout(grid);
         layout->addStretch(1);
     }
@@ -208,12 +216,14 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
         layout->addWidget(text);
         auto *row = new QHBoxLayout;
         FTree->setObjectName(QStringLiteral("TreeViewBatches"));
+        FTree->setAccessibleName(Tr("Batches"));
         FTree->setHeaderHidden(true);
         FTree->setItemsExpandable(false);
         FTree->setRootIsDecorated(false);
         FTree->setMinimumWidth(170);
         row->addWidget(FTree, 2);
         auto *grid = new QGridLayout;
+        QList<QWidget *> tabOrder{FTree};
         for (int t = 0; t < TagCount; ++t) {
             auto *check = new QCheckBox(Tr(TagCaptions[t]), tags);
             check->setObjectName(QStringLiteral("CheckBox") + QLatin1String(TagNames[t]));
@@ -240,9 +250,13 @@ TFormUploadWizard::TFormUploadWizard(QWidget *parent)
                 connect(edit, &QLineEdit::textEdited, this, &TFormUploadWizard::BatchTagEdited);
             }
             grid->addWidget(control, t, 1);
+            // The box beside a tag's check box is named by it.
+            control->setAccessibleName(check->text());
+            tabOrder << check << control;
             connect(check, &QCheckBox::clicked, this, [this, t] { BatchCheckClicked(TTag(t)); });
         }
         grid->setRowStretch(TagCount, 1);
+        ChainTabOrder(tabOrder);
         row->addLayout(grid, 3);
         layout->addLayout(row, 1);
         connect(FTree, &QTreeWidget::itemSelectionChanged, this, &TFormUploadWizard::FillBatchControls);

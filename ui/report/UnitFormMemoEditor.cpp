@@ -26,6 +26,7 @@ TFormMemoEditor::TFormMemoEditor(QWidget *parent) : TPropertyForm(parent)
     outer->addLayout(body, 1);
     MemoText = new QPlainTextEdit(this);
     MemoText->setObjectName(QStringLiteral("MemoText"));
+    MemoText->setAccessibleName(Tr("Text"));
     MemoText->setLineWrapMode(QPlainTextEdit::NoWrap);
     MemoText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     MemoText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -36,7 +37,8 @@ TFormMemoEditor::TFormMemoEditor(QWidget *parent) : TPropertyForm(parent)
         auto *b = new QPushButton(MemoFieldButtonCaption(i), this);
         b->setObjectName(QStringLiteral("ButtonField%1").arg(i));
         b->setAutoDefault(false);
-        b->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches the buttons; a click leaves the focus in the text.
+        b->setFocusPolicy(Qt::TabFocus);
         connect(b, &QPushButton::clicked, this, [this, i] { InsertField(i); });
         fields->addWidget(b, i / FieldColumns, i % FieldColumns);
     }

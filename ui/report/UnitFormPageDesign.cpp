@@ -1,4 +1,5 @@
 #include "UnitFormPageDesign.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitException.h"
 #include "UnitFormPageItemList.h"
@@ -124,6 +125,7 @@ TFormPageDesign::TFormPageDesign(TSettings *settings, QWidget *parent) : QDialog
     top->addWidget(FZoom);
     auto *toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("ToolBarDesign"));
+    toolBar->setAccessibleName(Tr("Commands"));
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     toolBar->addAction(ActionSave);
     toolBar->addSeparator();
@@ -314,6 +316,7 @@ TFormPageDesign::TFormPageDesign(TSettings *settings, QWidget *parent) : QDialog
     idle->setInterval(150);
     connect(idle, &QTimer::timeout, this, &TFormPageDesign::UpdateActions);
     idle->start();
+    MakeKeyboardAccessible(this);
 }
 
 TFormPageDesign::~TFormPageDesign()

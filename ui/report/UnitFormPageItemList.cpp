@@ -37,6 +37,7 @@ TFormPageItemList::TFormPageItemList(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     FList = new TItemTree(this);
     FList->setObjectName(QStringLiteral("ListViewItems"));
+    FList->setAccessibleName(Tr("Items"));
     FList->setHeaderLabels({Tr("Name")});
     FList->setRootIsDecorated(false);
     FList->setSelectionMode(QAbstractItemView::ExtendedSelection);

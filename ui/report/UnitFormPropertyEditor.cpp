@@ -126,6 +126,7 @@ TFormPropertyEditor::TFormPropertyEditor(QWidget *parent) : QWidget(parent)
     layout->addWidget(FHeader);
     FGrid = new QTableWidget(0, 2, this);
     FGrid->setObjectName(QStringLiteral("GridProperties"));
+    FGrid->setAccessibleName(Tr("Property Editor"));
     FGrid->horizontalHeader()->hide();
     FGrid->verticalHeader()->hide();
     FGrid->horizontalHeader()->setStretchLastSection(true);

@@ -1,4 +1,5 @@
 #include "UnitFormReports.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitListLayout.h"
 #include "UnitBusyCursor.h"
@@ -274,6 +275,7 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     auto setUpList = [this](QTreeWidget *list, const char *name, const QString &caption) {
         list->setObjectName(QString::fromLatin1(name));
         list->setHeaderLabels({caption});
+        list->setAccessibleName(caption);
         list->setRootIsDecorated(false);
         list->setUniformRowHeights(true);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -313,9 +315,12 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     auto *stripLayout = new QVBoxLayout(strip);
     stripLayout->setContentsMargins(0, 0, 0, 0);
     stripLayout->addStretch();
-    for (auto [button, action, name] : {std::tuple{FButtonToTab, ActionMoveToTabReports, "ButtonMoveToTabReports"},
-                                        std::tuple{FButtonToMy, ActionMoveToMyReports, "ButtonMoveToMyReports"}}) {
+    // Arrows only: the name says where the report goes.
+    for (auto [button, action, name, caption] :
+         {std::tuple{FButtonToTab, ActionMoveToTabReports, "ButtonMoveToTabReports", QT_TRID_NOOP("Move to Tab Reports")},
+          std::tuple{FButtonToMy, ActionMoveToMyReports, "ButtonMoveToMyReports", QT_TRID_NOOP("Move to My Reports")}}) {
         button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(Tr(caption));
         button->setDefaultAction(action);
         // The buttons leave the focus in the list they work on.
         button->setFocusPolicy(Qt::NoFocus);
@@ -339,6 +344,7 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
     bold.setPixelSize(13);
     FLabel->setFont(bold);
     FToolBar->setObjectName(QStringLiteral("ToolBarPages"));
+    FToolBar->setAccessibleName(Tr("Pages"));
     FToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     FToolBar->setIconSize(QSize(16, 16));
     FToolBar->addAction(ActionNewPage);
@@ -424,6 +430,7 @@ TFormReports::TFormReports(TMyReports &myReports, TFileList &tabReports, QWidget
         connect(&entries->Notifier(), &TFileListNotifier::Reloaded, this, &TFormReports::ListReloaded);
     }
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormReports::~TFormReports()

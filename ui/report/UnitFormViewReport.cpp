@@ -1,4 +1,5 @@
 #include "UnitFormViewReport.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
@@ -98,6 +99,7 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
     // The line shows the ticked names; it is never typed into.
     ComboBoxReports->setEditable(true);
     ComboBoxReports->lineEdit()->setReadOnly(true);
+    ComboBoxReports->lineEdit()->setAccessibleName(Tr("Reports"));
     // Ticks change only by a click (or Enter, Space) in the open list: the wheel and the arrow
     // keys would step through the entries and toggle each in passing.
     ComboBoxReports->setInsertPolicy(QComboBox::NoInsert);
@@ -186,6 +188,7 @@ TFormViewReport::TFormViewReport(TSettings &settings, TMyReports *myReports, QWi
         connect(&notifier, &TFileListNotifier::Reloaded, this, &TFormViewReport::ReportListReloaded);
     }
     UpdateActions();
+    MakeKeyboardAccessible(this);
 }
 
 TFormViewReport::~TFormViewReport()

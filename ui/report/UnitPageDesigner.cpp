@@ -1,5 +1,7 @@
 #include "UnitPageDesigner.h"
 
+#include "UnitAccessiblePage.h"
+
 #include "UnitException.h"
 #include "UnitPrompt.h"
 #include "UnitUnits.h"
@@ -73,6 +75,7 @@ QRect PageRectFor(int w, int h, double pageWidth, double pageHeight)
 TPageEditor::TPageEditor(QWidget *parent) : QWidget(parent), FPage(std::make_unique<TPage>())
 {
     setObjectName(QStringLiteral("PageEditor"));
+    InstallPageAccessibility();
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

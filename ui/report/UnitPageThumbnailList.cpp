@@ -59,6 +59,9 @@ public:
         const int row = index.row();
         if (role == Qt::DisplayRole)
             return Text(*FList->Report()->Pages(row), row, index.column());
+        // The first cell names its page for a screen reader, whatever the columns show.
+        if (role == Qt::AccessibleTextRole && index.column() == 0)
+            return Tr("Page %1").arg(row + 1);
         if (role == Qt::TextAlignmentRole)
             return Alignments.value(index.column(), Qt::AlignLeft | Qt::AlignVCenter).toInt();
         // Asked only for the rows being painted: that is where the drawing is done.
@@ -74,6 +77,7 @@ private:
 TPageThumbnailList::TPageThumbnailList(QWidget *parent) : QTreeView(parent), FModel(new TPageThumbnailModel(this))
 {
     setObjectName(QStringLiteral("ListViewPages"));
+    setAccessibleName(Tr("Pages"));
     setModel(FModel);
     setRootIsDecorated(false);
     setItemsExpandable(false);

@@ -1,4 +1,5 @@
 #include "UnitFolderViewPlug.h"
+#include "UnitKeyboardAccess.h"
 
 #include "UnitException.h"
 #include "UnitFileOperations.h"
@@ -101,6 +102,7 @@ TFolderViewPlug::TFolderViewPlug(TFormMain &main, TMyReports *myReports)
     QMenu *halfCell = newMenu->addMenu(Tr("Half Cell"));
     add(halfCell, "ActionNewRectangularBatchHalfCell");
     add(halfCell, "ActionNewLinearBatchHalfCell");
+    AssignMnemonics(menu);
     FView->SetContextActions(menu);
 
     QObject::connect(&main, &TFormMain::UnitsChanged, FView, [this] { FView->UnitsChanged(); });

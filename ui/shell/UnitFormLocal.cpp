@@ -346,6 +346,7 @@ private:
 TListViewLocal::TListViewLocal(TFormLocal *form) : QTreeView(form), FForm(form)
 {
     setObjectName(QStringLiteral("ListViewLocal"));
+    setAccessibleName(Tr("Files"));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -1,4 +1,5 @@
 #include "UnitFormMain.h"
+#include "UnitKeyboardAccess.h"
 #include "UnitApplicationNames.h"
 #include "UnitDialogHooks.h"
 #include "UnitException.h"
@@ -85,6 +86,7 @@ TFormMain::TFormMain(QWidget *parent, bool withSplash) : QMainWindow(parent)
     }
     CreateActions();
     CreateLayout();
+    MakeKeyboardAccessible(this);
     // A root on a server that cannot be reached would hold the window up at its first file call:
     // it is looked at on a thread of its own first, for a limited time.
     FStorageProbe = std::make_unique<TFolderProbe>();
@@ -142,6 +144,7 @@ void TFormMain::CreateLayout()
     // Band 2: the node's buttons; band 3: the selected-folder bar.
     FToolBarMain = addToolBar(QStringLiteral("ToolBarMain"));
     FToolBarMain->setObjectName(QStringLiteral("ToolBarMain"));
+    FToolBarMain->setAccessibleName(Tr("Commands"));
     FToolBarMain->setIconSize(QSize(32, 32));
     FToolBarMain->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     FToolBarMain->setMovable(false);
@@ -149,6 +152,7 @@ void TFormMain::CreateLayout()
     addToolBarBreak();
     QToolBar *folderBar = addToolBar(QStringLiteral("ToolBarSelectedFolder"));
     folderBar->setObjectName(QStringLiteral("ToolBarSelectedFolder"));
+    folderBar->setAccessibleName(Tr("Selected Folder"));
     folderBar->setMovable(false);
     folderBar->setIconSize(QSize(16, 16));
     folderBar->addAction(findChild<QAction *>(QStringLiteral("ActionBack")));
@@ -175,6 +179,8 @@ void TFormMain::CreateLayout()
     header->setContentsMargins(4, 3, 4, 3);
     folderLayout->addWidget(header);
     FTree = new TTreeViewMain(this, this);
+    FTree->setAccessibleName(Tr("Folder List"));
+    header->setBuddy(FTree);
     folderLayout->addWidget(FTree);
     FPanelInfoView = new QStackedWidget(FSplitter);
     FPanelInfoView->setObjectName(QStringLiteral("PanelInfoView"));

@@ -100,7 +100,10 @@ void TFormMain::CreateActions()
         QKeySequence(Qt::CTRL | Qt::Key_V));
     set(NewAction("ActionSelectAll", Tr("Select All"), [this] { ActionSelectAllExecute(); }), {},
         QKeySequence(Qt::CTRL | Qt::Key_A));
-    set(NewAction("ActionBack", QString(), [this] { ActionBackExecute(); }), style->standardIcon(QStyle::SP_ArrowBack))
+    // Shown as an arrow only; the text names the button for a screen reader. Alt+Up goes to the
+    // parent folder, as in file managers.
+    set(NewAction("ActionBack", Tr("Back"), [this] { ActionBackExecute(); }), style->standardIcon(QStyle::SP_ArrowBack),
+        QKeySequence(Qt::ALT | Qt::Key_Up))
         ->setToolTip(Tr("Back"));
     const struct {
         const char *name;

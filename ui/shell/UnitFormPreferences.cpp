@@ -28,11 +28,15 @@ QComboBox *Combo(QWidget *parent, const char *name, const QStringList &items)
     return combo;
 }
 
-// A heading with a rule to its right, then its description.
-void AddHeading(QVBoxLayout *layout, const QString &heading, const QString &description)
+// A heading with a rule to its right, then its description; the control under them is named and
+// described by them for a screen reader.
+void AddHeading(QVBoxLayout *layout, const QString &heading, const QString &description, QWidget *control)
 {
+    control->setAccessibleName(heading);
+    control->setAccessibleDescription(description);
     auto *row = new QHBoxLayout;
     auto *label = new QLabel(heading);
+    label->setBuddy(control);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -67,6 +71,7 @@ TFormPreferences::TFormPreferences(QWidget *parent) : QDialog(parent)
 
     FTree = new QTreeWidget(this);
     FTree->setObjectName(QStringLiteral("TreeViewPages"));
+    FTree->setAccessibleName(Tr("Preferences"));
     FTree->setHeaderHidden(true);
     FTree->setFixedWidth(150);
     FNodes[0] = new QTreeWidgetItem(FTree);
@@ -82,36 +87,47 @@ TFormPreferences::TFormPreferences(QWidget *parent) : QDialog(parent)
     // General page.
     auto *general = new QWidget;
     auto *g = new QVBoxLayout(general);
-    AddHeading(g, Tr("Units"), Tr("Specify the measurement units to be used when displaying cover depth, and grid dimensions."));
     FCoverUnits = Combo(general, "ComboBoxCoverUnits", {Tr("mm & metres"), Tr("inches & feet")});
+    AddHeading(g, Tr("Units"), Tr("Specify the measurement units to be used when displaying cover depth, and grid dimensions."),
+               FCoverUnits);
     g->addWidget(FCoverUnits);
-    g->addWidget(new QLabel(Tr("Specify the measurement units to used when displaying temperature.")));
+    auto *temperatureText = new QLabel(Tr("Specify the measurement units to used when displaying temperature."));
+    g->addWidget(temperatureText);
     FTemperatureUnits = Combo(general, "ComboBoxTemperatureUnits",
                               {Tr("Celsius (°C)"), Tr("Fahrenheit (°F)")});
+    FTemperatureUnits->setAccessibleName(Tr("Temperature"));
+    FTemperatureUnits->setAccessibleDescription(temperatureText->text());
     g->addWidget(FTemperatureUnits);
-    AddHeading(g, Tr("Email Report Format"), Tr("Specify the method in which a report will be emailed."));
     FEmailFormat = Combo(general, "ComboBoxEmailReportFormat", {Tr("PDF Document"), Tr("JPEG Images")});
+    AddHeading(g, Tr("Email Report Format"), Tr("Specify the method in which a report will be emailed."), FEmailFormat);
     g->addWidget(FEmailFormat);
-    AddHeading(g, Tr("Gradient Threshold"), Tr("Enter the threshold value to use for overview charts using a threshold gradient"));
     auto *thresholds = new QFormLayout;
+    auto *thresholdBox = new QWidget;
+    thresholdBox->setLayout(thresholds);
+    thresholds->setContentsMargins(0, 0, 0, 0);
+    AddHeading(g, Tr("Gradient Threshold"), Tr("Enter the threshold value to use for overview charts using a threshold gradient"),
+               thresholdBox);
     FLabelCover = new QLabel;
     FLabelHalfCell = new QLabel;
     FThresholdCover = new QLineEdit;
     FThresholdCover->setObjectName(QStringLiteral("EditThresholdCover"));
+    FThresholdCover->setAccessibleName(Tr("Cover"));
     FThresholdHalfCell = new QLineEdit;
     FThresholdHalfCell->setObjectName(QStringLiteral("EditThresholdHalfCell"));
+    FThresholdHalfCell->setAccessibleName(Tr("Half Cell"));
     thresholds->addRow(FLabelCover, FThresholdCover);
     thresholds->addRow(FLabelHalfCell, FThresholdHalfCell);
-    g->addLayout(thresholds);
+    g->addWidget(thresholdBox);
     g->addStretch(1);
     FPages->addWidget(general);
 
     // Interface page.
     auto *interfacePage = new QWidget;
     auto *i = new QVBoxLayout(interfacePage);
-    AddHeading(i, Tr("Report Page Thumbnail Quality"), Tr("Specify the quality of the report page thumbnails."));
     FThumbnailQuality = Combo(interfacePage, "ComboBoxThumbnailQuality",
                               {Tr("High Quality"), Tr("Normal Quality"), Tr("No Thumbnail")});
+    AddHeading(i, Tr("Report Page Thumbnail Quality"), Tr("Specify the quality of the report page thumbnails."),
+               FThumbnailQuality);
     i->addWidget(FThumbnailQuality);
     i->addStretch(1);
     FPages->addWidget(interfacePage);
@@ -119,8 +135,9 @@ TFormPreferences::TFormPreferences(QWidget *parent) : QDialog(parent)
     // Gauge page.
     auto *gaugePage = new QWidget;
     auto *p = new QVBoxLayout(gaugePage);
-    AddHeading(p, Tr("Communications Port"), Tr("Specify the communications port the Ventrax K27 Instrument is connected to."));
     FComPort = Combo(gaugePage, "ComboBoxComPort", {});
+    AddHeading(p, Tr("Communications Port"), Tr("Specify the communications port the Ventrax K27 Instrument is connected to."),
+               FComPort);
     p->addWidget(FComPort);
     p->addStretch(1);
     FPages->addWidget(gaugePage);

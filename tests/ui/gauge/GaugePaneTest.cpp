@@ -1,5 +1,6 @@
 // The gauge contents pane run against the simulated gauge: connection, list, download, delete,
 // cancel and errors.
+#include "UnitKeyboardAccess.h"
 #include "GaugePaneSupport.h"
 #include "UnitBatchList.h"
 #include "UnitCommK27Thread.h"
@@ -98,7 +99,7 @@ TEST_F(GaugePaneTest, ListShowsEveryBatchSelectedAndBringsTheGaugeNodeForward)
 
     QStringList popup;
     for (QAction *a : Pane->PopupMenu()->actions())
-        popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        popup << (a->isSeparator() ? QStringLiteral("-") : WithoutMnemonic(a->text()));
     EXPECT_EQ(popup, QStringList({"Download", "Upload", "-", "Refresh", "-", "Delete"}));
 }
 

@@ -1,5 +1,6 @@
 // The templates window inside the main window: the pane and tool bar of the Templates node, and
 // template rows dropped on the gauge node uploaded.
+#include "UnitKeyboardAccess.h"
 #include "FormMainTestSupport.h"
 #include "UnitCommK27Thread.h"
 #include "UnitEnumComPort.h"
@@ -96,7 +97,7 @@ TEST_F(TemplatesMainWindowTest, TemplatesNodeShowsTheWindowAndItsToolBar)
     EXPECT_EQ(Form->CurrentPane(), TemplatesLink->Pane());
     QStringList captions;
     for (QAction *a : Form->ToolBarActions())
-        captions << a->text();
+        captions << WithoutMnemonic(a->text());
     EXPECT_EQ(captions, QStringList({"New Template", "Delete", "Rename", "Upload"}));
     ASSERT_EQ(TemplatesLink->Pane()->ListViewTemplates()->topLevelItemCount(), 1);
     EXPECT_EQ(TemplatesLink->Pane()->ListViewTemplates()->topLevelItem(0)->text(0), QStringLiteral("Deck"));

@@ -1,5 +1,6 @@
 // The templates window: template names, renaming and deleting, the definitions list, new and
 // edited definitions through the wizard, deleting, grouping and ungrouping, the splitter ratio.
+#include "UnitKeyboardAccess.h"
 #include "TemplatesTestSupport.h"
 #include "UnitBatchList.h"
 #include "UnitListLayout.h"
@@ -208,11 +209,11 @@ TEST_F(TemplatesTest, ActionsFollowTheSelection)
     EXPECT_EQ(Window->ActionDeleteTemplate()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
     QStringList popup;
     for (QAction *a : Window->PopupMenuTemplates()->actions())
-        popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        popup << (a->isSeparator() ? QStringLiteral("-") : WithoutMnemonic(a->text()));
     EXPECT_EQ(popup, QStringList({"Upload", "-", "Rename", "Delete", "-", "New Template"}));
     popup.clear();
     for (QAction *a : Window->PopupMenuBatches()->actions())
-        popup << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        popup << (a->isSeparator() ? QStringLiteral("-") : WithoutMnemonic(a->text()));
     EXPECT_EQ(popup, QStringList({"Edit", "Delete", "-", "Cover Batch", "Half Cell Batch"}));
 }
 

@@ -1,4 +1,5 @@
 // The folder view plugged into the main window: it shows the nodes under Local and moves the tree.
+#include "UnitKeyboardAccess.h"
 #include "FolderViewSupport.h"
 #include "FormMainTestSupport.h"
 #include "UnitFolderViewPlug.h"
@@ -40,7 +41,7 @@ TEST_F(FolderViewMainTest, ShowsLocalFoldersAndOpensFolderRowsInTheTree)
     QStringList captions;
     for (QAction *a : view->ContextMenu()->actions())
         if (!a->isSeparator())
-            captions << a->text();
+            captions << WithoutMnemonic(a->text());
     EXPECT_EQ(captions, (QStringList{"Cut", "Copy", "Paste", "Rename", "Delete", "New"}));
     // The window's selection paths come from the view.
     view->SelectRows({0});
