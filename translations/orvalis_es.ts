@@ -2742,5 +2742,93 @@ Haga clic en Finalizar para volver.</translation>
         <source></source>
         <translation>Equipo de demostración (simulador)</translation>
     </message>
+    <message id="The batch file was changed by another program since it was shown. Replace it with your change?">
+        <source></source>
+        <translation>Otro programa ha modificado el archivo de la serie desde que se mostró. ¿Reemplazarlo con su cambio?</translation>
+    </message>
+    <message id="The storage folder %1 does not answer. If it is on a network drive, the server may not be reachable. The folders are shown as soon as it answers again.">
+        <source></source>
+        <translation>La carpeta de datos %1 no responde. Si está en una unidad de red, puede que el servidor no esté accesible. Las carpetas se mostrarán en cuanto vuelva a responder.</translation>
+    </message>
+    <message id="Batch %1 (%2)">
+        <source></source>
+        <translation>Serie %1 (%2)</translation>
+    </message>
+    <message id="%1: no readings">
+        <source></source>
+        <translation>%1: sin lecturas</translation>
+    </message>
+    <message id="%1: %2 readings, Min %3, Max %4, Mean %5 %6">
+        <source></source>
+        <translation>%1: %2 lecturas, Mín %3, Máx %4, Media %5 %6</translation>
+    </message>
+    <message id="%1: %2 readings">
+        <source></source>
+        <translation>%1: %2 lecturas</translation>
+    </message>
+    <message id="Views">
+        <source></source>
+        <translation>Vistas</translation>
+    </message>
+    <message id="Column %1, row %2">
+        <source></source>
+        <translation>Columna %1, fila %2</translation>
+    </message>
+    <message id="Empty">
+        <source></source>
+        <translation>Vacía</translation>
+    </message>
+    <message id="Cumulative Distribution">
+        <source></source>
+        <translation>Distribución acumulada</translation>
+    </message>
+    <message id="Difference Map">
+        <source></source>
+        <translation>Mapa de diferencias</translation>
+    </message>
+    <message id="%1 at %2 mm, %3 mm, %4 mm wide, %5 mm high">
+        <source></source>
+        <translation>%1 en %2 mm, %3 mm, %4 mm de ancho, %5 mm de alto</translation>
+    </message>
+    <message id="%1 items">
+        <source></source>
+        <translation>%1 elementos</translation>
+    </message>
+    <message id="Items">
+        <source></source>
+        <translation>Elementos</translation>
+    </message>
+    <message id="Pages">
+        <source></source>
+        <translation>Páginas</translation>
+    </message>
+    <message id="Page %1">
+        <source></source>
+        <translation>Página %1</translation>
+    </message>
+    <message id="Files">
+        <source></source>
+        <translation>Archivos</translation>
+    </message>
+    <message id="Commands">
+        <source></source>
+        <translation>Comandos</translation>
+    </message>
+    <message id="Selected Folder">
+        <source></source>
+        <translation>Carpeta seleccionada</translation>
+    </message>
+    <message id="Move to Tab Reports">
+        <source></source>
+        <translation>Mover a los informes en pestañas</translation>
+    </message>
+    <message id="Move to My Reports">
+        <source></source>
+        <translation>Mover a Mis informes</translation>
+    </message>
+    <message id="Menu">
+        <source></source>
+        <translation>Menú</translation>
+    </message>
 </context>
 </TS>

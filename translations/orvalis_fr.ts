@@ -2742,5 +2742,93 @@ Cliquez sur Terminer pour revenir.</translation>
         <source></source>
         <translation>Appareil de démonstration (simulateur)</translation>
     </message>
+    <message id="The batch file was changed by another program since it was shown. Replace it with your change?">
+        <source></source>
+        <translation>Le fichier de série a été modifié par un autre programme depuis son affichage. Le remplacer par votre modification ?</translation>
+    </message>
+    <message id="The storage folder %1 does not answer. If it is on a network drive, the server may not be reachable. The folders are shown as soon as it answers again.">
+        <source></source>
+        <translation>Le dossier de données %1 ne répond pas. S&apos;il se trouve sur un lecteur réseau, le serveur est peut-être injoignable. Les dossiers s&apos;afficheront dès qu&apos;il répondra de nouveau.</translation>
+    </message>
+    <message id="Batch %1 (%2)">
+        <source></source>
+        <translation>Série %1 (%2)</translation>
+    </message>
+    <message id="%1: no readings">
+        <source></source>
+        <translation>%1 : aucune mesure</translation>
+    </message>
+    <message id="%1: %2 readings, Min %3, Max %4, Mean %5 %6">
+        <source></source>
+        <translation>%1 : %2 mesures, Min %3, Max %4, Moyenne %5 %6</translation>
+    </message>
+    <message id="%1: %2 readings">
+        <source></source>
+        <translation>%1 : %2 mesures</translation>
+    </message>
+    <message id="Views">
+        <source></source>
+        <translation>Vues</translation>
+    </message>
+    <message id="Column %1, row %2">
+        <source></source>
+        <translation>Colonne %1, ligne %2</translation>
+    </message>
+    <message id="Empty">
+        <source></source>
+        <translation>Vide</translation>
+    </message>
+    <message id="Cumulative Distribution">
+        <source></source>
+        <translation>Distribution cumulée</translation>
+    </message>
+    <message id="Difference Map">
+        <source></source>
+        <translation>Carte des différences</translation>
+    </message>
+    <message id="%1 at %2 mm, %3 mm, %4 mm wide, %5 mm high">
+        <source></source>
+        <translation>%1 à %2 mm, %3 mm, %4 mm de large, %5 mm de haut</translation>
+    </message>
+    <message id="%1 items">
+        <source></source>
+        <translation>%1 éléments</translation>
+    </message>
+    <message id="Items">
+        <source></source>
+        <translation>Éléments</translation>
+    </message>
+    <message id="Pages">
+        <source></source>
+        <translation>Pages</translation>
+    </message>
+    <message id="Page %1">
+        <source></source>
+        <translation>Page %1</translation>
+    </message>
+    <message id="Files">
+        <source></source>
+        <translation>Fichiers</translation>
+    </message>
+    <message id="Commands">
+        <source></source>
+        <translation>Commandes</translation>
+    </message>
+    <message id="Selected Folder">
+        <source></source>
+        <translation>Dossier sélectionné</translation>
+    </message>
+    <message id="Move to Tab Reports">
+        <source></source>
+        <translation>Déplacer vers les rapports à onglets</translation>
+    </message>
+    <message id="Move to My Reports">
+        <source></source>
+        <translation>Déplacer vers Mes rapports</translation>
+    </message>
+    <message id="Menu">
+        <source></source>
+        <translation>Menu</translation>
+    </message>
 </context>
 </TS>

@@ -2742,5 +2742,93 @@ Fare clic su Fine per tornare.</translation>
         <source></source>
         <translation>Strumento dimostrativo (simulatore)</translation>
     </message>
+    <message id="The batch file was changed by another program since it was shown. Replace it with your change?">
+        <source></source>
+        <translation>Il file della serie è stato modificato da un altro programma da quando è stato mostrato. Sostituirlo con la tua modifica?</translation>
+    </message>
+    <message id="The storage folder %1 does not answer. If it is on a network drive, the server may not be reachable. The folders are shown as soon as it answers again.">
+        <source></source>
+        <translation>La cartella dei dati %1 non risponde. Se si trova su un&apos;unità di rete, il server potrebbe non essere raggiungibile. Le cartelle verranno mostrate non appena risponderà di nuovo.</translation>
+    </message>
+    <message id="Batch %1 (%2)">
+        <source></source>
+        <translation>Serie %1 (%2)</translation>
+    </message>
+    <message id="%1: no readings">
+        <source></source>
+        <translation>%1: nessuna lettura</translation>
+    </message>
+    <message id="%1: %2 readings, Min %3, Max %4, Mean %5 %6">
+        <source></source>
+        <translation>%1: %2 letture, Min %3, Max %4, Media %5 %6</translation>
+    </message>
+    <message id="%1: %2 readings">
+        <source></source>
+        <translation>%1: %2 letture</translation>
+    </message>
+    <message id="Views">
+        <source></source>
+        <translation>Viste</translation>
+    </message>
+    <message id="Column %1, row %2">
+        <source></source>
+        <translation>Colonna %1, riga %2</translation>
+    </message>
+    <message id="Empty">
+        <source></source>
+        <translation>Vuota</translation>
+    </message>
+    <message id="Cumulative Distribution">
+        <source></source>
+        <translation>Distribuzione cumulativa</translation>
+    </message>
+    <message id="Difference Map">
+        <source></source>
+        <translation>Mappa delle differenze</translation>
+    </message>
+    <message id="%1 at %2 mm, %3 mm, %4 mm wide, %5 mm high">
+        <source></source>
+        <translation>%1 a %2 mm, %3 mm, largo %4 mm, alto %5 mm</translation>
+    </message>
+    <message id="%1 items">
+        <source></source>
+        <translation>%1 elementi</translation>
+    </message>
+    <message id="Items">
+        <source></source>
+        <translation>Elementi</translation>
+    </message>
+    <message id="Pages">
+        <source></source>
+        <translation>Pagine</translation>
+    </message>
+    <message id="Page %1">
+        <source></source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message id="Files">
+        <source></source>
+        <translation>File</translation>
+    </message>
+    <message id="Commands">
+        <source></source>
+        <translation>Comandi</translation>
+    </message>
+    <message id="Selected Folder">
+        <source></source>
+        <translation>Cartella selezionata</translation>
+    </message>
+    <message id="Move to Tab Reports">
+        <source></source>
+        <translation>Sposta nei rapporti a schede</translation>
+    </message>
+    <message id="Move to My Reports">
+        <source></source>
+        <translation>Sposta in I miei rapporti</translation>
+    </message>
+    <message id="Menu">
+        <source></source>
+        <translation>Menu</translation>
+    </message>
 </context>
 </TS>
