@@ -263,7 +263,8 @@ TEST_F(FormMainTest, ExportWritesTheSelectedBatches)
         // Nothing exported yet: today's workbook is offered first.
         EXPECT_EQ(suffix, QStringLiteral("xlsx"));
         EXPECT_EQ(filter, QStringLiteral("Excel Workbook (*.xlsx);;Excel XLS (*.xls);;Excel XML (*.xml);;"
-                                         "CSV, one file per batch (*.csv);;All Files (*)"));
+                                         "CSV, one file per batch (*.csv);;AutoCAD DXF, one drawing per batch (*.dxf);;"
+                                         "All Files (*)"));
         return xml;
     };
     ASSERT_TRUE(Run("ActionExportToExcel"));
