@@ -215,7 +215,8 @@ void WriteDrawing(const TDxfDrawing &d, const QByteArray &path, const QString &f
     dw.tableEnd();
     dw.tableLayers(5 + static_cast<int>(d.Contours.size()));
     const auto layer = [&](const std::string &name, int colour) {
-        dxf.writeLayer(dw, DL_LayerData(name, 0), DL_Attributes(std::string(), colour, 100, "CONTINUOUS", 1.0));
+        // The default line weight: the lines stay thin at any cell size.
+        dxf.writeLayer(dw, DL_LayerData(name, 0), DL_Attributes(std::string(), colour, -3, "CONTINUOUS", 1.0));
     };
     layer("0", ColourDefault);
     layer(LayerGrid, ColourGrid);
