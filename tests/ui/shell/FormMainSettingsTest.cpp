@@ -320,6 +320,21 @@ TEST_F(FormMainTest, ExportWritesTheSelectedBatches)
     EXPECT_FALSE(QFileInfo::exists(txt));
     EXPECT_EQ(Opened, QStringList{txt});
     EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+
+    // A CAD drawing per batch, named as the .csv files are; the spreadsheet program is not asked
+    // to open a drawing.
+    const QString dxf = out.path() + QStringLiteral("/plan.dxf");
+    DialogHooks().SaveFileName = [&](QWidget *, const QString &, const QString &, const QString &filter,
+                                     const QString &) {
+        EXPECT_TRUE(filter.contains(QStringLiteral("AutoCAD DXF, one drawing per batch (*.dxf)")));
+        return dxf;
+    };
+    Opened.clear();
+    ASSERT_TRUE(Run("ActionExportToExcel"));
+    EXPECT_TRUE(QFileInfo::exists(out.path() + QStringLiteral("/plan-Wall & Deck (Cover).dxf")));
+    EXPECT_TRUE(QFileInfo::exists(out.path() + QStringLiteral("/plan-Slab (Half Cell).dxf")));
+    EXPECT_TRUE(Opened.isEmpty()) << Opened.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(FormMainTest, TabReportsAreTheReportsOfTheSettingsFolderInReverseOrder)
