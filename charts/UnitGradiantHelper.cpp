@@ -1,6 +1,8 @@
 #include "UnitGradiantHelper.h"
 #include "UnitException.h"
 
+#include <algorithm>
+
 QStringList ColourMethodNames()
 {
     return {Tr("None"), Tr("Warning"), Tr("MaxMin"), Tr("Limits"), Tr("Threshold")};
@@ -66,4 +68,12 @@ QColor TGradiantHelper::ColourFor(double x)
 {
     BuildStops();
     return ToQColor(Scale().ColourFor(Batch, x));
+}
+
+QColor TGradiantHelper::BandColour(int band, int bands)
+{
+    BuildStops();
+    if (bands <= 1)
+        return PassColour;
+    return Ramp(1.0 - std::clamp(double(band) / (bands - 1), 0.0, 1.0));
 }

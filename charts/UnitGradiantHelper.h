@@ -43,6 +43,10 @@ public:
     // Each channel 255 when it is 128 or less, else 0.
     static QColor ContrastColour(const QColor &colour);
 
+    // Colour of band `band` of the bands - 1 levels of a contour map, band 0 lying below the lowest
+    // level: the lowest band takes the fail end of the ramp, the highest the pass end (low cover
+    // and negative potentials are the ones to worry about).
+    QColor BandColour(int band, int bands);
     // Position 0 .. 1 on the pass - warn - fail ramp (pivot 0.5), channels truncated.
     QColor Ramp(double u) const;
     // The settings above as the core's colour scale.

@@ -3,6 +3,7 @@
 #include "CliCommands.h"
 #include "UnitBatchList.h"
 #include "UnitChartCombinedOverview.h"
+#include "UnitChartContour.h"
 #include "UnitChartCumulative.h"
 #include "UnitChartDifference.h"
 #include "UnitChartHistogram.h"
@@ -25,8 +26,9 @@
 
 namespace {
 const char *kUsage =
-    "chart overview|key|run|histogram|linear|combined|cumulative|difference FILE [FILE2] -o OUT.png|OUT.svg|OUT.pdf\n"
-    "      [--size WxH]"
+    "chart overview|key|run|histogram|linear|combined|cumulative|difference|contour FILE [FILE2]\n"
+    "      -o OUT.png|OUT.svg|OUT.pdf [--size WxH]\n"
+    "      [--levels V1,V2,...] [--step N] [--no-fill] [--no-labels] (contour; mm or mV)\n"
     "      [--method none|warning|maxmin|limits|threshold] [--band N] [--threshold N] [--no-cell-colour]\n"
     "      [--cell-text] [--grey] [--grid-lines] [--grid-spacing MM|cell] [--window ROW,COL,ROWS,COLS]\n"
     "      [--no-square] [--key-steps N] [--type line|bar] [--3d] [--legend] [--grid] [--colour #RRGGBB]\n"
@@ -63,6 +65,10 @@ struct TOptions {
     QSize Table{10, 20};
     int Primary = 0;
     int Units = -1;
+    QString Levels; // contour levels as given
+    double Step = 0;
+    bool Fill = true;
+    bool ContourLabels = true;
 };
 
 [[noreturn]] void Fail(const QString &message) { throw Exception(message); }
@@ -99,7 +105,8 @@ QSize SizeOf(const QString &text, const QString &option)
 TOptions Parse(const QStringList &args)
 {
     TOptions o;
-    const QStringList kinds{"overview", "key", "run", "histogram", "linear", "combined", "cumulative", "difference"};
+    const QStringList kinds{"overview", "key",        "run",        "histogram", "linear",
+                            "combined", "cumulative", "difference", "contour"};
     const QStringList methods{"none", "warning", "maxmin", "limits", "threshold"};
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
@@ -178,7 +185,17 @@ TOptions Parse(const QStringList &args)
             if (u != "mm" && u != "in")
                 Fail(QStringLiteral("--units is mm or in"));
             o.Units = u == "in" ? 1 : 0;
-        } else if (a.startsWith(QLatin1Char('-')))
+        } else if (a == "--levels")
+            o.Levels = value();
+        else if (a == "--step") {
+            o.Step = Number(value(), a);
+            if (!(o.Step > 0))
+                Fail(QStringLiteral("--step needs a positive number"));
+        } else if (a == "--no-fill")
+            o.Fill = false;
+        else if (a == "--no-labels")
+            o.ContourLabels = false;
+        else if (a.startsWith(QLatin1Char('-')))
             Fail(QStringLiteral("unknown option \"%1\"").arg(a));
         else if (o.Kind.isEmpty())
             o.Kind = a;
@@ -290,6 +307,28 @@ std::function<void(QPainter &, const QRect &)> MakeDrawing(const TOptions &o)
         chart->ShowLegend = o.Legend;
         if (o.ColourGiven)
             chart->PointColour = o.Colour;
+        return [chart](QPainter &c, const QRect &r) { chart->Draw(c, r); };
+    }
+    if (o.Kind == "contour") {
+        auto chart = std::make_shared<TChartContour>();
+        chart->Batch = batch;
+        chart->FontName = o.Font;
+        chart->LabelFontSize = o.CellFontSize;
+        chart->Levels = ParseContourLevels(o.Levels);
+        chart->Step = o.Step;
+        chart->Filled = o.Fill;
+        chart->Labels = o.ContourLabels;
+        chart->SquareCells = o.Square;
+        chart->GridLineSpacing = GridSpacing(o, batch);
+        chart->GridLines = o.GridLines;
+        chart->GreyScale = o.Grey;
+        const auto w = o.Window.value_or(std::array<int, 4>{0, 0, batch.Rows, batch.Columns});
+        chart->FirstRow = w[0];
+        chart->FirstColumn = w[1];
+        chart->RowCount = w[2];
+        chart->ColumnCount = w[3];
+        // Fails before any file is written, as for a linear batch.
+        ContourFieldOf(batch);
         return [chart](QPainter &c, const QRect &r) { chart->Draw(c, r); };
     }
     if (o.Kind == "overview") {

@@ -2,7 +2,6 @@
 #include "UnitEvaluation.h"
 #include "UnitException.h"
 
-#include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -240,7 +239,10 @@ QList<TContourLevel> ContourLines(const TBatchItem &batch, const QList<double> &
     const TContourField field = ContourFieldOf(batch);
     QList<TContourLevel> result;
     std::vector<TSegment> segments;
-    QHash<qint64, QList<int>> ends;
+    // The segment ends at each point: a list through `nextEnd` from `head`, indexed by the point's
+    // key (below 3 x columns x rows); end 2i is segment i's A, 2i + 1 its B.
+    std::vector<int> head(size_t(3) * size_t(field.Columns) * size_t(field.Rows), -1);
+    std::vector<int> nextEnd;
     std::vector<char> used;
     for (double level : ContourSortedLevels(levels)) {
         TContourLevel out;
@@ -261,19 +263,18 @@ QList<TContourLevel> ContourLines(const TBatchItem &batch, const QList<double> &
                 }
             }
         // Join the segments at their shared points into polylines.
-        ends.clear();
-        for (int i = 0; i < int(segments.size()); ++i) {
-            ends[segments[size_t(i)].A.Key].append(i);
-            ends[segments[size_t(i)].B.Key].append(i);
-        }
+        nextEnd.assign(2 * segments.size(), -1);
+        for (int i = 0; i < int(segments.size()); ++i)
+            for (int side = 0; side < 2; ++side) {
+                const qint64 key = side == 0 ? segments[size_t(i)].A.Key : segments[size_t(i)].B.Key;
+                nextEnd[size_t(2 * i + side)] = head[size_t(key)];
+                head[size_t(key)] = 2 * i + side;
+            }
         used.assign(segments.size(), 0);
         auto next = [&](qint64 key) -> int {
-            const auto it = ends.constFind(key);
-            if (it == ends.constEnd())
-                return -1;
-            for (int i : *it)
-                if (!used[size_t(i)])
-                    return i;
+            for (int e = head[size_t(key)]; e >= 0; e = nextEnd[size_t(e)])
+                if (!used[size_t(e / 2)])
+                    return e / 2;
             return -1;
         };
         for (int first = 0; first < int(segments.size()); ++first) {
@@ -309,6 +310,8 @@ QList<TContourLevel> ContourLines(const TBatchItem &batch, const QList<double> &
             }
             out.Lines.append(forward);
         }
+        for (const TSegment &seg : segments)
+            head[size_t(seg.A.Key)] = head[size_t(seg.B.Key)] = -1;
         result.append(out);
     }
     return result;

@@ -2,6 +2,7 @@
 
 #include "UnitChartCanvas.h"
 #include "UnitChartCombinedOverview.h"
+#include "UnitChartContour.h"
 #include "UnitChartCumulative.h"
 #include "UnitChartDifference.h"
 #include "UnitChartHistogram.h"
@@ -501,6 +502,88 @@ void TPageItemChartDifference::Draw()
     LastProblem = d.Problem();
 }
 
+// ---------------------------------------------------------------- contour map
+
+TPageItemChartContour::TPageItemChartContour(TPage *page) : TPageItemPaged(page)
+{
+    Properties.Add(QStringLiteral("FontName"), pkString, QStringLiteral("Arial"));
+    QStringList sizes;
+    for (int s = 2; s <= 72; ++s)
+        sizes << QString::number(s);
+    Properties.Add(QStringLiteral("LabelFontSize"), pkInteger, 8, sizes);
+    // Levels in millimetres or millivolts; empty: the batch's defaults (its limits, or the
+    // corrosion class boundaries). A step other than 0 draws every multiple of it instead.
+    Properties.Add(QStringLiteral("Levels"), pkString, QString()).OnValidate = [](TProperty &, QVariant &v) {
+        v = ContourLevelsText(ParseContourLevels(v.toString())); // raises for a wrong entry
+    };
+    Properties.Add(QStringLiteral("StepCover"), pkCoverLength, 0.0);
+    Properties.Add(QStringLiteral("StepHalfCell"), pkHalfCell, 0.0);
+    Properties.Add(QStringLiteral("Filled"), pkBoolean, true);
+    Properties.Add(QStringLiteral("Labels"), pkBoolean, true);
+    Properties.Add(QStringLiteral("SquareCells"), pkBoolean, true);
+    Properties.Add(QStringLiteral("GridLineSpacing"), pkDistance, 1000.0);
+    Properties.Add(QStringLiteral("GridLines"), pkBoolean, false);
+    Properties.Add(QStringLiteral("GridLineMethod"), pkChoice, 1, {Tr("Report Value"), Tr("Every Cell")});
+    Properties.Add(QStringLiteral("GreyScale"), pkBoolean, false);
+    Properties.Add(QStringLiteral("ShowLegend"), pkBoolean, true);
+    ClampTo(Properties.Add(QStringLiteral("GridColumnsPerPage"), pkInteger, 25), 1, 255);
+    ClampTo(Properties.Add(QStringLiteral("GridRowsPerPage"), pkInteger, 10), 1, 255);
+    FinishCreate(QStringLiteral("ChartContour"));
+}
+
+TPageItemChartContour::~TPageItemChartContour() = default;
+
+void TPageItemChartContour::NextPage()
+{
+    // A linear batch has no map to page through: its message is shown once.
+    if (Batch().BatchFormat == BatchFormatLinear) {
+        TPageItemSingleData::NextPage();
+        return;
+    }
+    TPageItemPaged::NextPage();
+}
+
+void TPageItemChartContour::Draw()
+{
+    TPageItem::Draw();
+    LastProblem.clear();
+    const TBatchItem &batch = Batch();
+    if (!Drawable(*this, batch))
+        return;
+    const TPropertyList &p = Properties;
+    TChartContour c;
+    c.Batch = batch;
+    c.FirstRow = FirstRow;
+    c.FirstColumn = FirstColumn;
+    c.RowCount = std::min(PerPage(p, "GridRowsPerPage"), std::max(0, batch.Rows));
+    c.ColumnCount = std::min(PerPage(p, "GridColumnsPerPage"), std::max(0, batch.Columns));
+    c.GreyScale = Flag(p, "GreyScale");
+    c.FontName = p["FontName"].AsString();
+    c.LabelFontSize = Prop(p, "LabelFontSize");
+    c.SquareCells = Flag(p, "SquareCells");
+    c.GridLineSpacing = Prop(p, "GridLineMethod") == 1 ? batch.Grid : p["GridLineSpacing"].AsFloat();
+    c.GridLines = Flag(p, "GridLines");
+    c.Filled = Flag(p, "Filled");
+    c.Labels = Flag(p, "Labels");
+    c.Legend = Flag(p, "ShowLegend");
+    c.Step = batch.BatchType == BatchTypeHalfCell ? p["StepHalfCell"].AsFloat() : p["StepCover"].AsFloat();
+    QPainter &canvas = *Page->Canvas;
+    const QRect rect = PixelRect();
+    try {
+        c.Levels = ParseContourLevels(p["Levels"].AsString());
+        DrawChart(c, canvas, rect, Page->PixelsPerInch());
+    } catch (const Exception &e) {
+        // A linear batch or a wrong level: the reason in place of the map.
+        LastProblem = e.Message();
+        DrawAtPageResolution(canvas, rect, Page->PixelsPerInch(), [&](QPainter &painter, const QRect &r) {
+            SetCanvasFont(painter, c.FontName, 10);
+            painter.setPen(QPen(Qt::black));
+            painter.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, LastProblem);
+        });
+    }
+}
+
 template class TPageItemPaged<TPageItemChartOverview, TPageItemSingleData>;
 template class TPageItemPaged<TPageItemChartCombinedOverview, TPageItemData>;
 template class TPageItemPaged<TPageItemChartDifference, TPageItemSingleData>;
+template class TPageItemPaged<TPageItemChartContour, TPageItemSingleData>;

@@ -1,7 +1,7 @@
 #pragma once
 // The chart items of report pages: run chart, histogram, overview (colour map or linear table
 // with its key), the combined overview of both batches, and the evaluations: the cumulative
-// distribution and the difference map of a batch and its earlier survey. The overview and
+// distribution, the difference map of a batch and its earlier survey, and the contour map. The overview and
 // difference items page through large batches window by window.
 #include "UnitPage.h"
 
@@ -82,6 +82,23 @@ public:
     void Draw() override;
     const TBatchItem &EarlierBatch() const;
     int EarlierBatchTypes() const override { return BatchTypes(); }
+
+    QString LastProblem; // why the last drawing showed no map; empty when it did
+
+protected:
+    const TBatchItem &PagedBatch() const override { return Batch(); }
+};
+
+// The contour map of the item's batch: bands between levels, isolines with their values and a
+// legend of the levels, paged through a large grid window by window like the overview. A linear
+// batch shows the contour code's message instead of a map.
+class TPageItemChartContour : public TPageItemPaged<TPageItemChartContour, TPageItemSingleData> {
+public:
+    explicit TPageItemChartContour(TPage *page);
+    ~TPageItemChartContour() override;
+    QString ClassName() const override { return QStringLiteral("TPageItemChartContour"); }
+    void Draw() override;
+    void NextPage() override;
 
     QString LastProblem; // why the last drawing showed no map; empty when it did
 

@@ -22,6 +22,7 @@ void RegisterPageItemClasses()
         Register<TPageItemChartCombinedOverview>("TPageItemChartCombinedOverview");
         Register<TPageItemChartCumulative>("TPageItemChartCumulative");
         Register<TPageItemChartDifference>("TPageItemChartDifference");
+        Register<TPageItemChartContour>("TPageItemChartContour");
         return true;
     }();
     (void)done;

@@ -2604,7 +2604,7 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
     </message>
     <message id="Contour maps need a grid batch">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Isolinienkarten brauchen eine Raster-Messreihe</translation>
     </message>
     <message id="Batch: %1 (%2)">
         <source></source>
@@ -2628,15 +2628,59 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
     </message>
     <message id="The contour step must be a positive number">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Linienabstand muss eine positive Zahl sein</translation>
     </message>
     <message id="The contour step gives more than %1 levels">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>Der Linienabstand ergibt mehr als %1 Stufen</translation>
     </message>
     <message id="&quot;%1&quot; is not a contour level">
         <source></source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Linienstufe</translation>
+    </message>
+    <message id="No contour levels">
+        <source></source>
+        <translation>Keine Linienstufen</translation>
+    </message>
+    <message id="Contour levels (%1): %2">
+        <source></source>
+        <translation>Linienstufen (%1): %2</translation>
+    </message>
+    <message id="below %1">
+        <source></source>
+        <translation>unter %1</translation>
+    </message>
+    <message id="%1 and above">
+        <source></source>
+        <translation>%1 und darüber</translation>
+    </message>
+    <message id="Filled">
+        <source></source>
+        <translation>Gefüllt</translation>
+    </message>
+    <message id="LabelFontSize">
+        <source></source>
+        <translation>Beschriftungsgröße</translation>
+    </message>
+    <message id="Labels">
+        <source></source>
+        <translation>Beschriftungen</translation>
+    </message>
+    <message id="Levels">
+        <source></source>
+        <translation>Stufen</translation>
+    </message>
+    <message id="StepCover">
+        <source></source>
+        <translation>Stufenabstand Betondeckung</translation>
+    </message>
+    <message id="StepHalfCell">
+        <source></source>
+        <translation>Stufenabstand Halbzelle</translation>
+    </message>
+    <message id="Contour">
+        <source></source>
+        <translation>Isolinien</translation>
     </message>
 </context>
 </TS>

@@ -52,6 +52,7 @@ const TToolEntry kTools[TFormPageDesign::ToolCount] = {
     {"ActionToolRun", QT_TRID_NOOP("Run"), "TPageItemChartRun", false},
     {"ActionToolCombinedOverview", QT_TRID_NOOP("Combined Overview"), "TPageItemChartCombinedOverview",
      false},
+    {"ActionToolContour", QT_TRID_NOOP("Contour"), "TPageItemChartContour", false},
 };
 
 const double kZoomValues[] = {5, 2, 1.5, 1, 0.75, 0.5, 0.25, 0.1};

@@ -69,7 +69,7 @@ public:
     QPushButton *ButtonHalfcell() const { return FButtonHalfcell; }
     QLabel *StatusPanel(int index) const { return FStatus[index]; }
     QAction *Tool(int index) const { return FTools[index]; }
-    static constexpr int ToolCount = 9;
+    static constexpr int ToolCount = 10;
 
     QAction *ActionSave, *ActionSaveAndExit, *ActionAbandonAndExit, *ActionDelete, *ActionCut, *ActionCopy,
         *ActionPaste, *ActionGrid, *ActionSnap, *ActionBringToFront, *ActionSendToBack;
