@@ -1,5 +1,6 @@
 #include "UnitChartCanvas.h"
 #include "UnitBatchList.h"
+#include "UnitReadingLook.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -95,26 +96,11 @@ void FrameEdges(QPainter &canvas, const TEdges &r, const QColor &colour)
 
 void PixelLine(QPainter &canvas, int x0, int y0, int x1, int y1) { canvas.drawLine(x0, y0, x1, y1); }
 
-bool CellIsEmpty(const TBatchItem &batch, int column, int row)
-{
-    if (!batch.HasCells() || column < 0 || row < 0 || column >= batch.Columns || row >= batch.Rows)
-        return true;
-    return batch.ReadingType(column, row) != ReadingTypeReading;
-}
+bool CellIsEmpty(const TBatchItem &batch, int column, int row) { return ReadingIsEmpty(batch, column, row); }
 
 bool CellIsValid(const TBatchItem &batch, int column, int row)
 {
     return !CellIsEmpty(batch, column, row) && batch.MeasureType(column, row) == MeasureTypeInRange;
 }
 
-QString CellDisplayText(const TBatchItem &batch, int column, int row)
-{
-    switch (batch.MeasureType(column, row)) {
-    case MeasureTypeOverRange:
-        return QStringLiteral(">>");
-    case MeasureTypeUnderRange:
-        return QStringLiteral("<<");
-    default:
-        return batch.FormatValueRounded(batch.Value(column, row));
-    }
-}
+QString CellDisplayText(const TBatchItem &batch, int column, int row) { return ReadingDisplayText(batch, column, row); }

@@ -1,20 +1,13 @@
 #pragma once
 // Turns a reading of a batch into a display colour, for every chart that colours readings by
-// value, and gives the text colour that stays readable on a coloured cell.
+// value, and gives the text colour that stays readable on a coloured cell. The colour rule itself
+// is the core's TColourScale; this keeps a chart's copy of the batch and its settings.
 #include "UnitBatchList.h"
+#include "UnitReadingLook.h"
 
 #include <QColor>
 #include <QStringList>
 #include <cstdint>
-
-// Colour methods, in the order of the choice list offered to the user.
-enum TColourMethod : std::uint8_t {
-    cmNone = 0,      // pass/fail against the applied limits
-    cmWarning = 1,   // pass/fail with a blend band around each applied limit
-    cmMaxMin = 2,    // continuous scale between the largest and smallest reading
-    cmLimits = 3,    // continuous scale between the limits
-    cmThreshold = 4, // fail below the threshold, pass at or above it
-};
 
 // "None", "Warning", "MaxMin", "Limits", "Threshold".
 QStringList ColourMethodNames();
@@ -56,8 +49,9 @@ public:
     QColor BandColour(int band, int bands);
     // Position 0 .. 1 on the pass - warn - fail ramp (pivot 0.5), channels truncated.
     QColor Ramp(double u) const;
+    // The settings above as the core's colour scale.
+    TColourScale Scale() const;
 
 private:
     void BuildStops();
-    QColor PassFail(double x);
 };

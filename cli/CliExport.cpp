@@ -1,4 +1,4 @@
-// orvalis-cli export: batch files into one spreadsheet workbook.
+// orvalis-cli export: batch files into one spreadsheet workbook, or CAD drawings.
 #include "CliCommands.h"
 #include "UnitBatchList.h"
 #include "UnitException.h"
@@ -6,7 +6,7 @@
 
 namespace {
 
-TCliRegistration reg("export", "export OUT.xlsx|OUT.xls|OUT.xml|OUT.csv FILE...   batch files, one sheet (or .csv file) each",
+TCliRegistration reg("export", "export OUT.xlsx|OUT.xls|OUT.xml|OUT.csv|OUT.dxf FILE...   batch files, one sheet (or .csv file, or .dxf drawing) each",
                      [](const QStringList &args) {
     if (args.size() < 2) {
         CliErr(QStringLiteral("orvalis-cli: export needs an output file and at least one batch file\n"));
@@ -15,7 +15,7 @@ TCliRegistration reg("export", "export OUT.xlsx|OUT.xls|OUT.xml|OUT.csv FILE... 
     const QString out = args.first();
     // The form is known before anything is loaded, so a wrong name writes nothing.
     if (ExportFormOf(out) == TExportForm::None) {
-        CliErr(QStringLiteral("orvalis-cli: \"%1\" names no spreadsheet form: use .xlsx, .xls, .xml or .csv\n").arg(out));
+        CliErr(QStringLiteral("orvalis-cli: \"%1\" names no export form: use .xlsx, .xls, .xml, .csv or .dxf\n").arg(out));
         return 1;
     }
     TBatchList list;

@@ -3,6 +3,7 @@
 #include "UnitExport.h"
 
 #include "UnitBatchList.h"
+#include "UnitCNumeric.h"
 #include "UnitExcel.h"
 #include "UnitException.h"
 #include "UnitTextFile.h"
@@ -13,7 +14,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <locale.h>
 #include <xlsxwriter.h>
 
 namespace {
@@ -77,6 +77,8 @@ TExportForm ExportFormOf(const QString &fileName)
         return TExportForm::Xlsx;
     if (suffix == QLatin1String("csv"))
         return TExportForm::Csv;
+    if (suffix == QLatin1String("dxf"))
+        return TExportForm::Dxf;
     return TExportForm::None;
 }
 
@@ -92,6 +94,7 @@ const TFormFilter kFormFilters[] = {
     {TExportForm::Xls, "xls", QT_TRID_NOOP("Excel XLS (*.xls)")},
     {TExportForm::Xml, "xml", QT_TRID_NOOP("Excel XML (*.xml)")},
     {TExportForm::Csv, "csv", QT_TRID_NOOP("CSV, one file per batch (*.csv)")},
+    {TExportForm::Dxf, "dxf", QT_TRID_NOOP("AutoCAD DXF, one drawing per batch (*.dxf)")},
 };
 } // namespace
 
@@ -210,32 +213,6 @@ void TBatchList::ExportXls(const QString &fileName) const
     excel.SaveToFile(fileName);
 }
 
-namespace {
-// The "C" number format for this thread while it lives: libxlsxwriter writes numbers with the C
-// library's printf, which follows the desktop's locale (a decimal comma on many desktops).
-class TCNumericScope {
-public:
-    TCNumericScope()
-    {
-        FLocale = newlocale(LC_NUMERIC_MASK, "C", duplocale(uselocale(nullptr)));
-        if (FLocale)
-            FPrevious = uselocale(FLocale);
-    }
-    ~TCNumericScope()
-    {
-        if (!FLocale)
-            return;
-        uselocale(FPrevious);
-        freelocale(FLocale);
-    }
-    TCNumericScope(const TCNumericScope &) = delete;
-    TCNumericScope &operator=(const TCNumericScope &) = delete;
-
-private:
-    locale_t FLocale = nullptr;
-    locale_t FPrevious = nullptr;
-};
-} // namespace
 
 void TBatchList::ExportXlsx(const QString &fileName) const
 {
@@ -317,12 +294,20 @@ QString CsvField(const QVariant &cell)
 }
 } // namespace
 
+QStringList ExportFileNames(const TBatchList &list, const QString &fileName, const QString &suffix)
+{
+    const QFileInfo info(fileName);
+    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-');
+    QStringList files;
+    for (const QString &name : ExportSheetNames(list))
+        files << stem + name + suffix;
+    return files;
+}
+
 QStringList TBatchList::ExportCsv(const QString &fileName) const
 {
     RequireBatches(*this);
-    const QStringList names = ExportSheetNames(*this);
-    const QFileInfo info(fileName);
-    const QString stem = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-');
+    const QStringList names = ExportFileNames(*this, fileName, QStringLiteral(".csv"));
     QStringList written;
     for (int k = 0; k < Count(); ++k) {
         const TSummaryGrid grid = Items(k)->SummaryGrid();
@@ -335,7 +320,7 @@ QStringList TBatchList::ExportCsv(const QString &fileName) const
             }
             text += QStringLiteral("\r\n");
         }
-        const QString name = stem + names[k] + QStringLiteral(".csv");
+        const QString &name = names[k];
         WriteFileAtomic(name, text.toUtf8());
         written << name;
     }
@@ -349,7 +334,8 @@ QStringList ExportSpreadsheet(const TBatchList &list, const QString &fileName)
     case TExportForm::Xml: list.ExportXml(fileName); return {fileName};
     case TExportForm::Xlsx: list.ExportXlsx(fileName); return {fileName};
     case TExportForm::Csv: return list.ExportCsv(fileName);
+    case TExportForm::Dxf: return ExportDxf(list, fileName);
     case TExportForm::None: break;
     }
-    throw Exception(Tr("\"%1\" names no spreadsheet form: use .xlsx, .xls, .xml or .csv").arg(fileName));
+    throw Exception(Tr("\"%1\" names no export form: use .xlsx, .xls, .xml, .csv or .dxf").arg(fileName));
 }

@@ -1577,7 +1577,7 @@ Möchten Sie die vorhandene Messreihe ersetzen?</translation>
     </message>
     <message id="Location: %1">
         <source></source>
-        <translation>Speicherort: %1</translation>
+        <translation>Standort: %1</translation>
     </message>
     <message id="Cannot open clipboard">
         <source></source>
@@ -1674,10 +1674,6 @@ Möchten Sie die vorhandene Messreihe ersetzen?</translation>
     <message id="Invalid worksheet name &quot;%1&quot;">
         <source></source>
         <translation>Ungültiger Tabellenblattname „%1“</translation>
-    </message>
-    <message id="&quot;%1&quot; names no spreadsheet form: use .xlsx, .xls, .xml or .csv">
-        <source></source>
-        <translation>„%1“ bezeichnet kein Tabellenformat: verwenden Sie .xlsx, .xls, .xml oder .csv</translation>
     </message>
     <message id="Low">
         <source></source>
@@ -2594,6 +2590,50 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
         <source></source>
         <translation>Die Zwischenablage enthält keine Seitenelemente</translation>
     </message>
+    <message id="AutoCAD DXF, one drawing per batch (*.dxf)">
+        <source></source>
+        <translation>AutoCAD DXF, eine Zeichnung je Messreihe (*.dxf)</translation>
+    </message>
+    <message id="&quot;%1&quot; names no export form: use .xlsx, .xls, .xml, .csv or .dxf">
+        <source></source>
+        <translation>„%1“ bezeichnet kein Exportformat: verwenden Sie .xlsx, .xls, .xml, .csv oder .dxf</translation>
+    </message>
+    <message id="Contour maps need a grid batch">
+        <source></source>
+        <translation>Isolinienkarten brauchen eine Raster-Messreihe</translation>
+    </message>
+    <message id="Batch: %1 (%2)">
+        <source></source>
+        <translation>Messreihe: %1 (%2)</translation>
+    </message>
+    <message id="Site: %1">
+        <source></source>
+        <translation>Baustelle: %1</translation>
+    </message>
+    <message id="Created: %1, updated: %2">
+        <source></source>
+        <translation>Erstellt: %1, geändert: %2</translation>
+    </message>
+    <message id="Units: %1">
+        <source></source>
+        <translation>Einheiten: %1</translation>
+    </message>
+    <message id="The drawing is incomplete">
+        <source></source>
+        <translation>Die Zeichnung ist unvollständig</translation>
+    </message>
+    <message id="The contour step must be a positive number">
+        <source></source>
+        <translation>Der Linienabstand muss eine positive Zahl sein</translation>
+    </message>
+    <message id="The contour step gives more than %1 levels">
+        <source></source>
+        <translation>Der Linienabstand ergibt mehr als %1 Stufen</translation>
+    </message>
+    <message id="&quot;%1&quot; is not a contour level">
+        <source></source>
+        <translation>„%1“ ist keine Linienstufe</translation>
+    </message>
     <message id="No contour levels">
         <source></source>
         <translation>Keine Linienstufen</translation>
@@ -2609,22 +2649,6 @@ Klicken Sie auf Fertig stellen, um zurückzukehren.</translation>
     <message id="%1 and above">
         <source></source>
         <translation>%1 und darüber</translation>
-    </message>
-    <message id="Contour maps need a grid batch">
-        <source></source>
-        <translation>Isolinienkarten brauchen eine Raster-Messreihe</translation>
-    </message>
-    <message id="The contour step must be a positive number">
-        <source></source>
-        <translation>Der Linienabstand muss eine positive Zahl sein</translation>
-    </message>
-    <message id="The contour step gives more than %1 levels">
-        <source></source>
-        <translation>Der Linienabstand ergibt mehr als %1 Stufen</translation>
-    </message>
-    <message id="&quot;%1&quot; is not a contour level">
-        <source></source>
-        <translation>„%1“ ist keine Linienstufe</translation>
     </message>
     <message id="Filled">
         <source></source>

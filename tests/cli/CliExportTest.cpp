@@ -1,4 +1,5 @@
 #include "../core/BiffReader.h"
+#include "../core/DxfReadBack.h"
 #include "../core/ExportTestSupport.h"
 #include "CliRun.h"
 #include "TestSupport.h"
@@ -103,4 +104,32 @@ TEST_F(CliExportTest, RefusesWithoutWritingAnything)
         EXPECT_TRUE(StdErr.contains(QString::fromLatin1(c.message))) << StdErr.toStdString();
         EXPECT_EQ(QDir(Home.Path()).entryList(QDir::Files), QStringList());
     }
+}
+
+TEST_F(CliExportTest, WritesOneDrawingPerBatch)
+{
+    const QStringList files = WriteBatchFiles();
+    // Several batches: one drawing each, named as the .csv files are, in the given order.
+    ASSERT_EQ(Run(QStringList{Out(QStringLiteral("plan.dxf"))} + files), 0) << StdErr.toStdString();
+    const QStringList written = StdOut.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    EXPECT_EQ(written, (QStringList{Out(QStringLiteral("plan-Slab (Cover).dxf")), Out(QStringLiteral("plan-Wall 1 (Cover).dxf")),
+                                    Out(QStringLiteral("plan-Deck (Half Cell).dxf"))}));
+    for (const QString &f : written) {
+        SCOPED_TRACE(f.toStdString());
+        TDxfCollector dxf;
+        ASSERT_TRUE(ReadDxf(f, dxf));
+        for (const char *layer : {"Grid", "Cells", "Readings", "Title"})
+            EXPECT_NE(std::find(dxf.Layers.begin(), dxf.Layers.end(), layer), dxf.Layers.end()) << layer;
+        EXPECT_FALSE(dxf.OnLayer("Readings", "TEXT").empty());
+    }
+    // One batch: the name given.
+    ASSERT_EQ(Run({Out(QStringLiteral("one.DXF")), files[1]}), 0) << StdErr.toStdString();
+    EXPECT_EQ(StdOut, Out(QStringLiteral("one.DXF")) + QLatin1Char('\n'));
+    TDxfCollector one;
+    ASSERT_TRUE(ReadDxf(Out(QStringLiteral("one.DXF")), one));
+    std::vector<std::string> texts;
+    for (const TDxfEntity &e : one.OnLayer("Readings"))
+        texts.push_back(e.Text);
+    // "Wall 1": 10, 15, over range, under range; the empty cells have no text.
+    EXPECT_EQ(texts, (std::vector<std::string>{"10", "15", ">>", "<<"}));
 }

@@ -2,6 +2,7 @@
 
 #include "UnitException.h"
 #include "UnitPrompt.h"
+#include "UnitReadingLook.h"
 #include "UnitUnits.h"
 
 #include <QAbstractTableModel>
@@ -202,20 +203,12 @@ void TFormReadingsView::Invalidate()
 QString TFormReadingsView::CellText(int column, int row) const
 {
     const TBatchItem &b = FItem.Batch;
-    if (!b.HasCells() || column < 0 || row < 0 || column >= b.Columns || row >= b.Rows ||
-        b.ReadingType(column, row) != ReadingTypeReading)
+    if (ReadingIsEmpty(b, column, row))
         return {};
-    switch (b.MeasureType(column, row)) {
-    case MeasureTypeOverRange:
-        return QStringLiteral(">>");
-    case MeasureTypeUnderRange:
-        return QStringLiteral("<<");
-    default:
-        try {
-            return b.FormatValueRounded(b.Value(column, row));
-        } catch (const Exception &) {
-            return {};
-        }
+    try {
+        return ReadingDisplayText(b, column, row);
+    } catch (const Exception &) {
+        return {};
     }
 }
 

@@ -410,9 +410,12 @@ void TFormMain::ExportToSpreadsheet()
                 batch->ID = QFileInfo(path).completeBaseName();
         }
     }
-    if (ExportFormOf(fileName) != TExportForm::None)
+    const TExportForm form = ExportFormOf(fileName);
+    if (form != TExportForm::None)
         ExportSpreadsheet(list, fileName);
-    DialogHooks().OpenSpreadsheet(fileName);
+    // A drawing is for the CAD program, not the spreadsheet program.
+    if (form != TExportForm::Dxf)
+        DialogHooks().OpenSpreadsheet(fileName);
 }
 
 // --- storage directory, preferences, help, about

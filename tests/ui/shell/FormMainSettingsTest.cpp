@@ -263,7 +263,8 @@ TEST_F(FormMainTest, ExportWritesTheSelectedBatches)
         // Nothing exported yet: today's workbook is offered first.
         EXPECT_EQ(suffix, QStringLiteral("xlsx"));
         EXPECT_EQ(filter, QStringLiteral("Excel Workbook (*.xlsx);;Excel XLS (*.xls);;Excel XML (*.xml);;"
-                                         "CSV, one file per batch (*.csv);;All Files (*)"));
+                                         "CSV, one file per batch (*.csv);;AutoCAD DXF, one drawing per batch (*.dxf);;"
+                                         "All Files (*)"));
         return xml;
     };
     ASSERT_TRUE(Run("ActionExportToExcel"));
@@ -318,6 +319,21 @@ TEST_F(FormMainTest, ExportWritesTheSelectedBatches)
     ASSERT_TRUE(Run("ActionExportToExcel"));
     EXPECT_FALSE(QFileInfo::exists(txt));
     EXPECT_EQ(Opened, QStringList{txt});
+    EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
+
+    // A CAD drawing per batch, named as the .csv files are; the spreadsheet program is not asked
+    // to open a drawing.
+    const QString dxf = out.path() + QStringLiteral("/plan.dxf");
+    DialogHooks().SaveFileName = [&](QWidget *, const QString &, const QString &, const QString &filter,
+                                     const QString &) {
+        EXPECT_TRUE(filter.contains(QStringLiteral("AutoCAD DXF, one drawing per batch (*.dxf)")));
+        return dxf;
+    };
+    Opened.clear();
+    ASSERT_TRUE(Run("ActionExportToExcel"));
+    EXPECT_TRUE(QFileInfo::exists(out.path() + QStringLiteral("/plan-Wall & Deck (Cover).dxf")));
+    EXPECT_TRUE(QFileInfo::exists(out.path() + QStringLiteral("/plan-Slab (Half Cell).dxf")));
+    EXPECT_TRUE(Opened.isEmpty()) << Opened.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(Prompts.Errors.isEmpty()) << Prompts.Errors.join(QLatin1Char('|')).toStdString();
 }
 
