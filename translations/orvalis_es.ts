@@ -2830,5 +2830,33 @@ Haga clic en Finalizar para volver.</translation>
         <source></source>
         <translation>Menú</translation>
     </message>
+    <message id="AutoCAD DXF, one drawing per batch (*.dxf)">
+        <source></source>
+        <translation>AutoCAD DXF, un dibujo por serie (*.dxf)</translation>
+    </message>
+    <message id="&quot;%1&quot; names no export form: use .xlsx, .xls, .xml, .csv or .dxf">
+        <source></source>
+        <translation>«%1» no designa ningún formato de exportación: use .xlsx, .xls, .xml, .csv o .dxf</translation>
+    </message>
+    <message id="Batch: %1 (%2)">
+        <source></source>
+        <translation>Serie: %1 (%2)</translation>
+    </message>
+    <message id="Site: %1">
+        <source></source>
+        <translation>Obra: %1</translation>
+    </message>
+    <message id="Created: %1, updated: %2">
+        <source></source>
+        <translation>Creada: %1, modificada: %2</translation>
+    </message>
+    <message id="Units: %1">
+        <source></source>
+        <translation>Unidades: %1</translation>
+    </message>
+    <message id="The drawing is incomplete">
+        <source></source>
+        <translation>El dibujo está incompleto</translation>
+    </message>
 </context>
 </TS>

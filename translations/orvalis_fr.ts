@@ -2830,5 +2830,33 @@ Cliquez sur Terminer pour revenir.</translation>
         <source></source>
         <translation>Menu</translation>
     </message>
+    <message id="AutoCAD DXF, one drawing per batch (*.dxf)">
+        <source></source>
+        <translation>AutoCAD DXF, un dessin par série (*.dxf)</translation>
+    </message>
+    <message id="&quot;%1&quot; names no export form: use .xlsx, .xls, .xml, .csv or .dxf">
+        <source></source>
+        <translation>« %1 » ne désigne aucun format d&apos;exportation : utilisez .xlsx, .xls, .xml, .csv ou .dxf</translation>
+    </message>
+    <message id="Batch: %1 (%2)">
+        <source></source>
+        <translation>Série : %1 (%2)</translation>
+    </message>
+    <message id="Site: %1">
+        <source></source>
+        <translation>Chantier : %1</translation>
+    </message>
+    <message id="Created: %1, updated: %2">
+        <source></source>
+        <translation>Créée : %1, modifiée : %2</translation>
+    </message>
+    <message id="Units: %1">
+        <source></source>
+        <translation>Unités : %1</translation>
+    </message>
+    <message id="The drawing is incomplete">
+        <source></source>
+        <translation>Le dessin est incomplet</translation>
+    </message>
 </context>
 </TS>

@@ -2830,5 +2830,33 @@ Fare clic su Fine per tornare.</translation>
         <source></source>
         <translation>Menu</translation>
     </message>
+    <message id="AutoCAD DXF, one drawing per batch (*.dxf)">
+        <source></source>
+        <translation>AutoCAD DXF, un disegno per serie (*.dxf)</translation>
+    </message>
+    <message id="&quot;%1&quot; names no export form: use .xlsx, .xls, .xml, .csv or .dxf">
+        <source></source>
+        <translation>«%1» non indica alcun formato di esportazione: usare .xlsx, .xls, .xml, .csv o .dxf</translation>
+    </message>
+    <message id="Batch: %1 (%2)">
+        <source></source>
+        <translation>Serie: %1 (%2)</translation>
+    </message>
+    <message id="Site: %1">
+        <source></source>
+        <translation>Cantiere: %1</translation>
+    </message>
+    <message id="Created: %1, updated: %2">
+        <source></source>
+        <translation>Creata: %1, modificata: %2</translation>
+    </message>
+    <message id="Units: %1">
+        <source></source>
+        <translation>Unità: %1</translation>
+    </message>
+    <message id="The drawing is incomplete">
+        <source></source>
+        <translation>Il disegno è incompleto</translation>
+    </message>
 </context>
 </TS>
