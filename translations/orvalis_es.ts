@@ -1675,10 +1675,6 @@ la carpeta de todos modos?</translation>
         <source></source>
         <translation>Nombre de hoja no válido «%1»</translation>
     </message>
-    <message id="&quot;%1&quot; names no spreadsheet form: use .xlsx, .xls, .xml or .csv">
-        <source></source>
-        <translation>«%1» no designa ningún formato de hoja de cálculo: use .xlsx, .xls, .xml o .csv</translation>
-    </message>
     <message id="Low">
         <source></source>
         <translation>Bajo</translation>

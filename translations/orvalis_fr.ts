@@ -1675,10 +1675,6 @@ Voulez-vous remplacer la série existante ?</translation>
         <source></source>
         <translation>Nom de feuille non valide « %1 »</translation>
     </message>
-    <message id="&quot;%1&quot; names no spreadsheet form: use .xlsx, .xls, .xml or .csv">
-        <source></source>
-        <translation>« %1 » ne désigne aucun format de tableur : utilisez .xlsx, .xls, .xml ou .csv</translation>
-    </message>
     <message id="Low">
         <source></source>
         <translation>Faible</translation>

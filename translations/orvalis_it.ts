@@ -1675,10 +1675,6 @@ Sostituire la serie esistente?</translation>
         <source></source>
         <translation>Nome del foglio non valido «%1»</translation>
     </message>
-    <message id="&quot;%1&quot; names no spreadsheet form: use .xlsx, .xls, .xml or .csv">
-        <source></source>
-        <translation>«%1» non indica alcun formato di foglio di calcolo: usare .xlsx, .xls, .xml o .csv</translation>
-    </message>
     <message id="Low">
         <source></source>
         <translation>Bassa</translation>
