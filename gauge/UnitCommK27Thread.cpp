@@ -89,7 +89,7 @@ void TCommK27Thread::EndCommand(quint64 serial)
         Command = cmdIdle;
 }
 
-bool TCommK27Thread::TerminateAndWait()
+bool TCommK27Thread::TerminateAndWait(TServing serving)
 {
     Terminate();
     if (QThread::currentThread() == this)
@@ -100,20 +100,24 @@ bool TCommK27Thread::TerminateAndWait()
         FDetached = true;
         return false;
     }
-    const bool serving = QThread::currentThread() == thread();
+    const bool owner = QThread::currentThread() == thread();
     while (!wait(QDeadlineTimer(5))) {
-        if (serving)
+        if (!owner)
+            continue;
+        if (serving == TServing::OwnEventsOnly)
+            QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        else
             QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
     return true;
 }
 
-void StopCommThread(std::unique_ptr<TCommK27Thread> &thread)
+void StopCommThread(std::unique_ptr<TCommK27Thread> &thread, TCommK27Thread::TServing serving)
 {
     std::unique_ptr<TCommK27Thread> stopping = std::move(thread);
     if (!stopping)
         return;
-    if (stopping->TerminateAndWait())
+    if (stopping->TerminateAndWait(serving))
         return; // destroyed here
     TCommK27Thread *orphan = stopping.release();
     QObject::connect(orphan, &QThread::finished, orphan, &QObject::deleteLater);

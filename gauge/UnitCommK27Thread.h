@@ -85,7 +85,10 @@ public:
     // event never deadlocks the wait. Called from inside one of this thread's own handlers it
     // cannot wait: the thread is then left to end on its own, its later events are skipped, and
     // false is returned (the caller must not destroy it; see StopCommThread).
-    bool TerminateAndWait();
+    // An owner being destroyed serves only the thread's own events: anything else pending (a
+    // repaint, a polish of a widget half gone with the window around it) must not run then.
+    enum class TServing { AllEvents, OwnEventsOnly };
+    bool TerminateAndWait(TServing serving = TServing::AllEvents);
 
     // Whether the link records a trace; from the command line ("-trace" first), may be changed
     // before start().
@@ -151,7 +154,8 @@ private:
 // destroy. The pointer is cleared before the wait, so a stop reached again from an event served
 // during the wait finds nothing to stop. From inside one of the thread's own handlers the thread
 // is left to end by itself and is deleted when it has finished.
-void StopCommThread(std::unique_ptr<TCommK27Thread> &thread);
+void StopCommThread(std::unique_ptr<TCommK27Thread> &thread,
+                    TCommK27Thread::TServing serving = TCommK27Thread::TServing::AllEvents);
 
 // The gauge node's caption: "Ventrax K27 " followed by "B", "S" or "T" (model code 0, 1, 2) when
 // the gauge takes cover templates, "H" when it takes half-cell ones, and "M" for a model code 2

@@ -184,7 +184,7 @@ TFormCalvaneK27::~TFormCalvaneK27()
     FClosing = true;
     FCommandTimer->stop();
     if (FThread)
-        StopCommThread(FThread);
+        StopCommThread(FThread, TCommK27Thread::TServing::OwnEventsOnly);
     FDemoGauge->Stop();
 }
 

@@ -61,8 +61,6 @@ protected:
     }
     void TearDown() override
     {
-        // The window goes as it would after its message loop: nothing left pending.
-        QCoreApplication::processEvents();
         Plug.reset();
         FormMainTest::TearDown();
     }

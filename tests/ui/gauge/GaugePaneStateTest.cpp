@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -169,6 +170,33 @@ TEST_F(GaugePaneStateTest, TheDemonstrationGaugeRunsOnlyWhileChosenAndEndsWithTh
     ASSERT_TRUE(PumpUntil([&] { return Pane->State() == TGaugeState::Connected; }));
     Pane.reset();
     EXPECT_TRUE(ProcessGone(second));
+}
+
+// A pane is destroyed with the window around it, whose other widgets may be half gone: while it
+// waits for its connection to end it serves that connection's calls and nothing else pending.
+TEST_F(GaugePaneStateTest, APaneGoingAwayServesOnlyItsOwnConnection)
+{
+    TSimOptions silent;
+    silent.Silent = true;
+    Sim.SetOptions(silent);
+    Pane->StartConnection();
+    ASSERT_TRUE(PumpUntil([&] { return Pane->State() == TGaugeState::Polling; }));
+    for (int round = 0; round < 4; ++round) {
+        // Many rounds, so that some meet a thread in the middle of a call of its own and the wait
+        // has to serve it.
+        bool served = false;
+        QMetaObject::invokeMethod(qApp, [&served] { served = true; }, Qt::QueuedConnection);
+        QPointer<TCommK27Thread> thread(Pane->Thread());
+        Pane.reset();
+        EXPECT_TRUE(thread.isNull()) << "the connection ends with its pane";
+        EXPECT_FALSE(served) << "round " << round;
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(served);
+        Pane = std::make_unique<TFormCalvaneK27>(&Host);
+        Pane->show();
+        Pane->StartConnection();
+        ASSERT_TRUE(PumpUntil([&] { return Pane->State() == TGaugeState::Polling; }));
+    }
 }
 
 TEST(DemoGaugeProgramTest, FoundBesideTheProgramFirst)
