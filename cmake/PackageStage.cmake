@@ -46,7 +46,9 @@ run(gzip -9nf "${doc}/changelog.Debian")
 # first changelog entry could close.
 file(WRITE "${stage}/share/lintian/overrides/${CPACK_PACKAGE_NAME}"
   "# A vendor package outside the Debian archive: no request-for-package bug to close.\n"
-  "${CPACK_PACKAGE_NAME}: initial-upload-closes-no-bugs\n")
+  "${CPACK_PACKAGE_NAME}: initial-upload-closes-no-bugs\n"
+  "# The user's guide is data the program opens from its Help menu, beside its other resources.\n"
+  "${CPACK_PACKAGE_NAME}: package-contains-documentation-outside-usr-share-doc [usr/share/Orvalis/help/*]\n")
 
 # Whatever the umask of the build: files 0644 (programs 0755), folders 0755.
 file(GLOB_RECURSE files LIST_DIRECTORIES true "${CPACK_TEMPORARY_DIRECTORY}/*")
