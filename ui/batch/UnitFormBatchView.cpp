@@ -223,22 +223,8 @@ void TFormBatchView::BatchChanged(const TFileItem &entry)
     const bool written = saved.Save();
     if (!written)
         Prompt().Error(Tr("Unable to save the batch file %1").arg(saved.FileName));
-    for (int i = 0; i < FBatches.Count(); ++i) {
-        TFileItem *item = FBatches.Items(i);
-        if (item->FileName == saved.FileName && item->FileType == FileTypeBatch)
-            item->Assign(&saved);
-    }
     // Only a written batch goes to the folder view, whose cache must describe the file on disk.
-    if (OnBatchSaved && written)
-        OnBatchSaved(saved);
-    // Both views take the saved batch, even when its file time did not move (two saves within
-    // the two seconds the stored time resolves), so that neither edits a stale copy.
-    HeaderView->Invalidate();
-    ReadingsView->Invalidate();
-    std::vector<const TFileItem *> entries;
-    for (int i = 0; i < FBatches.Count(); ++i)
-        entries.push_back(FBatches.Items(i));
-    ShowBatches(entries);
+    TakeBatch(saved, written);
 }
 
 void TFormBatchView::ReloadBatch(const QString &fileName)
@@ -250,15 +236,22 @@ void TFormBatchView::ReloadBatch(const QString &fileName)
     if (fresh.FileName.isEmpty())
         return;
     const bool loaded = fresh.Load();
-    for (int i = 0; i < FBatches.Count(); ++i) {
-        TFileItem *item = FBatches.Items(i);
-        if (item->FileName == fileName && item->FileType == FileTypeBatch)
-            item->Assign(&fresh);
-    }
     // The folder view takes the file's content too; a file that could not be read (removed by
     // the other program) is left to the folder view's own refresh.
-    if (OnBatchSaved && loaded)
-        OnBatchSaved(fresh);
+    TakeBatch(fresh, loaded);
+}
+
+void TFormBatchView::TakeBatch(const TFileItem &batch, bool toFolderView)
+{
+    for (int i = 0; i < FBatches.Count(); ++i) {
+        TFileItem *item = FBatches.Items(i);
+        if (item->FileName == batch.FileName && item->FileType == FileTypeBatch)
+            item->Assign(&batch);
+    }
+    if (OnBatchSaved && toFolderView)
+        OnBatchSaved(batch);
+    // Both views take the batch, even when its file time did not move (two saves within the two
+    // seconds the stored time resolves), so that neither edits a stale copy.
     HeaderView->Invalidate();
     ReadingsView->Invalidate();
     std::vector<const TFileItem *> entries;

@@ -34,6 +34,9 @@ public:
     // Reads the batch file again (after the user chose to keep another program's change) and
     // shows it; the folder view takes the new content through `OnBatchSaved`.
     void ReloadBatch(const QString &fileName);
+    // Puts a batch into the shown entries of its file and both views, and into the folder view
+    // when `toFolderView` (its content is what the file holds).
+    void TakeBatch(const TFileItem &batch, bool toFolderView);
     // Redraws the editing views (after the display units changed).
     void Invalidate();
 
